@@ -1,0 +1,22 @@
+#include "calendar/month_sheet.h"
+
+#include <cstring>
+#include <string>
+
+MonthSheet::MonthSheet() { AssignPathField(WorkFilePath, ""); }
+
+void ResetCells(MonthSheet& sheet) {
+    std::memset(static_cast<void*>(sheet.Cells), 0, sizeof sheet.Cells);
+    for (int column = 0; column < UsedGridSize; ++column)
+        for (int row = 0; row < UsedGridSize; ++row) {
+            DayCell& cell = sheet.Cell(column, row);
+            cell.NumberBottomLeft = 1;
+            cell.NumberColor = Black;
+            AssignSlot(cell.FontName, "Tahoma");
+            cell.Lines[0].LineIsSaint = 1;
+        }
+}
+
+std::string FormImageBaseName(std::int16_t year, std::int16_t month) {
+    return std::to_string(year) + " " + std::to_string(month);
+}

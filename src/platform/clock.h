@@ -1,0 +1,17 @@
+#pragma once
+// Today's local date. Tests can fix the clock to a date of their choice.
+
+#include <cstdint>
+#include <optional>
+
+struct LocalDate {
+    std::int16_t Year;
+    std::int16_t Month;
+    std::int16_t Day;
+    bool operator==(const LocalDate&) const = default;
+};
+
+LocalDate TodayLocal();
+
+// A fixed date for TodayLocal until called again with no date.
+void SetClockForTesting(std::optional<LocalDate> fixedDate);

@@ -1,0 +1,11 @@
+#pragma once
+// File-system questions asked of document paths (Windows-1252 texts).
+
+#include <string_view>
+
+// True when the path, without its leading and trailing blanks, names an existing file or
+// folder. An empty path gives false. Shows nothing and leaves no error state behind.
+bool FileExists(std::string_view path);
+
+// The system-specific half of FileExists: are the attributes of this exact path readable?
+bool PathAttributesReadable(std::string_view trimmedPath);

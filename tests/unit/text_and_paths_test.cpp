@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/cp1252.h"
+#include "platform/files.h"
+#include "platform/path_text.h"
+#include "platform/text_slot.h"
+
+namespace {
+
+TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUtf16) {
+    for (int byte = 1; byte < 256; ++byte) {
+        const std::string one(1, static_cast<char>(byte));
+        const std::wstring wide = Cp1252ToWide(one);
+        ASSERT_EQ(wide.size(), 1u);
+        EXPECT_EQ(WideToCp1252(wide), one) << byte;
+        EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(one)), one) << byte;
+    }
+}
+
+TEST(Cp1252, UsesTheFixedTableNotTheSystemCodePage) {
+    EXPECT_EQ(Cp1252ToWide("\x80\x9F\xF1\xC1"), std::wstring(L"\u20AC\u0178\u00F1\u00C1"));
+    EXPECT_EQ(Cp1252ToWide("\x81\x8D\x8F\x90\x9D"), std::wstring(L"\u0081\u008D\u008F\u0090\u009D"));
+    EXPECT_EQ(WideToCp1252(L"Se\u00F1or \u20AC"), "Se\xF1or \x80");
+}
+
+TEST(Cp1252, UnrepresentableCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(WideToCp1252(L"a\u0100b\u4E2Dc"), "a?b?c");
+    // A character outside the basic plane (a surrogate pair on Windows) is one "?".
+    std::wstring emoji = L"x";
+    if constexpr (sizeof(wchar_t) == 2) {
+        emoji += static_cast<wchar_t>(0xD83D);
+        emoji += static_cast<wchar_t>(0xDE00);
+    } else {
+        emoji += static_cast<wchar_t>(0x1F600);
+    }
+    emoji += L"y";
+    EXPECT_EQ(WideToCp1252(emoji), "x?y");
+    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD\xF0\x9F\x98\x80\xFF"), "???");
+}
+
+TEST(FolderPart, EndsAtTheLastBackslashOrColon) {
+    EXPECT_EQ(FolderPart("C:\\Datos\\enero.vrel"), "C:\\Datos\\");
+    EXPECT_EQ(FolderPart("C:enero.vrel"), "C:");
+    EXPECT_EQ(FolderPart("enero.vrel"), "");
+    EXPECT_EQ(FolderPart(""), "");
+    const std::string longest = "C:\\" + std::string(257, 'a');  // 260 characters
+    EXPECT_EQ(FolderPart(longest), "C:\\");
+    EXPECT_EQ(FolderPart(longest + "b"), "");
+}
+
+TEST(PathField, IsBlankPaddedAndReadWithoutBlanks) {
+    PathField field;
+    AssignPathField(field, "  C:\\a b\\x.vrel");
+    EXPECT_EQ(field[PathFieldLength - 1], ' ');
+    EXPECT_EQ(PathFieldText(field), "C:\\a b\\x.vrel");
+    AssignPathField(field, std::string(300, 'z'));
+    EXPECT_EQ(PathFieldText(field), std::string(PathFieldLength, 'z'));
+    AssignPathField(field, "");
+    EXPECT_EQ(PathFieldText(field), "");
+}
+
+TEST(FileExists, TrimsBlanksAcceptsFoldersAndKeepsTheErrorState) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "almanaque_file_exists";
+    fs::create_directories(folder);
+    const fs::path file = folder / "dato.vrel";
+    std::ofstream(file) << "x";
+    const std::string fileText = WideToCp1252(file.wstring());
+    const std::string folderText = WideToCp1252(folder.wstring());
+
+    EXPECT_TRUE(FileExists(fileText));
+    EXPECT_TRUE(FileExists("   " + fileText + "   "));
+    EXPECT_TRUE(FileExists(folderText));
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists("     "));
+    errno = 1234;
+    EXPECT_FALSE(FileExists(fileText + ".missing"));
+    EXPECT_EQ(errno, 1234);
+    fs::remove_all(folder);
+}
+
+}  // namespace
