@@ -23,11 +23,9 @@ std::int16_t WeekdayOf(std::int16_t year, std::int16_t month, std::int16_t day) 
 
 MonthLengths BuildMonthLengths(std::int16_t year) {
     MonthLengths lengths;
-    lengths.Days = {0,  31, static_cast<std::uint8_t>(FebruaryLength(year)),
-                    31, 30, 31,
-                    30, 31, 31,
-                    30, 31, 30,
-                    31};
+    lengths.Days = {
+        0,  31, static_cast<std::uint8_t>(FebruaryLength(year)), 31, 30, 31, 30, 31, 31, 30, 31,
+        30, 31};
     return lengths;
 }
 

@@ -22,7 +22,7 @@ MonthLengths BuildMonthLengths(std::int16_t year);
 // 1..6 and, inside each row, columns 0..6 (0 = Monday); a visited cell receives the current day
 // when that day falls on the cell's column and still belongs to the month.
 class DayPlacement {
-public:
+  public:
     DayPlacement(std::int16_t year, std::int16_t month);
 
     // Does the cell at this column receive CurrentDay()?
@@ -31,7 +31,7 @@ public:
     // Called after a cell that received the day has been drawn.
     void Advance() { ++Day; }
 
-private:
+  private:
     std::int16_t Year;
     std::int16_t Month;
     std::int16_t Day = 1;

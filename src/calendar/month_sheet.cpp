@@ -3,7 +3,9 @@
 #include <cstring>
 #include <string>
 
-MonthSheet::MonthSheet() { AssignPathField(WorkFilePath, ""); }
+MonthSheet::MonthSheet() {
+    AssignPathField(WorkFilePath, "");
+}
 
 void ResetCells(MonthSheet& sheet) {
     std::memset(static_cast<void*>(sheet.Cells), 0, sizeof sheet.Cells);

@@ -3,370 +3,370 @@
 #include "calendar/saints_table.h"
 
 const SaintEntry SaintsData[SaintsDataCount] = {
-    {1, 1, "Sta Mar\355a Madre Dios"},  // Sta María Madre Dios
-    {1, 2, "Basilio y Gregorio"},  // Basilio y Gregorio
-    {1, 3, "Genoveva"},  // Genoveva
-    {1, 4, "Rigoberto"},  // Rigoberto
-    {1, 5, "Sime\363n Estilita"},  // Simeón Estilita
-    {1, 6, "Epifan\355a"},  // Epifanía
-    {1, 7, "Raimundo de Pe\361afort"},  // Raimundo de Peñafort
-    {1, 8, "Severino"},  // Severino
-    {1, 9, "Juli\341n y Basilisa"},  // Julián y Basilisa
-    {1, 10, "Gonzalo"},  // Gonzalo
-    {1, 11, "Higinio"},  // Higinio
-    {1, 12, "Arcadio"},  // Arcadio
-    {1, 13, "Hilario"},  // Hilario
-    {1, 14, "F\351lix"},  // Félix
-    {1, 15, "Mauro"},  // Mauro
-    {1, 16, "Marcelo"},  // Marcelo
-    {1, 17, "Antonio Abad"},  // Antonio Abad
-    {1, 18, "Prisca"},  // Prisca
-    {1, 19, "Mario"},  // Mario
+    {1, 1, "Sta Mar\355a Madre Dios"},    // Sta María Madre Dios
+    {1, 2, "Basilio y Gregorio"},         // Basilio y Gregorio
+    {1, 3, "Genoveva"},                   // Genoveva
+    {1, 4, "Rigoberto"},                  // Rigoberto
+    {1, 5, "Sime\363n Estilita"},         // Simeón Estilita
+    {1, 6, "Epifan\355a"},                // Epifanía
+    {1, 7, "Raimundo de Pe\361afort"},    // Raimundo de Peñafort
+    {1, 8, "Severino"},                   // Severino
+    {1, 9, "Juli\341n y Basilisa"},       // Julián y Basilisa
+    {1, 10, "Gonzalo"},                   // Gonzalo
+    {1, 11, "Higinio"},                   // Higinio
+    {1, 12, "Arcadio"},                   // Arcadio
+    {1, 13, "Hilario"},                   // Hilario
+    {1, 14, "F\351lix"},                  // Félix
+    {1, 15, "Mauro"},                     // Mauro
+    {1, 16, "Marcelo"},                   // Marcelo
+    {1, 17, "Antonio Abad"},              // Antonio Abad
+    {1, 18, "Prisca"},                    // Prisca
+    {1, 19, "Mario"},                     // Mario
     {1, 20, "Sebasti\341n y Fabi\341n"},  // Sebastián y Fabián
-    {1, 21, "In\351s"},  // Inés
-    {1, 22, "Vicente"},  // Vicente
-    {1, 23, "Ildefonso"},  // Ildefonso
-    {1, 24, "Nstra Sra de la Paz"},  // Nstra Sra de la Paz
-    {1, 25, "Conversi\363n San Pablo"},  // Conversión San Pablo
-    {1, 26, "Timoteo y Tito"},  // Timoteo y Tito
-    {1, 27, "\301ngela de M\351rici"},  // Ángela de Mérici
-    {1, 28, "Tom\341s"},  // Tomás
-    {1, 29, "Valero"},  // Valero
-    {1, 30, "Martina"},  // Martina
-    {1, 31, "Juan Bosco"},  // Juan Bosco
-    {2, 1, "Cecilio"},  // Cecilio
-    {2, 2, "Nstra Sra Candelaria"},  // Nstra Sra Candelaria
-    {2, 3, "Blas"},  // Blas
-    {2, 4, "Andr\351s Corsino"},  // Andrés Corsino
-    {2, 5, "\301gueda"},  // Águeda
-    {2, 6, "Pablo Miki"},  // Pablo Miki
-    {2, 7, "Ricardo"},  // Ricardo
-    {2, 8, "Jer\363nimo Emiliani"},  // Jerónimo Emiliani
-    {2, 9, "Apolonia"},  // Apolonia
-    {2, 10, "Escol\341stica"},  // Escolástica
-    {2, 11, "Nstra Sra de Lourdes"},  // Nstra Sra de Lourdes
-    {2, 12, "Eulalia"},  // Eulalia
-    {2, 13, "Benigno"},  // Benigno
-    {2, 14, "Valent\355n"},  // Valentín
-    {2, 15, "Faustino y Jovita"},  // Faustino y Jovita
-    {2, 16, "Juliana"},  // Juliana
-    {2, 17, "Alejo"},  // Alejo
-    {2, 18, "Eladio"},  // Eladio
-    {2, 19, "\301lvaro"},  // Álvaro
-    {2, 20, "Eleuterio"},  // Eleuterio
-    {2, 21, "Pedro Dami\341n"},  // Pedro Damián
-    {2, 22, "C\341tedra San Pedro"},  // Cátedra San Pedro
-    {2, 23, "Policarpo"},  // Policarpo
-    {2, 24, "Modesto"},  // Modesto
-    {2, 25, "Ces\341reo"},  // Cesáreo
-    {2, 26, "Alejandro"},  // Alejandro
-    {2, 27, "Leandro"},  // Leandro
-    {2, 28, "D\355a de Andalucia"},  // Día de Andalucia
-    {2, 29, "Rom\341n"},  // Román
-    {3, 1, "Rosendo"},  // Rosendo
-    {3, 2, "\301ngela de la Cruz"},  // Ángela de la Cruz
-    {3, 3, "Emeterio y Celedonio"},  // Emeterio y Celedonio
-    {3, 4, "Casimiro"},  // Casimiro
-    {3, 5, "Adri\341n"},  // Adrián
-    {3, 6, "Olegario"},  // Olegario
-    {3, 7, "Perpetua y Felicidad"},  // Perpetua y Felicidad
-    {3, 8, "Juan de Dios"},  // Juan de Dios
-    {3, 9, "Francisca Romana"},  // Francisca Romana
-    {3, 10, "Simplicio"},  // Simplicio
-    {3, 11, "Eulogio de C\363rdoba"},  // Eulogio de Córdoba
-    {3, 12, "Maximiliano"},  // Maximiliano
-    {3, 13, "Rodrigo"},  // Rodrigo
-    {3, 14, "Matilde"},  // Matilde
-    {3, 15, "Luisa de Marillac"},  // Luisa de Marillac
-    {3, 16, "Heriberto"},  // Heriberto
-    {3, 17, "Patricio"},  // Patricio
-    {3, 18, "Cirilo"},  // Cirilo
-    {3, 19, "Jos\351"},  // José
-    {3, 20, "Mart\355n"},  // Martín
-    {3, 21, "Benito"},  // Benito
-    {3, 22, "Lea"},  // Lea
-    {3, 23, "Toribio de Mogrovejo"},  // Toribio de Mogrovejo
-    {3, 24, "Catalina"},  // Catalina
-    {3, 25, "Anunci. del Se\361or"},  // Anunci. del Señor
-    {3, 26, "Braulio"},  // Braulio
-    {3, 27, "Ruperto"},  // Ruperto
-    {3, 28, "Castor y Doroteo"},  // Castor y Doroteo
-    {3, 29, "Eustasio"},  // Eustasio
-    {3, 30, "Juan Cl\355maco"},  // Juan Clímaco
-    {3, 31, "Benjam\355n"},  // Benjamín
-    {4, 1, "Hugo"},  // Hugo
-    {4, 2, "Francisco de Paula"},  // Francisco de Paula
-    {4, 3, "Ricardo"},  // Ricardo
-    {4, 4, "D\355a del Pais Vasco"},  // Día del Pais Vasco
-    {4, 5, "Vicente Ferrer"},  // Vicente Ferrer
-    {4, 6, "Celestino"},  // Celestino
-    {4, 7, "Juan Bta de la Salle"},  // Juan Bta de la Salle
-    {4, 8, "Dionisio"},  // Dionisio
-    {4, 9, "Casilda"},  // Casilda
-    {4, 10, "Ezequiel"},  // Ezequiel
-    {4, 11, "Estanislao"},  // Estanislao
-    {4, 12, "Julio"},  // Julio
-    {4, 13, "Hermenegildo"},  // Hermenegildo
-    {4, 14, "Telmo"},  // Telmo
-    {4, 15, "Anastasia"},  // Anastasia
-    {4, 16, "Engracia"},  // Engracia
-    {4, 17, "Aniceto"},  // Aniceto
-    {4, 18, "Perfecto"},  // Perfecto
-    {4, 19, "Le\363n IX"},  // León IX
-    {4, 20, "In\351s Montepulciano"},  // Inés Montepulciano
-    {4, 21, "Anselmo"},  // Anselmo
-    {4, 22, "Sotero y Cayo"},  // Sotero y Cayo
-    {4, 23, "Jorge"},  // Jorge
-    {4, 24, "Fidel de Sigmaringa"},  // Fidel de Sigmaringa
-    {4, 25, "Marcos"},  // Marcos
-    {4, 26, "Isidoro"},  // Isidoro
-    {4, 27, "Nstra Sra Montserrat"},  // Nstra Sra Montserrat
-    {4, 28, "Prudencio"},  // Prudencio
-    {4, 29, "Catalina"},  // Catalina
-    {4, 30, "P\355o V"},  // Pío V
-    {5, 1, "Jos\351"},  // José
-    {5, 2, "Atanasio"},  // Atanasio
-    {5, 3, "Felipe y Santiago"},  // Felipe y Santiago
-    {5, 4, "Flori\341n"},  // Florián
-    {5, 5, "\301ngel"},  // Ángel
-    {5, 6, "Juan Evangelista"},  // Juan Evangelista
-    {5, 7, "Benedicto II"},  // Benedicto II
-    {5, 8, "Miguel Arc\341ngel"},  // Miguel Arcángel
+    {1, 21, "In\351s"},                   // Inés
+    {1, 22, "Vicente"},                   // Vicente
+    {1, 23, "Ildefonso"},                 // Ildefonso
+    {1, 24, "Nstra Sra de la Paz"},       // Nstra Sra de la Paz
+    {1, 25, "Conversi\363n San Pablo"},   // Conversión San Pablo
+    {1, 26, "Timoteo y Tito"},            // Timoteo y Tito
+    {1, 27, "\301ngela de M\351rici"},    // Ángela de Mérici
+    {1, 28, "Tom\341s"},                  // Tomás
+    {1, 29, "Valero"},                    // Valero
+    {1, 30, "Martina"},                   // Martina
+    {1, 31, "Juan Bosco"},                // Juan Bosco
+    {2, 1, "Cecilio"},                    // Cecilio
+    {2, 2, "Nstra Sra Candelaria"},       // Nstra Sra Candelaria
+    {2, 3, "Blas"},                       // Blas
+    {2, 4, "Andr\351s Corsino"},          // Andrés Corsino
+    {2, 5, "\301gueda"},                  // Águeda
+    {2, 6, "Pablo Miki"},                 // Pablo Miki
+    {2, 7, "Ricardo"},                    // Ricardo
+    {2, 8, "Jer\363nimo Emiliani"},       // Jerónimo Emiliani
+    {2, 9, "Apolonia"},                   // Apolonia
+    {2, 10, "Escol\341stica"},            // Escolástica
+    {2, 11, "Nstra Sra de Lourdes"},      // Nstra Sra de Lourdes
+    {2, 12, "Eulalia"},                   // Eulalia
+    {2, 13, "Benigno"},                   // Benigno
+    {2, 14, "Valent\355n"},               // Valentín
+    {2, 15, "Faustino y Jovita"},         // Faustino y Jovita
+    {2, 16, "Juliana"},                   // Juliana
+    {2, 17, "Alejo"},                     // Alejo
+    {2, 18, "Eladio"},                    // Eladio
+    {2, 19, "\301lvaro"},                 // Álvaro
+    {2, 20, "Eleuterio"},                 // Eleuterio
+    {2, 21, "Pedro Dami\341n"},           // Pedro Damián
+    {2, 22, "C\341tedra San Pedro"},      // Cátedra San Pedro
+    {2, 23, "Policarpo"},                 // Policarpo
+    {2, 24, "Modesto"},                   // Modesto
+    {2, 25, "Ces\341reo"},                // Cesáreo
+    {2, 26, "Alejandro"},                 // Alejandro
+    {2, 27, "Leandro"},                   // Leandro
+    {2, 28, "D\355a de Andalucia"},       // Día de Andalucia
+    {2, 29, "Rom\341n"},                  // Román
+    {3, 1, "Rosendo"},                    // Rosendo
+    {3, 2, "\301ngela de la Cruz"},       // Ángela de la Cruz
+    {3, 3, "Emeterio y Celedonio"},       // Emeterio y Celedonio
+    {3, 4, "Casimiro"},                   // Casimiro
+    {3, 5, "Adri\341n"},                  // Adrián
+    {3, 6, "Olegario"},                   // Olegario
+    {3, 7, "Perpetua y Felicidad"},       // Perpetua y Felicidad
+    {3, 8, "Juan de Dios"},               // Juan de Dios
+    {3, 9, "Francisca Romana"},           // Francisca Romana
+    {3, 10, "Simplicio"},                 // Simplicio
+    {3, 11, "Eulogio de C\363rdoba"},     // Eulogio de Córdoba
+    {3, 12, "Maximiliano"},               // Maximiliano
+    {3, 13, "Rodrigo"},                   // Rodrigo
+    {3, 14, "Matilde"},                   // Matilde
+    {3, 15, "Luisa de Marillac"},         // Luisa de Marillac
+    {3, 16, "Heriberto"},                 // Heriberto
+    {3, 17, "Patricio"},                  // Patricio
+    {3, 18, "Cirilo"},                    // Cirilo
+    {3, 19, "Jos\351"},                   // José
+    {3, 20, "Mart\355n"},                 // Martín
+    {3, 21, "Benito"},                    // Benito
+    {3, 22, "Lea"},                       // Lea
+    {3, 23, "Toribio de Mogrovejo"},      // Toribio de Mogrovejo
+    {3, 24, "Catalina"},                  // Catalina
+    {3, 25, "Anunci. del Se\361or"},      // Anunci. del Señor
+    {3, 26, "Braulio"},                   // Braulio
+    {3, 27, "Ruperto"},                   // Ruperto
+    {3, 28, "Castor y Doroteo"},          // Castor y Doroteo
+    {3, 29, "Eustasio"},                  // Eustasio
+    {3, 30, "Juan Cl\355maco"},           // Juan Clímaco
+    {3, 31, "Benjam\355n"},               // Benjamín
+    {4, 1, "Hugo"},                       // Hugo
+    {4, 2, "Francisco de Paula"},         // Francisco de Paula
+    {4, 3, "Ricardo"},                    // Ricardo
+    {4, 4, "D\355a del Pais Vasco"},      // Día del Pais Vasco
+    {4, 5, "Vicente Ferrer"},             // Vicente Ferrer
+    {4, 6, "Celestino"},                  // Celestino
+    {4, 7, "Juan Bta de la Salle"},       // Juan Bta de la Salle
+    {4, 8, "Dionisio"},                   // Dionisio
+    {4, 9, "Casilda"},                    // Casilda
+    {4, 10, "Ezequiel"},                  // Ezequiel
+    {4, 11, "Estanislao"},                // Estanislao
+    {4, 12, "Julio"},                     // Julio
+    {4, 13, "Hermenegildo"},              // Hermenegildo
+    {4, 14, "Telmo"},                     // Telmo
+    {4, 15, "Anastasia"},                 // Anastasia
+    {4, 16, "Engracia"},                  // Engracia
+    {4, 17, "Aniceto"},                   // Aniceto
+    {4, 18, "Perfecto"},                  // Perfecto
+    {4, 19, "Le\363n IX"},                // León IX
+    {4, 20, "In\351s Montepulciano"},     // Inés Montepulciano
+    {4, 21, "Anselmo"},                   // Anselmo
+    {4, 22, "Sotero y Cayo"},             // Sotero y Cayo
+    {4, 23, "Jorge"},                     // Jorge
+    {4, 24, "Fidel de Sigmaringa"},       // Fidel de Sigmaringa
+    {4, 25, "Marcos"},                    // Marcos
+    {4, 26, "Isidoro"},                   // Isidoro
+    {4, 27, "Nstra Sra Montserrat"},      // Nstra Sra Montserrat
+    {4, 28, "Prudencio"},                 // Prudencio
+    {4, 29, "Catalina"},                  // Catalina
+    {4, 30, "P\355o V"},                  // Pío V
+    {5, 1, "Jos\351"},                    // José
+    {5, 2, "Atanasio"},                   // Atanasio
+    {5, 3, "Felipe y Santiago"},          // Felipe y Santiago
+    {5, 4, "Flori\341n"},                 // Florián
+    {5, 5, "\301ngel"},                   // Ángel
+    {5, 6, "Juan Evangelista"},           // Juan Evangelista
+    {5, 7, "Benedicto II"},               // Benedicto II
+    {5, 8, "Miguel Arc\341ngel"},         // Miguel Arcángel
     {5, 9, "Ascensi\363n del Se\361or"},  // Ascensión del Señor
-    {5, 10, "Juan de \301vila"},  // Juan de Ávila
-    {5, 11, "Ignacio de L\341coni"},  // Ignacio de Láconi
-    {5, 12, "Pancracio"},  // Pancracio
-    {5, 13, "Nstra Sra de F\341tima"},  // Nstra Sra de Fátima
-    {5, 14, "Mat\355as"},  // Matías
-    {5, 15, "Isidro Labrador"},  // Isidro Labrador
-    {5, 16, "Juan Nepomuceno"},  // Juan Nepomuceno
-    {5, 17, "Pascual Bail\363n"},  // Pascual Bailón
-    {5, 18, "Juan I"},  // Juan I
-    {5, 19, "Pedro Celestino"},  // Pedro Celestino
-    {5, 20, "Bernardino de Siena"},  // Bernardino de Siena
-    {5, 21, "Crist\363bal Magallanes"},  // Cristóbal Magallanes
-    {5, 22, "Rita"},  // Rita
-    {5, 23, "Desiderio"},  // Desiderio
-    {5, 24, "Nstra Sra Auxiliadora"},  // Nstra Sra Auxiliadora
-    {5, 25, "Beda"},  // Beda
-    {5, 26, "Felipe Neri"},  // Felipe Neri
-    {5, 27, "Agust\355n"},  // Agustín
-    {5, 28, "Germ\341n"},  // Germán
-    {5, 29, "Maximino"},  // Maximino
-    {5, 30, "D\355a de Canarias"},  // Día de Canarias
-    {5, 31, "D\355a Castilla Mancha"},  // Día Castilla Mancha
-    {6, 1, "Justino"},  // Justino
-    {6, 2, "Marcelino y Pedro"},  // Marcelino y Pedro
-    {6, 3, "Carlos Lwanga"},  // Carlos Lwanga
-    {6, 4, "Francisco Caracciolo"},  // Francisco Caracciolo
-    {6, 5, "Bonifacio"},  // Bonifacio
-    {6, 6, "Norberto"},  // Norberto
-    {6, 7, "Roberto"},  // Roberto
-    {6, 8, "Medardo"},  // Medardo
-    {6, 9, "Efr\351n"},  // Efrén
-    {6, 10, "Margarita"},  // Margarita
-    {6, 11, "Bernab\351"},  // Bernabé
-    {6, 12, "Juan de Sahag\372n"},  // Juan de Sahagún
-    {6, 13, "Antonio de Padua"},  // Antonio de Padua
-    {6, 14, "Eliseo"},  // Eliseo
-    {6, 15, "Mar\355a Micaela"},  // María Micaela
-    {6, 16, "Quirico y Julita"},  // Quirico y Julita
-    {6, 17, "Ismael"},  // Ismael
-    {6, 18, "Marcos y Marceliano"},  // Marcos y Marceliano
-    {6, 19, "Romualdo"},  // Romualdo
-    {6, 20, "Florentina"},  // Florentina
-    {6, 21, "Luis Gonzaga"},  // Luis Gonzaga
-    {6, 22, "Paulino de Nola"},  // Paulino de Nola
-    {6, 23, "Agripina"},  // Agripina
-    {6, 24, "Juan Bautista"},  // Juan Bautista
-    {6, 25, "Guillermo"},  // Guillermo
-    {6, 26, "Pelayo"},  // Pelayo
-    {6, 27, "Cirilo"},  // Cirilo
-    {6, 28, "Ireneo"},  // Ireneo
-    {6, 29, "Pedro y Pablo"},  // Pedro y Pablo
-    {6, 30, "Marcial"},  // Marcial
-    {7, 1, "Aar\363n"},  // Aarón
-    {7, 2, "Proceso y Martiniano"},  // Proceso y Martiniano
-    {7, 3, "Tom\341s"},  // Tomás
-    {7, 4, "Isabel de Portugal"},  // Isabel de Portugal
-    {7, 5, "Antonio Zaccaria"},  // Antonio Zaccaria
-    {7, 6, "Mar\355a Goretti"},  // María Goretti
-    {7, 7, "Ferm\355n"},  // Fermín
-    {7, 8, "\301quila y Priscila"},  // Áquila y Priscila
-    {7, 9, "Ver\363nica Giuliani"},  // Verónica Giuliani
-    {7, 10, "Crist\363bal"},  // Cristóbal
-    {7, 11, "Benito"},  // Benito
-    {7, 12, "Juan Gualberto"},  // Juan Gualberto
-    {7, 13, "Enrique"},  // Enrique
-    {7, 14, "Camilo de Lelis"},  // Camilo de Lelis
-    {7, 15, "Buenaventura"},  // Buenaventura
-    {7, 16, "Nstra Sra del Carmen"},  // Nstra Sra del Carmen
-    {7, 17, "Alejo"},  // Alejo
-    {7, 18, "Federico"},  // Federico
-    {7, 19, "Justa y Rufina"},  // Justa y Rufina
-    {7, 20, "El\355as"},  // Elías
-    {7, 21, "Lorenzo de Brindis"},  // Lorenzo de Brindis
-    {7, 22, "Mar\355a Magdalena"},  // María Magdalena
-    {7, 23, "Br\355gida"},  // Brígida
-    {7, 24, "Cristina"},  // Cristina
-    {7, 25, "Santiago Ap\363stol"},  // Santiago Apóstol
-    {7, 26, "Joaqu\355n y Ana"},  // Joaquín y Ana
-    {7, 27, "Pantale\363n"},  // Pantaleón
-    {7, 28, "Pedro Poveda"},  // Pedro Poveda
-    {7, 29, "Marta"},  // Marta
-    {7, 30, "Pedro Cris\363logo"},  // Pedro Crisólogo
-    {7, 31, "Ignacio de Loyola"},  // Ignacio de Loyola
-    {8, 1, "Alfonso de Ligorio"},  // Alfonso de Ligorio
-    {8, 2, "Eusebio de Vercelli"},  // Eusebio de Vercelli
-    {8, 3, "Esteban"},  // Esteban
-    {8, 4, "Juan Mar\355a Vianney"},  // Juan María Vianney
-    {8, 5, "Nstra Sra Nieves"},  // Nstra Sra Nieves
-    {8, 6, "Transfig del Se\361or"},  // Transfig del Señor
-    {8, 7, "Cayetano"},  // Cayetano
-    {8, 8, "Domingo de Guzm\341n"},  // Domingo de Guzmán
-    {8, 9, "Teresa Benedicta"},  // Teresa Benedicta
-    {8, 10, "Lorenzo"},  // Lorenzo
-    {8, 11, "Clara"},  // Clara
-    {8, 12, "Juana de Chantal"},  // Juana de Chantal
-    {8, 13, "Hip\363lito y Ponciano"},  // Hipólito y Ponciano
-    {8, 14, "Maximiliano Kolbe"},  // Maximiliano Kolbe
-    {8, 15, "Nstra Sra Asunci\363n"},  // Nstra Sra Asunción
-    {8, 16, "Roque"},  // Roque
-    {8, 17, "Jacinto"},  // Jacinto
-    {8, 18, "Elena"},  // Elena
-    {8, 19, "Juan Eudes"},  // Juan Eudes
-    {8, 20, "Bernardo"},  // Bernardo
-    {8, 21, "P\355o X"},  // Pío X
-    {8, 22, "Sinforiano"},  // Sinforiano
-    {8, 23, "Rosa de Lima"},  // Rosa de Lima
-    {8, 24, "Bartolom\351"},  // Bartolomé
-    {8, 25, "Jos\351 de Calasanz"},  // José de Calasanz
-    {8, 26, "Ceferino"},  // Ceferino
-    {8, 27, "M\363nica"},  // Mónica
-    {8, 28, "Agust\355n"},  // Agustín
-    {8, 29, "Juan Bautista"},  // Juan Bautista
-    {8, 30, "F\351lix"},  // Félix
-    {8, 31, "Ram\363n Nonato"},  // Ramón Nonato
-    {9, 1, "Gil"},  // Gil
-    {9, 2, "Antol\355n"},  // Antolín
-    {9, 3, "Gregorio Magno"},  // Gregorio Magno
-    {9, 4, "Rosal\355a"},  // Rosalía
-    {9, 5, "Teresa de Calcuta"},  // Teresa de Calcuta
-    {9, 6, "Zacar\355as"},  // Zacarías
-    {9, 7, "Regina"},  // Regina
-    {9, 8, "Nstra Sra Covadonga"},  // Nstra Sra Covadonga
-    {9, 9, "Pedro Claver"},  // Pedro Claver
-    {9, 10, "Nicol\341s Tolentino"},  // Nicolás Tolentino
-    {9, 11, "Proto y Jacinto"},  // Proto y Jacinto
-    {9, 12, "Guido"},  // Guido
-    {9, 13, "Juan Cris\363stomo"},  // Juan Crisóstomo
-    {9, 14, "Exaltaci\363n Sta Cruz"},  // Exaltación Sta Cruz
-    {9, 15, "Nstra Sra Dolores"},  // Nstra Sra Dolores
-    {9, 16, "Cornelio y Cipriano"},  // Cornelio y Cipriano
-    {9, 17, "Roberto Belarmino"},  // Roberto Belarmino
-    {9, 18, "Jos\351 de Cupertino"},  // José de Cupertino
-    {9, 19, "Jenaro"},  // Jenaro
-    {9, 20, "Eustaquio"},  // Eustaquio
-    {9, 21, "Mateo"},  // Mateo
-    {9, 22, "Mauricio"},  // Mauricio
-    {9, 23, "P\355o de Pietrelcina"},  // Pío de Pietrelcina
-    {9, 24, "Nstra Sra Merced"},  // Nstra Sra Merced
-    {9, 25, "Ferm\355n"},  // Fermín
-    {9, 26, "Cosme y Dami\341n"},  // Cosme y Damián
-    {9, 27, "Vicente de Pa\372l"},  // Vicente de Paúl
-    {9, 28, "Wenceslao"},  // Wenceslao
-    {9, 29, "Miguel Arc\341ngel"},  // Miguel Arcángel
-    {9, 30, "Jer\363nimo"},  // Jerónimo
-    {10, 1, "Teresa de Lisieux"},  // Teresa de Lisieux
-    {10, 2, "\301ngeles Custodios"},  // Ángeles Custodios
-    {10, 3, "Francisco de Borja"},  // Francisco de Borja
-    {10, 4, "Francisco de As\355s"},  // Francisco de Asís
-    {10, 5, "Froil\341n"},  // Froilán
-    {10, 6, "Bruno"},  // Bruno
-    {10, 7, "Nstra Sra del Rosario"},  // Nstra Sra del Rosario
-    {10, 8, "Pelagia"},  // Pelagia
-    {10, 9, "Dionisio"},  // Dionisio
-    {10, 10, "Tom\341s de Villanueva"},  // Tomás de Villanueva
-    {10, 11, "Soledad"},  // Soledad
-    {10, 12, "Nstra Sra del Pilar"},  // Nstra Sra del Pilar
-    {10, 13, "Eduardo"},  // Eduardo
-    {10, 14, "Calixto"},  // Calixto
-    {10, 15, "Teresa de Jes\372s"},  // Teresa de Jesús
-    {10, 16, "Eduvigis"},  // Eduvigis
+    {5, 10, "Juan de \301vila"},          // Juan de Ávila
+    {5, 11, "Ignacio de L\341coni"},      // Ignacio de Láconi
+    {5, 12, "Pancracio"},                 // Pancracio
+    {5, 13, "Nstra Sra de F\341tima"},    // Nstra Sra de Fátima
+    {5, 14, "Mat\355as"},                 // Matías
+    {5, 15, "Isidro Labrador"},           // Isidro Labrador
+    {5, 16, "Juan Nepomuceno"},           // Juan Nepomuceno
+    {5, 17, "Pascual Bail\363n"},         // Pascual Bailón
+    {5, 18, "Juan I"},                    // Juan I
+    {5, 19, "Pedro Celestino"},           // Pedro Celestino
+    {5, 20, "Bernardino de Siena"},       // Bernardino de Siena
+    {5, 21, "Crist\363bal Magallanes"},   // Cristóbal Magallanes
+    {5, 22, "Rita"},                      // Rita
+    {5, 23, "Desiderio"},                 // Desiderio
+    {5, 24, "Nstra Sra Auxiliadora"},     // Nstra Sra Auxiliadora
+    {5, 25, "Beda"},                      // Beda
+    {5, 26, "Felipe Neri"},               // Felipe Neri
+    {5, 27, "Agust\355n"},                // Agustín
+    {5, 28, "Germ\341n"},                 // Germán
+    {5, 29, "Maximino"},                  // Maximino
+    {5, 30, "D\355a de Canarias"},        // Día de Canarias
+    {5, 31, "D\355a Castilla Mancha"},    // Día Castilla Mancha
+    {6, 1, "Justino"},                    // Justino
+    {6, 2, "Marcelino y Pedro"},          // Marcelino y Pedro
+    {6, 3, "Carlos Lwanga"},              // Carlos Lwanga
+    {6, 4, "Francisco Caracciolo"},       // Francisco Caracciolo
+    {6, 5, "Bonifacio"},                  // Bonifacio
+    {6, 6, "Norberto"},                   // Norberto
+    {6, 7, "Roberto"},                    // Roberto
+    {6, 8, "Medardo"},                    // Medardo
+    {6, 9, "Efr\351n"},                   // Efrén
+    {6, 10, "Margarita"},                 // Margarita
+    {6, 11, "Bernab\351"},                // Bernabé
+    {6, 12, "Juan de Sahag\372n"},        // Juan de Sahagún
+    {6, 13, "Antonio de Padua"},          // Antonio de Padua
+    {6, 14, "Eliseo"},                    // Eliseo
+    {6, 15, "Mar\355a Micaela"},          // María Micaela
+    {6, 16, "Quirico y Julita"},          // Quirico y Julita
+    {6, 17, "Ismael"},                    // Ismael
+    {6, 18, "Marcos y Marceliano"},       // Marcos y Marceliano
+    {6, 19, "Romualdo"},                  // Romualdo
+    {6, 20, "Florentina"},                // Florentina
+    {6, 21, "Luis Gonzaga"},              // Luis Gonzaga
+    {6, 22, "Paulino de Nola"},           // Paulino de Nola
+    {6, 23, "Agripina"},                  // Agripina
+    {6, 24, "Juan Bautista"},             // Juan Bautista
+    {6, 25, "Guillermo"},                 // Guillermo
+    {6, 26, "Pelayo"},                    // Pelayo
+    {6, 27, "Cirilo"},                    // Cirilo
+    {6, 28, "Ireneo"},                    // Ireneo
+    {6, 29, "Pedro y Pablo"},             // Pedro y Pablo
+    {6, 30, "Marcial"},                   // Marcial
+    {7, 1, "Aar\363n"},                   // Aarón
+    {7, 2, "Proceso y Martiniano"},       // Proceso y Martiniano
+    {7, 3, "Tom\341s"},                   // Tomás
+    {7, 4, "Isabel de Portugal"},         // Isabel de Portugal
+    {7, 5, "Antonio Zaccaria"},           // Antonio Zaccaria
+    {7, 6, "Mar\355a Goretti"},           // María Goretti
+    {7, 7, "Ferm\355n"},                  // Fermín
+    {7, 8, "\301quila y Priscila"},       // Áquila y Priscila
+    {7, 9, "Ver\363nica Giuliani"},       // Verónica Giuliani
+    {7, 10, "Crist\363bal"},              // Cristóbal
+    {7, 11, "Benito"},                    // Benito
+    {7, 12, "Juan Gualberto"},            // Juan Gualberto
+    {7, 13, "Enrique"},                   // Enrique
+    {7, 14, "Camilo de Lelis"},           // Camilo de Lelis
+    {7, 15, "Buenaventura"},              // Buenaventura
+    {7, 16, "Nstra Sra del Carmen"},      // Nstra Sra del Carmen
+    {7, 17, "Alejo"},                     // Alejo
+    {7, 18, "Federico"},                  // Federico
+    {7, 19, "Justa y Rufina"},            // Justa y Rufina
+    {7, 20, "El\355as"},                  // Elías
+    {7, 21, "Lorenzo de Brindis"},        // Lorenzo de Brindis
+    {7, 22, "Mar\355a Magdalena"},        // María Magdalena
+    {7, 23, "Br\355gida"},                // Brígida
+    {7, 24, "Cristina"},                  // Cristina
+    {7, 25, "Santiago Ap\363stol"},       // Santiago Apóstol
+    {7, 26, "Joaqu\355n y Ana"},          // Joaquín y Ana
+    {7, 27, "Pantale\363n"},              // Pantaleón
+    {7, 28, "Pedro Poveda"},              // Pedro Poveda
+    {7, 29, "Marta"},                     // Marta
+    {7, 30, "Pedro Cris\363logo"},        // Pedro Crisólogo
+    {7, 31, "Ignacio de Loyola"},         // Ignacio de Loyola
+    {8, 1, "Alfonso de Ligorio"},         // Alfonso de Ligorio
+    {8, 2, "Eusebio de Vercelli"},        // Eusebio de Vercelli
+    {8, 3, "Esteban"},                    // Esteban
+    {8, 4, "Juan Mar\355a Vianney"},      // Juan María Vianney
+    {8, 5, "Nstra Sra Nieves"},           // Nstra Sra Nieves
+    {8, 6, "Transfig del Se\361or"},      // Transfig del Señor
+    {8, 7, "Cayetano"},                   // Cayetano
+    {8, 8, "Domingo de Guzm\341n"},       // Domingo de Guzmán
+    {8, 9, "Teresa Benedicta"},           // Teresa Benedicta
+    {8, 10, "Lorenzo"},                   // Lorenzo
+    {8, 11, "Clara"},                     // Clara
+    {8, 12, "Juana de Chantal"},          // Juana de Chantal
+    {8, 13, "Hip\363lito y Ponciano"},    // Hipólito y Ponciano
+    {8, 14, "Maximiliano Kolbe"},         // Maximiliano Kolbe
+    {8, 15, "Nstra Sra Asunci\363n"},     // Nstra Sra Asunción
+    {8, 16, "Roque"},                     // Roque
+    {8, 17, "Jacinto"},                   // Jacinto
+    {8, 18, "Elena"},                     // Elena
+    {8, 19, "Juan Eudes"},                // Juan Eudes
+    {8, 20, "Bernardo"},                  // Bernardo
+    {8, 21, "P\355o X"},                  // Pío X
+    {8, 22, "Sinforiano"},                // Sinforiano
+    {8, 23, "Rosa de Lima"},              // Rosa de Lima
+    {8, 24, "Bartolom\351"},              // Bartolomé
+    {8, 25, "Jos\351 de Calasanz"},       // José de Calasanz
+    {8, 26, "Ceferino"},                  // Ceferino
+    {8, 27, "M\363nica"},                 // Mónica
+    {8, 28, "Agust\355n"},                // Agustín
+    {8, 29, "Juan Bautista"},             // Juan Bautista
+    {8, 30, "F\351lix"},                  // Félix
+    {8, 31, "Ram\363n Nonato"},           // Ramón Nonato
+    {9, 1, "Gil"},                        // Gil
+    {9, 2, "Antol\355n"},                 // Antolín
+    {9, 3, "Gregorio Magno"},             // Gregorio Magno
+    {9, 4, "Rosal\355a"},                 // Rosalía
+    {9, 5, "Teresa de Calcuta"},          // Teresa de Calcuta
+    {9, 6, "Zacar\355as"},                // Zacarías
+    {9, 7, "Regina"},                     // Regina
+    {9, 8, "Nstra Sra Covadonga"},        // Nstra Sra Covadonga
+    {9, 9, "Pedro Claver"},               // Pedro Claver
+    {9, 10, "Nicol\341s Tolentino"},      // Nicolás Tolentino
+    {9, 11, "Proto y Jacinto"},           // Proto y Jacinto
+    {9, 12, "Guido"},                     // Guido
+    {9, 13, "Juan Cris\363stomo"},        // Juan Crisóstomo
+    {9, 14, "Exaltaci\363n Sta Cruz"},    // Exaltación Sta Cruz
+    {9, 15, "Nstra Sra Dolores"},         // Nstra Sra Dolores
+    {9, 16, "Cornelio y Cipriano"},       // Cornelio y Cipriano
+    {9, 17, "Roberto Belarmino"},         // Roberto Belarmino
+    {9, 18, "Jos\351 de Cupertino"},      // José de Cupertino
+    {9, 19, "Jenaro"},                    // Jenaro
+    {9, 20, "Eustaquio"},                 // Eustaquio
+    {9, 21, "Mateo"},                     // Mateo
+    {9, 22, "Mauricio"},                  // Mauricio
+    {9, 23, "P\355o de Pietrelcina"},     // Pío de Pietrelcina
+    {9, 24, "Nstra Sra Merced"},          // Nstra Sra Merced
+    {9, 25, "Ferm\355n"},                 // Fermín
+    {9, 26, "Cosme y Dami\341n"},         // Cosme y Damián
+    {9, 27, "Vicente de Pa\372l"},        // Vicente de Paúl
+    {9, 28, "Wenceslao"},                 // Wenceslao
+    {9, 29, "Miguel Arc\341ngel"},        // Miguel Arcángel
+    {9, 30, "Jer\363nimo"},               // Jerónimo
+    {10, 1, "Teresa de Lisieux"},         // Teresa de Lisieux
+    {10, 2, "\301ngeles Custodios"},      // Ángeles Custodios
+    {10, 3, "Francisco de Borja"},        // Francisco de Borja
+    {10, 4, "Francisco de As\355s"},      // Francisco de Asís
+    {10, 5, "Froil\341n"},                // Froilán
+    {10, 6, "Bruno"},                     // Bruno
+    {10, 7, "Nstra Sra del Rosario"},     // Nstra Sra del Rosario
+    {10, 8, "Pelagia"},                   // Pelagia
+    {10, 9, "Dionisio"},                  // Dionisio
+    {10, 10, "Tom\341s de Villanueva"},   // Tomás de Villanueva
+    {10, 11, "Soledad"},                  // Soledad
+    {10, 12, "Nstra Sra del Pilar"},      // Nstra Sra del Pilar
+    {10, 13, "Eduardo"},                  // Eduardo
+    {10, 14, "Calixto"},                  // Calixto
+    {10, 15, "Teresa de Jes\372s"},       // Teresa de Jesús
+    {10, 16, "Eduvigis"},                 // Eduvigis
     {10, 17, "Ignacio de Antioqu\355a"},  // Ignacio de Antioquía
-    {10, 18, "Lucas"},  // Lucas
-    {10, 19, "Pedro de Alc\341ntara"},  // Pedro de Alcántara
-    {10, 20, "Irene"},  // Irene
-    {10, 21, "Ursula"},  // Ursula
-    {10, 22, "Juan Pablo II"},  // Juan Pablo II
-    {10, 23, "Juan de Capistrano"},  // Juan de Capistrano
+    {10, 18, "Lucas"},                    // Lucas
+    {10, 19, "Pedro de Alc\341ntara"},    // Pedro de Alcántara
+    {10, 20, "Irene"},                    // Irene
+    {10, 21, "Ursula"},                   // Ursula
+    {10, 22, "Juan Pablo II"},            // Juan Pablo II
+    {10, 23, "Juan de Capistrano"},       // Juan de Capistrano
     {10, 24, "Antonio Mar\355a Claret"},  // Antonio María Claret
-    {10, 25, "Crisanto y Dar\355a"},  // Crisanto y Daría
-    {10, 26, "Evaristo"},  // Evaristo
-    {10, 27, "Frumencio"},  // Frumencio
-    {10, 28, "Sim\363n y Judas"},  // Simón y Judas
-    {10, 29, "Narciso"},  // Narciso
-    {10, 30, "Marcelo"},  // Marcelo
-    {10, 31, "Quint\355n"},  // Quintín
-    {11, 1, "Todos los Santos"},  // Todos los Santos
-    {11, 2, "Todos los Difuntos"},  // Todos los Difuntos
-    {11, 3, "Mart\355n de Porres"},  // Martín de Porres
-    {11, 4, "Carlos Borromeo"},  // Carlos Borromeo
-    {11, 5, "Isabel y Zacar\355as"},  // Isabel y Zacarías
-    {11, 6, "Leonardo"},  // Leonardo
-    {11, 7, "Ernesto"},  // Ernesto
-    {11, 8, "Godofredo"},  // Godofredo
-    {11, 9, "Basilica Letran"},  // Basilica Letran
-    {11, 10, "Le\363n Magno"},  // León Magno
-    {11, 11, "Mart\355n"},  // Martín
-    {11, 12, "Mill\341n"},  // Millán
-    {11, 13, "Diego de Alcal\341"},  // Diego de Alcalá
-    {11, 14, "Jos\351 Pignatelli"},  // José Pignatelli
-    {11, 15, "Alberto Magno"},  // Alberto Magno
-    {11, 16, "Margarita"},  // Margarita
-    {11, 17, "Isabel de Hungr\355a"},  // Isabel de Hungría
-    {11, 18, "Rom\341n"},  // Román
-    {11, 19, "Abd\355as"},  // Abdías
-    {11, 20, "F\351lix"},  // Félix
-    {11, 21, "Gelasio"},  // Gelasio
-    {11, 22, "Cecilia"},  // Cecilia
-    {11, 23, "Clemente"},  // Clemente
-    {11, 24, "Flora y Mar\355a"},  // Flora y María
-    {11, 25, "Catalina"},  // Catalina
-    {11, 26, "Juan Berchmans"},  // Juan Berchmans
-    {11, 27, "Facundo y Primitivo"},  // Facundo y Primitivo
-    {11, 28, "Santiago de la Marca"},  // Santiago de la Marca
-    {11, 29, "Saturnino"},  // Saturnino
-    {11, 30, "Andr\351s"},  // Andrés
-    {12, 1, "Eloy"},  // Eloy
-    {12, 2, "Bibiana"},  // Bibiana
-    {12, 3, "Francisco Javier"},  // Francisco Javier
-    {12, 4, "B\341rbara"},  // Bárbara
-    {12, 5, "Sabas"},  // Sabas
-    {12, 6, "Nicol\341s"},  // Nicolás
-    {12, 7, "Ambrosio"},  // Ambrosio
-    {12, 8, "Inmacul. Concepci\363n"},  // Inmacul. Concepción
-    {12, 9, "Leocadia"},  // Leocadia
-    {12, 10, "Eulalia"},  // Eulalia
-    {12, 11, "D\341maso"},  // Dámaso
-    {12, 12, "Nstra Sra Guadalupe"},  // Nstra Sra Guadalupe
-    {12, 13, "Luc\355a"},  // Lucía
-    {12, 14, "Juan de la Cruz"},  // Juan de la Cruz
-    {12, 15, "Valeriano"},  // Valeriano
-    {12, 16, "Adelaida"},  // Adelaida
-    {12, 17, "L\341zaro"},  // Lázaro
-    {12, 18, "Nstra Sra Esperanza"},  // Nstra Sra Esperanza
-    {12, 19, "Nemesio"},  // Nemesio
-    {12, 20, "Domingo de Silos"},  // Domingo de Silos
-    {12, 21, "Pedro Canisio"},  // Pedro Canisio
-    {12, 22, "Francisca Cabrini"},  // Francisca Cabrini
-    {12, 23, "Juan de Kety"},  // Juan de Kety
-    {12, 24, "Adela"},  // Adela
-    {12, 25, "Natividad del Se\361or"},  // Natividad del Señor
-    {12, 26, "Esteban"},  // Esteban
-    {12, 27, "Juan Evangelista"},  // Juan Evangelista
-    {12, 28, "Santos Inocentes"},  // Santos Inocentes
-    {12, 29, "Tom\341s"},  // Tomás
-    {12, 30, "Santiago Ap\363stol"},  // Santiago Apóstol
-    {12, 31, "Silvestre"},  // Silvestre
+    {10, 25, "Crisanto y Dar\355a"},      // Crisanto y Daría
+    {10, 26, "Evaristo"},                 // Evaristo
+    {10, 27, "Frumencio"},                // Frumencio
+    {10, 28, "Sim\363n y Judas"},         // Simón y Judas
+    {10, 29, "Narciso"},                  // Narciso
+    {10, 30, "Marcelo"},                  // Marcelo
+    {10, 31, "Quint\355n"},               // Quintín
+    {11, 1, "Todos los Santos"},          // Todos los Santos
+    {11, 2, "Todos los Difuntos"},        // Todos los Difuntos
+    {11, 3, "Mart\355n de Porres"},       // Martín de Porres
+    {11, 4, "Carlos Borromeo"},           // Carlos Borromeo
+    {11, 5, "Isabel y Zacar\355as"},      // Isabel y Zacarías
+    {11, 6, "Leonardo"},                  // Leonardo
+    {11, 7, "Ernesto"},                   // Ernesto
+    {11, 8, "Godofredo"},                 // Godofredo
+    {11, 9, "Basilica Letran"},           // Basilica Letran
+    {11, 10, "Le\363n Magno"},            // León Magno
+    {11, 11, "Mart\355n"},                // Martín
+    {11, 12, "Mill\341n"},                // Millán
+    {11, 13, "Diego de Alcal\341"},       // Diego de Alcalá
+    {11, 14, "Jos\351 Pignatelli"},       // José Pignatelli
+    {11, 15, "Alberto Magno"},            // Alberto Magno
+    {11, 16, "Margarita"},                // Margarita
+    {11, 17, "Isabel de Hungr\355a"},     // Isabel de Hungría
+    {11, 18, "Rom\341n"},                 // Román
+    {11, 19, "Abd\355as"},                // Abdías
+    {11, 20, "F\351lix"},                 // Félix
+    {11, 21, "Gelasio"},                  // Gelasio
+    {11, 22, "Cecilia"},                  // Cecilia
+    {11, 23, "Clemente"},                 // Clemente
+    {11, 24, "Flora y Mar\355a"},         // Flora y María
+    {11, 25, "Catalina"},                 // Catalina
+    {11, 26, "Juan Berchmans"},           // Juan Berchmans
+    {11, 27, "Facundo y Primitivo"},      // Facundo y Primitivo
+    {11, 28, "Santiago de la Marca"},     // Santiago de la Marca
+    {11, 29, "Saturnino"},                // Saturnino
+    {11, 30, "Andr\351s"},                // Andrés
+    {12, 1, "Eloy"},                      // Eloy
+    {12, 2, "Bibiana"},                   // Bibiana
+    {12, 3, "Francisco Javier"},          // Francisco Javier
+    {12, 4, "B\341rbara"},                // Bárbara
+    {12, 5, "Sabas"},                     // Sabas
+    {12, 6, "Nicol\341s"},                // Nicolás
+    {12, 7, "Ambrosio"},                  // Ambrosio
+    {12, 8, "Inmacul. Concepci\363n"},    // Inmacul. Concepción
+    {12, 9, "Leocadia"},                  // Leocadia
+    {12, 10, "Eulalia"},                  // Eulalia
+    {12, 11, "D\341maso"},                // Dámaso
+    {12, 12, "Nstra Sra Guadalupe"},      // Nstra Sra Guadalupe
+    {12, 13, "Luc\355a"},                 // Lucía
+    {12, 14, "Juan de la Cruz"},          // Juan de la Cruz
+    {12, 15, "Valeriano"},                // Valeriano
+    {12, 16, "Adelaida"},                 // Adelaida
+    {12, 17, "L\341zaro"},                // Lázaro
+    {12, 18, "Nstra Sra Esperanza"},      // Nstra Sra Esperanza
+    {12, 19, "Nemesio"},                  // Nemesio
+    {12, 20, "Domingo de Silos"},         // Domingo de Silos
+    {12, 21, "Pedro Canisio"},            // Pedro Canisio
+    {12, 22, "Francisca Cabrini"},        // Francisca Cabrini
+    {12, 23, "Juan de Kety"},             // Juan de Kety
+    {12, 24, "Adela"},                    // Adela
+    {12, 25, "Natividad del Se\361or"},   // Natividad del Señor
+    {12, 26, "Esteban"},                  // Esteban
+    {12, 27, "Juan Evangelista"},         // Juan Evangelista
+    {12, 28, "Santos Inocentes"},         // Santos Inocentes
+    {12, 29, "Tom\341s"},                 // Tomás
+    {12, 30, "Santiago Ap\363stol"},      // Santiago Apóstol
+    {12, 31, "Silvestre"},                // Silvestre
 };

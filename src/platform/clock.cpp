@@ -19,4 +19,6 @@ LocalDate TodayLocal() {
             static_cast<std::int16_t>(local.tm_mon + 1), static_cast<std::int16_t>(local.tm_mday)};
 }
 
-void SetClockForTesting(std::optional<LocalDate> fixedDate) { FixedDate = fixedDate; }
+void SetClockForTesting(std::optional<LocalDate> fixedDate) {
+    FixedDate = fixedDate;
+}

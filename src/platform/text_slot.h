@@ -14,8 +14,7 @@ template <std::size_t N>
 void AssignSlot(char (&slot)[N], std::string_view text) {
     static_assert(N >= 1);
     const std::size_t zero = text.find('\0');
-    const std::size_t length =
-        std::min(zero == std::string_view::npos ? text.size() : zero, N - 1);
+    const std::size_t length = std::min(zero == std::string_view::npos ? text.size() : zero, N - 1);
     std::memcpy(slot, text.data(), length);
     slot[length] = '\0';
 }

@@ -37,8 +37,9 @@ TEST(WeekdayOf, AgreesWithTheProlepticGregorianCalendarForYears1To32767) {
                 (year_month_day_last{year{y}, month_day_last{month{m}}}).day());
             for (unsigned d = 1; d <= lastDay; ++d) {
                 const auto expected = weekday{sys_days{year{y} / month{m} / day{d}}}.iso_encoding();
-                const int got = WeekdayOf(static_cast<std::int16_t>(y), static_cast<std::int16_t>(m),
-                                          static_cast<std::int16_t>(d));
+                const int got =
+                    WeekdayOf(static_cast<std::int16_t>(y), static_cast<std::int16_t>(m),
+                              static_cast<std::int16_t>(d));
                 if (got != static_cast<int>(expected) && ++mismatches <= 5)
                     ADD_FAILURE() << y << "-" << m << "-" << d << ": " << got << " != " << expected;
             }
@@ -103,8 +104,9 @@ TEST(DayPlacement, EveryDayOfEveryMonthIsPlacedOnceInOrder) {
 
 TEST(MonthNames, AreTheSpanishNamesInOrder) {
     InitCalendarNames();
-    const char* expected[] = {"Enero", "Febrero", "Marzo",      "Abril",   "Mayo",      "Junio",
-                              "Julio", "Agosto",  "Septiembre", "Octubre", "Noviembre", "Diciembre"};
+    const char* expected[] = {"Enero",      "Febrero", "Marzo",     "Abril",
+                              "Mayo",       "Junio",   "Julio",     "Agosto",
+                              "Septiembre", "Octubre", "Noviembre", "Diciembre"};
     for (int month = 1; month <= 12; ++month) {
         EXPECT_EQ(MonthName(month), expected[month - 1]);
         EXPECT_LE(MonthName(month).size(), 11u);

@@ -1,9 +1,9 @@
+#include "calendar/month_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
-
-#include "calendar/month_sheet.h"
 
 namespace {
 

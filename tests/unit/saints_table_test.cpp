@@ -1,9 +1,10 @@
+#include "calendar/saints_table.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "calendar/saints_table.h"
 #include "platform/cp1252.h"
 
 namespace {
@@ -41,7 +42,9 @@ TEST(SaintsTable, FixedFeastsAreStoredInWindows1252) {
     BuildSaintsTable();
     EXPECT_EQ(SaintOfDay(11, 1), "Todos los Santos");
     EXPECT_EQ(SaintOfDay(12, 25), "Natividad del Se\xF1or");
-    EXPECT_EQ(SaintOfDay(1, 6), "Epifan\xED" "a");
+    EXPECT_EQ(SaintOfDay(1, 6),
+              "Epifan\xED"
+              "a");
     EXPECT_EQ(SaintOfDay(10, 2), "\xC1ngeles Custodios");
     for (int month = 1; month <= 12; ++month)
         for (int day = 1; day <= 31; ++day) EXPECT_LE(SaintOfDay(month, day).size(), 21u);

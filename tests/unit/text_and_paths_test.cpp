@@ -24,7 +24,8 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUtf16) {
 
 TEST(Cp1252, UsesTheFixedTableNotTheSystemCodePage) {
     EXPECT_EQ(Cp1252ToWide("\x80\x9F\xF1\xC1"), std::wstring(L"\u20AC\u0178\u00F1\u00C1"));
-    EXPECT_EQ(Cp1252ToWide("\x81\x8D\x8F\x90\x9D"), std::wstring(L"\u0081\u008D\u008F\u0090\u009D"));
+    EXPECT_EQ(Cp1252ToWide("\x81\x8D\x8F\x90\x9D"),
+              std::wstring(L"\u0081\u008D\u008F\u0090\u009D"));
     EXPECT_EQ(WideToCp1252(L"Se\u00F1or \u20AC"), "Se\xF1or \x80");
 }
 
