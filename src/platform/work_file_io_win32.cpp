@@ -1,0 +1,133 @@
+#include <windows.h>
+
+#include <string>
+
+#include "platform/cp1252.h"
+#include "platform/work_file_io.h"
+
+namespace {
+
+HANDLE AsHandle(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+void CloseIfOpen(std::intptr_t& handle) {
+    if (AsHandle(handle) != INVALID_HANDLE_VALUE) CloseHandle(AsHandle(handle));
+    handle = -1;
+}
+
+// The folder part of a path, for the replacement's name: up to the last separator, or the
+// current directory for a bare name.
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t separator = path.find_last_of(L"\\/:");
+    if (separator == std::wstring::npos) return L".";
+    return path.substr(0, separator + 1);
+}
+
+}  // namespace
+
+InputFile::~InputFile() {
+    CloseIfOpen(Handle);
+}
+
+bool InputFile::Open(std::string_view path) {
+    CloseIfOpen(Handle);
+    const HANDLE file = CreateFileW(Cp1252ToWide(path).c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    Handle = reinterpret_cast<std::intptr_t>(file);
+    return true;
+}
+
+bool InputFile::Length(std::uint64_t& bytes) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(AsHandle(Handle), &size)) return false;
+    bytes = static_cast<std::uint64_t>(size.QuadPart);
+    return true;
+}
+
+bool InputFile::Read(void* buffer, std::size_t count) {
+    auto* into = static_cast<char*>(buffer);
+    while (count > 0) {
+        DWORD got = 0;
+        const DWORD ask = static_cast<DWORD>(count > 0x10000000 ? 0x10000000 : count);
+        if (!ReadFile(AsHandle(Handle), into, ask, &got, nullptr) || got == 0) return false;
+        into += got;
+        count -= got;
+    }
+    return true;
+}
+
+struct ReplacementFile::Names {
+    std::wstring Target;
+    std::wstring Temporary;
+};
+
+ReplacementFile::ReplacementFile() = default;
+
+ReplacementFile::~ReplacementFile() {
+    Discard();
+}
+
+void ReplacementFile::Discard() {
+    CloseIfOpen(Handle);
+    if (Paths && !Paths->Temporary.empty()) DeleteFileW(Paths->Temporary.c_str());
+    Paths.reset();
+}
+
+bool ReplacementFile::Create(std::string_view targetPath) {
+    Discard();
+    auto names = std::make_unique<Names>();
+    names->Target = Cp1252ToWide(targetPath);
+    wchar_t temporary[MAX_PATH + 1] = {};
+    // Reserves a new, unique, empty file in the target's folder.
+    if (GetTempFileNameW(FolderOf(names->Target).c_str(), L"vrl", 0, temporary) == 0) return false;
+    names->Temporary = temporary;
+    Paths = std::move(names);
+    const HANDLE file = CreateFileW(Paths->Temporary.c_str(), GENERIC_WRITE, 0, nullptr,
+                                    TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        Discard();
+        return false;
+    }
+    Handle = reinterpret_cast<std::intptr_t>(file);
+    return true;
+}
+
+bool ReplacementFile::Write(const void* bytes, std::size_t count) {
+    if (AsHandle(Handle) == INVALID_HANDLE_VALUE) return false;
+    const auto* from = static_cast<const char*>(bytes);
+    while (count > 0) {
+        DWORD written = 0;
+        const DWORD ask = static_cast<DWORD>(count > 0x10000000 ? 0x10000000 : count);
+        if (!WriteFile(AsHandle(Handle), from, ask, &written, nullptr) || written == 0)
+            return false;
+        from += written;
+        count -= written;
+    }
+    return true;
+}
+
+bool ReplacementFile::Commit() {
+    if (AsHandle(Handle) == INVALID_HANDLE_VALUE || !Paths) return false;
+    const bool flushed = FlushFileBuffers(AsHandle(Handle)) != 0;
+    const bool closed = CloseHandle(AsHandle(Handle)) != 0;
+    Handle = -1;
+    if (!flushed || !closed) {
+        Discard();
+        return false;
+    }
+
+    const DWORD oldAttributes = GetFileAttributesW(Paths->Target.c_str());
+    const bool lifted = oldAttributes != INVALID_FILE_ATTRIBUTES &&
+                        (oldAttributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+                        SetFileAttributesW(Paths->Target.c_str(), FILE_ATTRIBUTE_ARCHIVE) != 0;
+    if (MoveFileExW(Paths->Temporary.c_str(), Paths->Target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        Paths.reset();
+        return true;
+    }
+    if (lifted) SetFileAttributesW(Paths->Target.c_str(), oldAttributes);
+    Discard();
+    return false;
+}
