@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cwchar>
 #include <string>
 
 #include "platform/cp1252.h"
@@ -16,11 +17,11 @@ void CloseIfOpen(std::intptr_t& handle) {
     handle = -1;
 }
 
-// The folder part of a path, for the replacement's name: up to the last separator, or the
-// current directory for a bare name.
+// The folder part of a path, for the replacement's name: up to the last separator; empty for
+// a bare name, which stays in the current directory.
 std::wstring FolderOf(const std::wstring& path) {
     const std::size_t separator = path.find_last_of(L"\\/:");
-    if (separator == std::wstring::npos) return L".";
+    if (separator == std::wstring::npos) return {};
     return path.substr(0, separator + 1);
 }
 
@@ -79,19 +80,27 @@ bool ReplacementFile::Create(std::string_view targetPath) {
     Discard();
     auto names = std::make_unique<Names>();
     names->Target = Cp1252ToWide(targetPath);
-    wchar_t temporary[MAX_PATH + 1] = {};
-    // Reserves a new, unique, empty file in the target's folder.
-    if (GetTempFileNameW(FolderOf(names->Target).c_str(), L"vrl", 0, temporary) == 0) return false;
-    names->Temporary = temporary;
-    Paths = std::move(names);
-    const HANDLE file = CreateFileW(Paths->Temporary.c_str(), GENERIC_WRITE, 0, nullptr,
-                                    TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        Discard();
-        return false;
+    const std::wstring folder = FolderOf(names->Target);
+    // A name of our own that nobody else holds: the file is created new or not at all, so only
+    // a file made here is ever removed.
+    ULONGLONG seed = GetTickCount64() ^ (ULONGLONG{GetCurrentProcessId()} << 32);
+    for (int attempt = 0; attempt < 100; ++attempt, seed = seed * 6364136223846793005ULL + 1) {
+        wchar_t unique[32] = {};
+        swprintf(unique, 32, L"~vrl%08lx.tmp",
+                 static_cast<unsigned long>((seed >> 16) & 0xFFFFFFFF));
+        const std::wstring temporary = folder + unique;
+        const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            names->Temporary = temporary;
+            Paths = std::move(names);
+            Handle = reinterpret_cast<std::intptr_t>(file);
+            return true;
+        }
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return false;
     }
-    Handle = reinterpret_cast<std::intptr_t>(file);
-    return true;
+    return false;
 }
 
 bool ReplacementFile::Write(const void* bytes, std::size_t count) {
