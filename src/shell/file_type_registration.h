@@ -1,0 +1,49 @@
+#pragma once
+// Registration of the work-file type with the desktop: at every start the program asks whether
+// an open command exists for ".vrel" and, only when none does, writes three entries under
+// HKEY_CLASSES_ROOT: ".vrel" -> "vrel-files", its DefaultIcon and its Shell\Open\Command.
+// The rules live here; the registry itself is reached through FileTypeRegistry.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The registry as this registration needs it: default (unnamed) values of keys under
+// HKEY_CLASSES_ROOT, as Windows-1252 texts.
+class FileTypeRegistry {
+  public:
+    virtual ~FileTypeRegistry() = default;
+    // The key's default value, opened with read access only; nothing when the key can't be
+    // opened. A key without a default value reads as the empty text.
+    virtual std::optional<std::string> ReadDefaultValue(std::string_view keyPath) = 0;
+    // Creates or opens the key and sets its default value; false when that fails.
+    virtual bool WriteDefaultValue(std::string_view keyPath, std::string_view text) = 0;
+    virtual std::string ExpandEnvironmentReferences(std::string_view text) = 0;
+};
+
+// Every backslash written twice; the caller's text holds the result too.
+std::string& DoubleBackslashes(std::string& path);
+
+// The key path without any leading or trailing backslash ("\.vrel" -> ".vrel").
+std::string StripKeyPathBackslashes(std::string_view keyPath);
+
+// The open command registered for an extension given with its dot, with environment references
+// expanded; empty when there is none.
+std::string ReadOpenCommand(FileTypeRegistry& registry, std::string_view extension);
+
+enum class RegisterResult { Written, ExtensionWithDot, AlreadyRegistered };
+
+// Writes the three entries for an extension given without its dot. The program path is the
+// running executable's full path; it is written with doubled backslashes, and quoted in the open
+// command so that a path with blanks stays one program name. A failed write does not stop the
+// following ones.
+RegisterResult RegisterFileType(FileTypeRegistry& registry, std::string_view extension,
+                                int iconIndex, std::string programPath);
+
+// The start-up check: registers the type when no open command exists for ".vrel".
+RegisterResult EnsureFileTypeRegistered(FileTypeRegistry& registry, const std::string& programPath);
+
+// The icon of the program file that work files show: its own icon, the first in the file.
+inline constexpr int ProgramIconIndex = 0;
+
+inline constexpr wchar_t ExtensionWithDotMessage[] = L"Error : Extension se pone sin punto ...";

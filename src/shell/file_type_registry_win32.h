@@ -1,0 +1,27 @@
+#pragma once
+// The file-type registration against the real registry.
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "shell/file_type_registration.h"
+
+// Sets a value of a key (created when missing) as REG_SZ; a root of 0 stands for
+// HKEY_CURRENT_USER, an empty value name for the default value. Leading and trailing
+// backslashes of the key path are ignored. Returns 1 when the value was written, else 0.
+int WriteRegistryText(HKEY root, std::string_view keyPath, std::string_view valueName,
+                      std::string_view text);
+
+class ClassesRootRegistry final : public FileTypeRegistry {
+  public:
+    std::optional<std::string> ReadDefaultValue(std::string_view keyPath) override;
+    bool WriteDefaultValue(std::string_view keyPath, std::string_view text) override;
+    std::string ExpandEnvironmentReferences(std::string_view text) override;
+};
+
+// Full path of the running executable, as a Windows-1252 text.
+std::string ProgramPath();
+
+// At every start: registers ".vrel" unless an open command for it exists. Silent on failure.
+void CheckFileTypeRegistration();
