@@ -1,0 +1,195 @@
+#include "app/main_window_win32.h"
+
+#include "app/about_box_win32.h"
+#include "app/image_export_win32.h"
+#include "app/main_menu.h"
+#include "app/main_menu_win32.h"
+#include "app/month_chooser_win32.h"
+#include "app/sheet_click.h"
+#include "app/startup_rules.h"
+#include "calendar/calendar_names.h"
+#include "calendar/saints_table.h"
+#include "persistence/work_file.h"
+#include "persistence/work_file_messages.h"
+#include "platform/clock.h"
+#include "platform/cp1252.h"
+#include "platform/files.h"
+#include "platform/win32/message_box.h"
+#include "render/draw_month_sheet.h"
+#include "render/sheet_geometry.h"
+
+namespace {
+
+constexpr int ProgramIconId = 200;
+
+DialogFrame MainWindowFrame() {
+    DialogFrame frame;
+    frame.Caption = L"Float Image Horizontal";
+    frame.ClientWidth = MainWindowLayout::ClientWidth;
+    frame.ClientHeight = MainWindowLayout::ClientHeight;
+    frame.Centred = true;
+    frame.Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_THICKFRAME |
+                  WS_MINIMIZEBOX | DS_MODALFRAME | DS_CENTER | DS_3DLOOK | DS_SETFONT |
+                  DS_NOFAILCREATE;
+    frame.ExStyle = WS_EX_CONTROLPARENT;
+    return frame;
+}
+
+void SetProgramIcon(HWND window) {
+    const auto load = [](int size) {
+        return reinterpret_cast<LPARAM>(LoadImageW(
+            ProgramInstance(), MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON, size, size, LR_SHARED));
+    };
+    SendMessageW(window, WM_SETICON, ICON_BIG, load(GetSystemMetrics(SM_CXICON)));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, load(GetSystemMetrics(SM_CXSMICON)));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::wstring commandTail)
+    : MemoryDialog(MainWindowFrame()), CommandTail(std::move(commandTail)) {
+    if (!Window()) return;
+    SetProgramIcon(Window());
+
+    using namespace MainWindowLayout;
+    SheetView = &AddPicture({SheetViewId, L"STATIC", L"", SheetViewLeft, SheetViewTop, SheetWidth,
+                             SheetHeight, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_OWNERDRAW});
+    SheetView->SetColours(GetSysColor(COLOR_WINDOWTEXT), White);
+    SheetView->Clear();
+
+    UniqueMenu menu = BuildMainMenu();
+    if (SetMenu(Window(), menu.Get())) menu.Release();  // the window owns it from now on
+
+    SetWindowLongPtrW(SheetView->Control(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    PreviousSheetViewProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        SheetView->Control(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SheetViewProc)));
+}
+
+MainWindow::~MainWindow() {
+    if (SheetView && PreviousSheetViewProc) {
+        SetWindowLongPtrW(SheetView->Control(), GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(PreviousSheetViewProc));
+        SetWindowLongPtrW(SheetView->Control(), GWLP_USERDATA, 0);
+    }
+}
+
+HWND MainWindow::SheetViewWindow() const {
+    return SheetView ? SheetView->Control() : nullptr;
+}
+
+void MainWindow::OnInitialise() {
+    InitialiseMainWindow();
+}
+
+void MainWindow::InitialiseMainWindow() {
+    const LocalDate today = TodayLocal();
+    MonthSheet& sheet = State.Sheet;
+    sheet.Year = today.Year;
+    sheet.Month = today.Month;
+    State.ImageBaseName = FormImageBaseName(sheet.Year, sheet.Month);
+    ResetCells(sheet);
+    AssignSlot(sheet.Cell(0, 2).IconPath[8], "apple.ico");
+    InitCalendarNames();
+    BuildSaintsTable();
+    SheetCanvas = std::make_unique<GdiCanvas>();
+    SheetCanvas->Clear(White);
+
+    if (!CommandTail.empty()) {
+        AssignPathField(sheet.WorkFilePath, WorkFilePathFromCommandTail(WideToCp1252(CommandTail)));
+        if (FileExists(PathFieldText(sheet.WorkFilePath))) {
+            switch (ReadWorkFile(sheet, State.ImageBaseName)) {
+                case ReadResult::Replaced:
+                    RefreshSheet(sheet.Year, sheet.Month);
+                    return;
+                case ReadResult::WrongFormat:
+                    ShowMessage(WorkFileWrongFormatMessage);
+                    break;
+                case ReadResult::Unreadable:
+                    ShowMessage(WorkFileUnreadableMessage);
+                    break;
+            }
+        }
+    }
+    const LocalDate now = TodayLocal();
+    RefreshSheet(now.Year, now.Month);
+}
+
+void MainWindow::RefreshSheet(std::int16_t year, std::int16_t month) {
+    SheetCanvas->Clear(White);
+    DrawAndShow(year, month);
+}
+
+void MainWindow::DrawAndShow(std::int16_t year, std::int16_t month) {
+    SetWindowTextW(Window(), Cp1252ToWide(SheetTitle(year, month)).c_str());
+    DrawMonthSheet(*SheetCanvas, StandardSheetGeometry(), State.Sheet, year, month);
+    SheetView->CopyFrom(SheetCanvas->Dc());
+    SheetView->Repaint();
+}
+
+void MainWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
+    switch (id) {
+        case MenuCommand::New:
+            OnNew();
+            break;
+        case MenuCommand::About:
+            OnAbout();
+            break;
+        case MenuCommand::ExportImage:
+            ExportSheetImage(*SheetCanvas, State.ImageBaseName);
+            break;
+        case MenuCommand::Exit:
+            End(0);
+            break;
+        default:  // "Imprimir" and every other id
+            break;
+    }
+}
+
+void MainWindow::OnNew() {
+    if (State.ChooserBusy) return;
+    State.ChooserBusy = 1;
+    RunMonthChooser(State.Sheet);
+    MonthSheet& sheet = State.Sheet;
+    SheetCanvas->Clear(White);
+    ResetCells(sheet);
+    DrawAndShow(sheet.Year, sheet.Month);
+    // The exported image is named after the month on show.
+    State.ImageBaseName = FormImageBaseName(sheet.Year, sheet.Month);
+    State.ChooserBusy = 0;
+}
+
+void MainWindow::OnAbout() {
+    if (State.EditorOpen) return;
+    State.EditorOpen = 1;
+    RunAboutBox();
+    State.EditorOpen = 0;
+}
+
+void MainWindow::OnSheetClick(LPARAM position) {
+    const auto x = static_cast<std::uint16_t>(LOWORD(position));
+    const auto y = static_cast<std::uint16_t>(HIWORD(position));
+    if (!SelectPlaceForClick(State.Sheet, x, y, State.EditorOpen != 0)) return;
+    State.EditorOpen = 1;
+    // The day editor opens here on the selected cell.
+    RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+    State.EditorOpen = 0;
+}
+
+LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_LBUTTONDOWN) {
+        try {
+            self->OnSheetClick(lParam);
+        } catch (...) {
+        }
+    }
+    return CallWindowProcW(self->PreviousSheetViewProc, window, message, wParam, lParam);
+}
+
+int RunMainWindow(std::wstring commandTail) {
+    auto window = std::make_unique<MainWindow>(std::move(commandTail));
+    window->RunModal();
+    return 0;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// MainWindow: the program's only top-level window, a dialog holding SheetView (the shown month
+// sheet) and the menu "Archivos". It owns the program's state for the whole run, turns menu
+// commands and clicks on days into the program's actions and redraws the whole sheet after
+// every change (RefreshSheet).
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/program_state.h"
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/memory_dialog.h"
+
+namespace MainWindowLayout {
+inline constexpr int ClientWidth = 1132;  // before the menu bar takes its height
+inline constexpr int ClientHeight = 824;
+inline constexpr int SheetViewId = 1001;
+inline constexpr int SheetViewLeft = 5;
+inline constexpr int SheetViewTop = 5;
+}  // namespace MainWindowLayout
+
+class MainWindow final : public MemoryDialog {
+  public:
+    // Builds the window hidden, with its icon, SheetView and menu; the command tail is the
+    // command line after the program's name.
+    explicit MainWindow(std::wstring commandTail);
+    ~MainWindow() override;
+
+    ProgramState& Program() { return State; }
+    HWND SheetViewWindow() const;
+    // Clears the sheet's image, draws the month, sets the caption and shows the result.
+    void RefreshSheet(std::int16_t year, std::int16_t month);
+
+  private:
+    void OnInitialise() override;
+    void OnCommand(int id, int code, HWND control) override;
+
+    void InitialiseMainWindow();
+    void DrawAndShow(std::int16_t year, std::int16_t month);
+    void OnNew();
+    void OnAbout();
+    void OnSheetClick(LPARAM position);
+    static LRESULT CALLBACK SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    std::wstring CommandTail;
+    ProgramState State;
+    std::unique_ptr<GdiCanvas> SheetCanvas;
+    PictureBox* SheetView = nullptr;
+    WNDPROC PreviousSheetViewProc = nullptr;
+};
+
+// Runs the main window until "Salir"; returns the program's exit code.
+int RunMainWindow(std::wstring commandTail);

@@ -1,0 +1,118 @@
+#include "app/month_chooser_win32.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/month_chooser_rules.h"
+#include "platform/cp1252.h"
+#include "platform/win32/dialog_font.h"
+#include "platform/win32/memory_dialog.h"
+
+namespace {
+
+constexpr int YearLabelId = 5001;
+constexpr int YearBoxId = 5002;
+constexpr int MonthLabelId = 5003;
+constexpr int MonthListId = 5004;
+constexpr int ExitId = 5005;
+
+DialogFrame ChooserFrame() {
+    DialogFrame frame;
+    frame.Caption = L"Elige mes y a\u00f1o";
+    frame.ClientWidth = 270;
+    frame.ClientHeight = 320;
+    frame.Left = 105;
+    frame.Top = 114;
+    frame.Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK |
+                  DS_SETFONT | DS_NOFAILCREATE;
+    frame.ExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+    return frame;
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+struct ChooserFonts {
+    UniqueFont Labels = CreateDialogFont(L"MS Sans Serif", 10, FW_BOLD);     // F1
+    UniqueFont YearBox = CreateDialogFont(L"MS Sans Serif", 14, FW_NORMAL);  // F2
+    UniqueFont List = CreateDialogFont(L"MS Sans Serif", 10, FW_NORMAL);     // F3
+};
+
+class MonthChooser final : public MemoryDialog {
+  public:
+    MonthChooser(MonthSheet& sheet, const ChooserFonts& fonts)
+        : MemoryDialog(ChooserFrame()), Sheet(sheet) {
+        const DWORD child = WS_CHILD | WS_VISIBLE;
+        AddControl({YearLabelId, L"STATIC", L"A\u00f1o", 8, 8, 96, 24, child});
+        AddControl({YearBoxId, L"EDIT", L"", 8, 32, 150, 32, child | WS_TABSTOP | ES_NUMBER,
+                    WS_EX_CLIENTEDGE});
+        AddControl({MonthLabelId, L"STATIC", L"Elige mes", 8, 72, 150, 24, child});
+        AddControl({MonthListId, L"LISTBOX", L"", 8, 96, 150, 216,
+                    child | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT});
+        AddControl({ExitId, L"BUTTON", L"Salir", 184, 264, 75, 24, child | WS_TABSTOP});
+        SetControlFont(fonts.Labels.Get(), {YearLabelId, MonthLabelId, ExitId});
+        SetControlFont(fonts.YearBox.Get(), {YearBoxId});
+        SetControlFont(fonts.List.Get(), {MonthListId});
+    }
+
+  private:
+    void OnInitialise() override {
+        const HWND list = Control(MonthListId);
+        SendMessageW(list, LB_RESETCONTENT, 0, 0);
+        for (int month = 1; month <= 12; ++month) {
+            const std::wstring item = Cp1252ToWide(MonthItemText(month));
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        }
+    }
+
+    void OnCommand(int id, int code, HWND) override {
+        if (id == MonthListId && code == LBN_SELCHANGE) {
+            TakePickedMonth();
+        } else if (id == ExitId && (code == BN_CLICKED || code == 1)) {
+            CloseIfComplete();
+        }
+    }
+
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) override {
+        // A close request from the system is held to the same rule as "Salir".
+        if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+            CloseIfComplete();
+            result = TRUE;
+            return true;
+        }
+        return false;
+    }
+
+    void TakePickedMonth() {
+        const HWND list = Control(MonthListId);
+        const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+        if (index == LB_ERR) return;
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (length == LB_ERR) return;
+        std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<std::size_t>(length));
+        Sheet.Month = MonthOfItem(WideToCp1252(item));
+    }
+
+    void CloseIfComplete() {
+        Sheet.Year = YearOfTypedText(WideToCp1252(WindowText(Control(YearBoxId))));
+        if (ChooserMayClose(Sheet.Year, Sheet.Month)) End(0);
+    }
+
+    MonthSheet& Sheet;
+};
+
+}  // namespace
+
+void RunMonthChooser(MonthSheet& sheet) {
+    const ChooserFonts fonts;
+    MonthChooser chooser(sheet, fonts);
+    chooser.RunModal();
+}

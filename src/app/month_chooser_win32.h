@@ -1,0 +1,8 @@
+#pragma once
+// MonthChooser "Elige mes y año": a year box and the list of the twelve months. Picking a month
+// stores it in the sheet at once; "Salir" stores the typed year and closes the chooser only on
+// a year from 1 and a month 1..12. Runs modally without owner window; there is no cancel.
+
+#include "calendar/month_sheet.h"
+
+void RunMonthChooser(MonthSheet& sheet);

@@ -1,0 +1,22 @@
+#pragma once
+// A left click on the shown sheet selects the grid place under the pointer. The divisors are
+// the pitch of the drawn boxes (a box and the one-pixel gap): 160 pixels across, 103 down, with
+// the first row of boxes 68 pixels below the top, so a click above y = 68 falls on row -1.
+
+#include <cstdint>
+
+#include "calendar/month_sheet.h"
+
+struct GridPlace {
+    int Column;
+    int Row;
+};
+
+// Column x div 160, row (y + 35) div 103 - 1, for pixels from the sheet's top-left corner.
+GridPlace GridPlaceAt(std::uint16_t x, std::uint16_t y);
+
+// Applies a click to the document and tells whether the day editor opens on the selection.
+// A click on a place outside the grid (column or row outside 0..7) is ignored altogether: the
+// selection stays as it was. Otherwise the place becomes the sheet's selection, and the editor
+// opens when that place shows a day and no editor (or about box) is open.
+bool SelectPlaceForClick(MonthSheet& sheet, std::uint16_t x, std::uint16_t y, bool editorOpen);

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "app/image_export_path.h"
+#include "app/month_chooser_rules.h"
+#include "app/sheet_click.h"
+#include "app/startup_rules.h"
+#include "calendar/calendar_names.h"
+#include "platform/leading_number.h"
+
+namespace {
+
+TEST(CommandLine, TailStartsAfterTheProgramNameAndTheBlanksBehindIt) {
+    EXPECT_EQ(CommandTailOf(L"almanaque.exe"), L"");
+    EXPECT_EQ(CommandTailOf(L"almanaque.exe   "), L"");
+    EXPECT_EQ(CommandTailOf(L"\"C:\\Mis programas\\almanaque.exe\""), L"");
+    EXPECT_EQ(CommandTailOf(L"\"C:\\Mis programas\\almanaque.exe\" \"D:\\a b\\mayo.vrel\""),
+              L"\"D:\\a b\\mayo.vrel\"");
+    EXPECT_EQ(CommandTailOf(L"almanaque.exe\tD:\\mayo.vrel  "), L"D:\\mayo.vrel  ");
+    // A quoted name ends at its closing quote even without a blank behind it.
+    EXPECT_EQ(CommandTailOf(L"\"almanaque.exe\"D:\\x.vrel"), L"D:\\x.vrel");
+    EXPECT_EQ(CommandTailOf(L""), L"");
+}
+
+TEST(CommandLine, WorkFilePathDropsEveryDoubleQuoteAndKeepsEverythingElse) {
+    EXPECT_EQ(WorkFilePathFromCommandTail("\"C:\\Mis datos\\mayo 2027.vrel\""),
+              "C:\\Mis datos\\mayo 2027.vrel");
+    // Two paths become one path with a blank; blanks around stay.
+    EXPECT_EQ(WorkFilePathFromCommandTail("\"C:\\a.vrel\" \"C:\\b.vrel\" "),
+              "C:\\a.vrel C:\\b.vrel ");
+    EXPECT_EQ(WorkFilePathFromCommandTail("\"\""), "");
+}
+
+TEST(LeadingNumber, FormsTheNumberFromTheLeadingDigitsOnly) {
+    EXPECT_EQ(NumberFromLeadingDigits(""), 0);
+    EXPECT_EQ(NumberFromLeadingDigits("abc"), 0);
+    EXPECT_EQ(NumberFromLeadingDigits("2027"), 2027);
+    EXPECT_EQ(NumberFromLeadingDigits("05 Mayo"), 5);
+    EXPECT_EQ(NumberFromLeadingDigits("0012x34"), 12);
+    EXPECT_EQ(NumberFromLeadingDigits(" 12"), 0);
+}
+
+TEST(LeadingNumber, AValueThatDoesNotFitSixteenBitsBecomesTheLowestValue) {
+    EXPECT_EQ(NumberFromLeadingDigits("32767"), 32767);
+    EXPECT_EQ(NumberFromLeadingDigits("32768"), -32768);
+    EXPECT_EQ(NumberFromLeadingDigits("99999"), -32768);
+    EXPECT_EQ(NumberFromLeadingDigits("123456789012345678901234567890"), -32768);
+}
+
+TEST(MonthChooserRules, ItemsAreTwoDigitsABlankAndTheNameAndSortInCalendarOrder) {
+    InitCalendarNames();
+    EXPECT_EQ(MonthItemText(1), "01 Enero");
+    EXPECT_EQ(MonthItemText(5), "05 Mayo");
+    EXPECT_EQ(MonthItemText(9), "09 Septiembre");
+    EXPECT_EQ(MonthItemText(12), "12 Diciembre");
+    for (int month = 1; month < 12; ++month)
+        EXPECT_LT(MonthItemText(month), MonthItemText(month + 1)) << month;
+    for (int month = 1; month <= 12; ++month) EXPECT_EQ(MonthOfItem(MonthItemText(month)), month);
+}
+
+TEST(MonthChooserRules, ClosesOnlyOnAPositiveYearAndARealMonth) {
+    EXPECT_EQ(YearOfTypedText(""), 0);
+    EXPECT_EQ(YearOfTypedText("2027"), 2027);
+    EXPECT_EQ(YearOfTypedText("40000"), -32768);
+    EXPECT_TRUE(ChooserMayClose(2027, 5));
+    EXPECT_TRUE(ChooserMayClose(1, 12));
+    EXPECT_TRUE(ChooserMayClose(32767, 1));
+    EXPECT_FALSE(ChooserMayClose(0, 5));
+    EXPECT_FALSE(ChooserMayClose(-32768, 5));
+    EXPECT_FALSE(ChooserMayClose(2027, 0));
+    EXPECT_FALSE(ChooserMayClose(2027, 13));
+}
+
+TEST(SheetClick, PixelsMapToTheBoxUnderThePointer) {
+    // Boxes of column i span x = 160i + 2 .. 160i + 161, of row j y = 103j + 70 .. 103j + 172.
+    EXPECT_EQ(GridPlaceAt(2, 173).Column, 0);
+    EXPECT_EQ(GridPlaceAt(161, 173).Column, 1);  // the band at the edge belongs to the next
+    EXPECT_EQ(GridPlaceAt(159, 173).Column, 0);
+    EXPECT_EQ(GridPlaceAt(1121, 173).Column, 7);
+    EXPECT_EQ(GridPlaceAt(0, 67).Row, -1);
+    EXPECT_EQ(GridPlaceAt(0, 68).Row, 0);
+    EXPECT_EQ(GridPlaceAt(0, 170).Row, 0);
+    EXPECT_EQ(GridPlaceAt(0, 171).Row, 1);
+    EXPECT_EQ(GridPlaceAt(0, 788).Row, 6);
+    EXPECT_EQ(GridPlaceAt(0, 789).Row, 7);
+    EXPECT_EQ(GridPlaceAt(0, 793).Row, 7);
+    EXPECT_EQ(GridPlaceAt(65535, 65535).Column, 409);
+}
+
+class SheetClickOnSheet : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        sheet.SelectedColumn = 3;
+        sheet.SelectedRow = 4;
+        sheet.Cell(2, 1).HasDay = 1;
+    }
+    MonthSheet sheet;
+};
+
+TEST_F(SheetClickOnSheet, ADayOpensTheEditorOnExactlyThatPlace) {
+    EXPECT_TRUE(SelectPlaceForClick(sheet, 2 * 160 + 50, 103 + 100, false));
+    EXPECT_EQ(sheet.SelectedColumn, 2);
+    EXPECT_EQ(sheet.SelectedRow, 1);
+}
+
+TEST_F(SheetClickOnSheet, AnOpenEditorOrAPlaceWithoutDaySelectsButOpensNothing) {
+    EXPECT_FALSE(SelectPlaceForClick(sheet, 2 * 160 + 50, 103 + 100, true));
+    EXPECT_EQ(sheet.SelectedColumn, 2);
+    EXPECT_EQ(sheet.SelectedRow, 1);
+    EXPECT_FALSE(SelectPlaceForClick(sheet, 50, 100, false));  // weekday-initial row
+    EXPECT_EQ(sheet.SelectedRow, 0);
+    EXPECT_FALSE(SelectPlaceForClick(sheet, 1121, 793, false));  // the unused index 7
+    EXPECT_EQ(sheet.SelectedColumn, 7);
+}
+
+TEST_F(SheetClickOnSheet, AClickOutsideTheGridIsIgnoredAndKeepsTheSelection) {
+    EXPECT_FALSE(SelectPlaceForClick(sheet, 2 * 160 + 50, 20, false));  // above the header row
+    EXPECT_EQ(sheet.SelectedColumn, 3);
+    EXPECT_EQ(sheet.SelectedRow, 4);
+    EXPECT_FALSE(SelectPlaceForClick(sheet, 60000, 300, false));
+    EXPECT_EQ(sheet.SelectedColumn, 3);
+    EXPECT_EQ(sheet.SelectedRow, 4);
+}
+
+TEST(ImageExportPath, SitsBesideTheProgramUnderTheImageBaseName) {
+    EXPECT_EQ(ImageExportPath(L"C:\\Herramientas\\almanaque.exe", L"2026 12"),
+              L"C:\\Herramientas\\2026 12.bmp");
+    EXPECT_EQ(ImageExportPath(L"Z:\\tmp\\a b\\c\\programa.exe", L"2024 3"),
+              L"Z:\\tmp\\a b\\c\\2024 3.bmp");
+    EXPECT_EQ(ImageExportPath(L"programa.exe", L"2024 3"), L"2024 3.bmp");
+}
+
+}  // namespace

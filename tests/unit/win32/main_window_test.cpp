@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/image_export_win32.h"
+#include "app/main_menu_win32.h"
+#include "app/main_window_win32.h"
+
+namespace {
+
+struct MenuItem {
+    std::wstring Text;  // "-" for a separator
+    UINT Id;
+    UINT State;
+    bool operator==(const MenuItem&) const = default;
+};
+
+std::vector<MenuItem> ItemsOf(HMENU menu) {
+    std::vector<MenuItem> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64]{};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE;
+        info.dwTypeData = text;
+        info.cch = 64;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        if (info.fType & MFT_SEPARATOR)
+            items.push_back({L"-", 0, 0});
+        else
+            items.push_back({text, info.wID, info.fState});
+    }
+    return items;
+}
+
+void ExpectTheArchivosMenu(HMENU bar) {
+    ASSERT_EQ(GetMenuItemCount(bar), 1);
+    wchar_t title[32]{};
+    GetMenuStringW(bar, 0, title, 32, MF_BYPOSITION);
+    EXPECT_STREQ(title, L"Archivos");
+    const HMENU popup = GetSubMenu(bar, 0);
+    ASSERT_NE(popup, nullptr);
+    const std::vector<MenuItem> expected = {
+        {L"Nuevo", 1011, 0},
+        {L"-", 0, 0},
+        {L"Grabar", 1016, 0},
+        {L"-", 0, 0},
+        {L"Grabar Imagen", 1014, 0},
+        {L"-", 0, 0},
+        {L"Leer", 1017, 0},
+        {L"-", 0, 0},
+        {L"Imprimir", 1015, MF_DISABLED},
+        {L"-", 0, 0},
+        {L"Autor", 1013, 0},
+        {L"-", 0, 0},
+        {L"Salir", 1012, 0},
+    };
+    EXPECT_EQ(ItemsOf(popup), expected);
+    // Disabled but not greyed: drawn like the others.
+    EXPECT_EQ(GetMenuState(popup, 1015, MF_BYCOMMAND) & (MF_DISABLED | MF_GRAYED), MF_DISABLED);
+}
+
+TEST(MainMenu, HoldsArchivosWithItsThirteenItemsAndImprimirDisabledOnly) {
+    const UniqueMenu bar = BuildMainMenu();
+    ExpectTheArchivosMenu(bar.Get());
+}
+
+TEST(MainWindowBuild, HasItsMenuIconSheetViewAndClientSize) {
+    auto window = std::make_unique<MainWindow>(L"");
+    const HWND main = window->Window();
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(IsWindowVisible(main));
+    ExpectTheArchivosMenu(GetMenu(main));
+    EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_SMALL, 0), 0);
+
+    // The menu bar took its height from a client area of 1132 x 824.
+    RECT client{};
+    GetClientRect(main, &client);
+    EXPECT_EQ(client.right, 1132);
+    MENUBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    ASSERT_TRUE(GetMenuBarInfo(main, OBJID_MENU, 0, &bar));
+    EXPECT_NEAR(client.bottom + (bar.rcBar.bottom - bar.rcBar.top), 824, 1);
+
+    const HWND view = GetDlgItem(main, 1001);
+    ASSERT_EQ(view, window->SheetViewWindow());
+    RECT box{};
+    GetWindowRect(view, &box);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(box.left, 5);
+    EXPECT_EQ(box.top, 5);
+    EXPECT_EQ(box.right - box.left, 1122);
+    EXPECT_EQ(box.bottom - box.top, 794);
+    const LONG_PTR style = GetWindowLongPtrW(view, GWL_STYLE);
+    EXPECT_EQ(style & SS_TYPEMASK, SS_OWNERDRAW);
+    EXPECT_TRUE(style & SS_NOTIFY);
+    EXPECT_TRUE(GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+}
+
+class WholeFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("almanaque-whole-file-" + std::to_string(GetCurrentProcessId()));
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string Read(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::filesystem::path folder;
+};
+
+TEST_F(WholeFile, ReplacesAnOlderLongerFileWithExactlyTheNewBytes) {
+    const std::filesystem::path target = folder / "2026 12.bmp";
+    std::ofstream(target, std::ios::binary) << std::string(5000, 'x');
+    EXPECT_TRUE(WriteWholeFile(target.wstring(), {'B', 'M', 0, 7}));
+    EXPECT_EQ(Read(target), std::string("BM\0\7", 4));
+}
+
+TEST_F(WholeFile, FailsWithoutTouchingAFolderOfTheSameNameOrLeavingAFile) {
+    const std::filesystem::path target = folder / "2026 12.bmp";
+    std::filesystem::create_directory(target);
+    std::ofstream(target / "dentro.txt") << "queda";
+    EXPECT_FALSE(WriteWholeFile(target.wstring(), {'B', 'M'}));
+    EXPECT_TRUE(std::filesystem::is_directory(target));
+    EXPECT_EQ(Read(target / "dentro.txt"), "queda");
+
+    // Nothing to write (the picture could not be read) is a failure and leaves no file.
+    const std::filesystem::path empty = folder / "vacio.bmp";
+    EXPECT_FALSE(WriteWholeFile(empty.wstring(), {}));
+    EXPECT_FALSE(std::filesystem::exists(empty));
+}
+
+}  // namespace
