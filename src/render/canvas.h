@@ -8,7 +8,7 @@
 #include "calendar/month_sheet.h"
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     // Bold, upright, ANSI character set; the size in points becomes a height from the screen's

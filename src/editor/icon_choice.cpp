@@ -1,0 +1,39 @@
+#include "editor/icon_choice.h"
+
+#include <cstring>
+
+#include "platform/files.h"
+#include "platform/last_folder.h"
+#include "platform/path_text.h"
+
+PathField IconChoicePath = {};
+
+std::string ChoiceSlotText(const PathField& slot) {
+    const void* zero = std::memchr(slot, '\0', PathFieldLength);
+    const std::size_t length =
+        zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - slot) : PathFieldLength;
+    return TrimBlanks(std::string_view(slot, length));
+}
+
+std::string PrepareFileChoice(const PathField& slot) {
+    SetLastFolderFrom(ChoiceSlotText(slot));
+    return LastFolderText();
+}
+
+void TakeFileChoice(PathField& slot, std::string_view chosenPath) {
+    AssignPathField(slot, chosenPath);
+    AssignPathField(slot, ChoiceSlotText(slot));
+    SetLastFolderFrom(ChoiceSlotText(slot));
+}
+
+bool StoreIconChoice(DayCell& cell, int position, const PathField& slot) {
+    if (!FileExists(ChoiceSlotText(slot))) return false;
+    AssignSlot(cell.IconPath[position], std::string_view(slot, PathFieldLength));
+    return true;
+}
+
+std::string IconFileOf(const DayCell& cell, int position) {
+    std::string path = ReadSlot(cell.IconPath[position]);
+    path.erase(path.find_last_not_of(' ') + 1);
+    return path;
+}

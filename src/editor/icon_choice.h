@@ -1,0 +1,32 @@
+#pragma once
+// Choosing icon files. The path chosen last lives in IconChoicePath for the whole run; the nine
+// "Icono" buttons of every day share it, and the chooser opens in that file's folder.
+
+#include <string>
+#include <string_view>
+
+#include "calendar/month_sheet.h"
+#include "platform/text_slot.h"
+
+// 274 zero bytes at program start; once a choice has been made, the path padded with blanks.
+extern PathField IconChoicePath;
+
+// A choice slot's text: its bytes up to the first zero, without leading and trailing blanks.
+std::string ChoiceSlotText(const PathField& slot);
+
+// Right before the chooser opens: LastFolder becomes the folder of the slot's path. Returns the
+// folder to open in; empty means the process's current directory.
+std::string PrepareFileChoice(const PathField& slot);
+
+// Right after the chooser closed: the chosen path (Windows-1252, empty when the user cancelled)
+// goes into the slot cut to 274 bytes, without its leading and trailing blanks, blank-padded;
+// LastFolder follows the new path.
+void TakeFileChoice(PathField& slot, std::string_view chosenPath);
+
+// The icon choice for a position (0..8): when the slot names an existing file, the position's
+// IconPath receives the slot's first 255 bytes (the path and its padding blanks) and true is
+// returned; otherwise nothing changes. IconShown is never touched.
+bool StoreIconChoice(DayCell& cell, int position, const PathField& slot);
+
+// The file that a position's IconPath names: its text without trailing blanks.
+std::string IconFileOf(const DayCell& cell, int position);

@@ -1,0 +1,129 @@
+#pragma once
+// Owning wrappers for the Windows handles the program uses. Each one releases its handle with
+// the call that matches how it was obtained, exactly once, and can be moved but not copied.
+//
+//   UniqueHandle      kernel objects and files (CloseHandle; null and INVALID_HANDLE_VALUE = none)
+//   UniqueGdi<T>      fonts, bitmaps, pens, brushes (DeleteObject)
+//   UniqueDc          memory device contexts (DeleteDC)
+//   ScreenDc          the screen's device context for the current scope (ReleaseDC)
+//   SelectedObject    an object selected into a DC; the previous one is selected back first
+//   UniqueIcon        icons loaded without LR_SHARED (DestroyIcon)
+//   UniqueRegistryKey registry keys (RegCloseKey)
+//   UniqueLibrary     loaded libraries (FreeLibrary)
+//   UniqueMenu        menus not attached to a window (DestroyMenu)
+
+#include <windows.h>
+
+#include <utility>
+
+template <typename T, typename Traits>
+class UniqueResource {
+  public:
+    UniqueResource() = default;
+    explicit UniqueResource(T value) : Value(value) {}
+    ~UniqueResource() { Reset(); }
+    UniqueResource(const UniqueResource&) = delete;
+    UniqueResource& operator=(const UniqueResource&) = delete;
+    UniqueResource(UniqueResource&& other) noexcept : Value(other.Release()) {}
+    UniqueResource& operator=(UniqueResource&& other) noexcept {
+        if (this != &other) Reset(other.Release());
+        return *this;
+    }
+
+    T Get() const { return Value; }
+    explicit operator bool() const { return Traits::IsValid(Value); }
+    T Release() { return std::exchange(Value, Traits::None()); }
+    void Reset(T value = Traits::None()) {
+        T old = std::exchange(Value, value);
+        if (Traits::IsValid(old)) Traits::Free(old);
+    }
+
+  private:
+    T Value = Traits::None();
+};
+
+struct HandleTraits {
+    static HANDLE None() { return nullptr; }
+    static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Free(HANDLE h) { CloseHandle(h); }
+};
+using UniqueHandle = UniqueResource<HANDLE, HandleTraits>;
+
+template <typename T>
+struct GdiTraits {
+    static T None() { return nullptr; }
+    static bool IsValid(T h) { return h != nullptr; }
+    static void Free(T h) { DeleteObject(h); }
+};
+template <typename T>
+using UniqueGdi = UniqueResource<T, GdiTraits<T>>;
+using UniqueFont = UniqueGdi<HFONT>;
+using UniqueBitmap = UniqueGdi<HBITMAP>;
+using UniquePen = UniqueGdi<HPEN>;
+using UniqueBrush = UniqueGdi<HBRUSH>;
+
+struct DcTraits {
+    static HDC None() { return nullptr; }
+    static bool IsValid(HDC h) { return h != nullptr; }
+    static void Free(HDC h) { DeleteDC(h); }
+};
+using UniqueDc = UniqueResource<HDC, DcTraits>;
+
+struct IconTraits {
+    static HICON None() { return nullptr; }
+    static bool IsValid(HICON h) { return h != nullptr; }
+    static void Free(HICON h) { DestroyIcon(h); }
+};
+using UniqueIcon = UniqueResource<HICON, IconTraits>;
+
+struct RegistryKeyTraits {
+    static HKEY None() { return nullptr; }
+    static bool IsValid(HKEY h) { return h != nullptr; }
+    static void Free(HKEY h) { RegCloseKey(h); }
+};
+using UniqueRegistryKey = UniqueResource<HKEY, RegistryKeyTraits>;
+
+struct LibraryTraits {
+    static HMODULE None() { return nullptr; }
+    static bool IsValid(HMODULE h) { return h != nullptr; }
+    static void Free(HMODULE h) { FreeLibrary(h); }
+};
+using UniqueLibrary = UniqueResource<HMODULE, LibraryTraits>;
+
+struct MenuTraits {
+    static HMENU None() { return nullptr; }
+    static bool IsValid(HMENU h) { return h != nullptr; }
+    static void Free(HMENU h) { DestroyMenu(h); }
+};
+using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
+
+// The screen's device context, released at the end of the scope.
+class ScreenDc {
+  public:
+    ScreenDc() : Dc(GetDC(nullptr)) {}
+    ~ScreenDc() {
+        if (Dc) ReleaseDC(nullptr, Dc);
+    }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC Get() const { return Dc; }
+
+  private:
+    HDC Dc;
+};
+
+// Selects an object into a DC for the current scope and selects the previous one back at its
+// end, so that the object can be deleted safely afterwards.
+class SelectedObject {
+  public:
+    SelectedObject(HDC dc, HGDIOBJ object) : Dc(dc), Previous(SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (Previous && Previous != HGDI_ERROR) SelectObject(Dc, Previous);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+  private:
+    HDC Dc;
+    HGDIOBJ Previous;
+};

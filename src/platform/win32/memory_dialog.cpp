@@ -1,0 +1,213 @@
+#include "platform/win32/memory_dialog.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// Windows of the dialogs that are running now, innermost last: every loop routes keyboard
+// messages to the dialog that the message's window belongs to.
+std::vector<HWND> LiveDialogs;
+
+void Append(std::vector<WORD>& words, std::wstring_view text) {
+    words.insert(words.end(), text.begin(), text.end());
+    words.push_back(0);
+}
+
+void AppendDword(std::vector<WORD>& words, DWORD value) {
+    words.push_back(LOWORD(value));
+    words.push_back(HIWORD(value));
+}
+
+// A DLGTEMPLATE without controls; the window gets its real size and place afterwards.
+std::vector<WORD> BuildTemplate(const DialogFrame& frame) {
+    std::vector<WORD> words;
+    const DWORD style = (frame.Style & ~WS_VISIBLE) | DS_SETFONT;
+    AppendDword(words, style);
+    AppendDword(words, frame.ExStyle);
+    words.push_back(0);  // no controls
+    words.insert(words.end(), {0, 0, 0, 0});
+    words.push_back(0);  // no menu
+    words.push_back(0);  // the standard dialog class
+    Append(words, frame.Caption);
+    words.push_back(8);  // dialog font: no text of the program is shown in it
+    Append(words, L"MS Shell Dlg");
+    return words;
+}
+
+bool RouteDialogKeyboard(MSG& message) {
+    if (!message.hwnd) return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (std::find(LiveDialogs.begin(), LiveDialogs.end(), root) == LiveDialogs.end()) return false;
+    return IsDialogMessageW(root, &message) != FALSE;
+}
+
+}  // namespace
+
+HINSTANCE ProgramInstance() {
+    return GetModuleHandleW(nullptr);
+}
+
+MemoryDialog::MemoryDialog(const DialogFrame& frame) {
+    const std::vector<WORD> dialogTemplate = BuildTemplate(frame);
+    Dialog = CreateDialogIndirectParamW(
+        ProgramInstance(), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), nullptr,
+        &MemoryDialog::Procedure, reinterpret_cast<LPARAM>(this));
+    if (Dialog) PlaceWindow(frame);
+}
+
+MemoryDialog::~MemoryDialog() {
+    if (Dialog) {
+        SetWindowLongPtrW(Dialog, DWLP_USER, 0);
+        DestroyWindow(Dialog);
+    }
+}
+
+void MemoryDialog::PlaceWindow(const DialogFrame& frame) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Dialog, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(Dialog, GWL_EXSTYLE));
+    RECT outer{0, 0, frame.ClientWidth, frame.ClientHeight};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    int width = outer.right - outer.left;
+    int height = outer.bottom - outer.top;
+    int left = frame.Left;
+    int top = frame.Top;
+    if (frame.Centred) {
+        RECT work{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        left = work.left + ((work.right - work.left) - width) / 2;
+        top = work.top + ((work.bottom - work.top) - height) / 2;
+    }
+    const bool topmost = (frame.ExStyle & WS_EX_TOPMOST) != 0;
+    const UINT flags = SWP_NOACTIVATE | (topmost ? 0 : SWP_NOZORDER);
+    const HWND order = topmost ? HWND_TOPMOST : nullptr;
+    SetWindowPos(Dialog, order, left, top, width, height, flags);
+
+    // Some frames differ from what AdjustWindowRectEx predicts: correct by what was measured.
+    RECT client{};
+    GetClientRect(Dialog, &client);
+    const int missingWidth = frame.ClientWidth - client.right;
+    const int missingHeight = frame.ClientHeight - client.bottom;
+    if (missingWidth || missingHeight) {
+        width += missingWidth;
+        height += missingHeight;
+        if (frame.Centred) {
+            left -= missingWidth / 2;
+            top -= missingHeight / 2;
+        }
+        SetWindowPos(Dialog, nullptr, left, top, width, height, SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+}
+
+HWND MemoryDialog::AddControl(const ControlSpec& spec) {
+    return CreateWindowExW(spec.ExStyle, spec.ClassName, spec.Text.c_str(), spec.Style, spec.Left,
+                           spec.Top, spec.Width, spec.Height, Dialog,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)),
+                           ProgramInstance(), nullptr);
+}
+
+PictureBox& MemoryDialog::AddPicture(const ControlSpec& spec) {
+    Pictures.push_back(std::make_unique<PictureBox>(AddControl(spec)));
+    return *Pictures.back();
+}
+
+PictureBox* MemoryDialog::Picture(int id) const {
+    for (const auto& picture : Pictures)
+        if (GetDlgCtrlID(picture->Control()) == id) return picture.get();
+    return nullptr;
+}
+
+void MemoryDialog::SetControlFont(HFONT font, const std::vector<int>& ids) {
+    for (const int id : ids)
+        SendMessageW(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+INT_PTR MemoryDialog::RunModal() {
+    if (!Dialog) return -1;
+    LiveDialogs.push_back(Dialog);
+    OnInitialise();
+    if (!HasEnded) {
+        ShowWindow(Dialog, SW_SHOW);
+        if (!IsChild(Dialog, GetFocus())) {
+            if (const HWND first = GetNextDlgTabItem(Dialog, nullptr, FALSE)) SetFocus(first);
+        }
+        RunLoop();
+    }
+    LiveDialogs.erase(std::remove(LiveDialogs.begin(), LiveDialogs.end(), Dialog),
+                      LiveDialogs.end());
+    SetWindowLongPtrW(Dialog, DWLP_USER, 0);
+    DestroyWindow(Dialog);
+    Dialog = nullptr;
+    return Result;
+}
+
+void MemoryDialog::RunLoop() {
+    while (!HasEnded) {
+        MSG message{};
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == -1) break;
+        if (got == 0) {
+            // Leave the quit request for the loops further out.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (!RouteDialogKeyboard(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+void MemoryDialog::End(INT_PTR result) {
+    if (HasEnded) return;
+    HasEnded = true;
+    Result = result;
+    if (Dialog) {
+        ShowWindow(Dialog, SW_HIDE);
+        PostMessageW(Dialog, WM_NULL, 0, 0);
+    }
+}
+
+INT_PTR CALLBACK MemoryDialog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<MemoryDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!self) return FALSE;
+    try {
+        return self->Handle(message, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+INT_PTR MemoryDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCACTIVATE:
+            if (!wParam) {
+                const HWND focus = GetFocus();
+                if (focus && IsChild(Dialog, focus)) SavedFocus = focus;
+            } else if (SavedFocus) {
+                if (IsWindow(SavedFocus)) SetFocus(SavedFocus);
+                SavedFocus = nullptr;
+            }
+            return FALSE;  // the frame is still drawn by the system
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (const PictureBox* picture = Picture(static_cast<int>(item.CtlID))) {
+                picture->Draw(item);
+                return TRUE;
+            }
+            break;
+        }
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return TRUE;
+        default:
+            break;
+    }
+    INT_PTR result = FALSE;
+    if (OnMessage(message, wParam, lParam, result)) return result;
+    return FALSE;
+}

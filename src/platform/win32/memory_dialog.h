@@ -1,0 +1,96 @@
+#pragma once
+// Dialogs built in code, with every size and position in pixels.
+//
+// A MemoryDialog creates its window hidden from an in-memory template that holds no controls,
+// gives it the outer size that makes the client area exactly the size asked for, places it at a
+// screen position or centres it in the desktop work area, and then takes its controls one by one
+// (CreateWindowExW at pixel positions). RunModal() calls OnInitialise(), shows the window and
+// runs a message loop until End() is called, then destroys the window.
+//
+// Dialogs have no owner window: every other window of the program stays usable while one is up.
+// A dialog opened from a command of another one runs its loop nested inside that command; each
+// loop routes the keyboard of every live dialog (tab, arrows, mnemonics), so all of them stay
+// fully usable, and a loop ends only when its own dialog has ended.
+//
+// Every dialog remembers the control that had the keyboard focus when it was deactivated
+// (WM_NCACTIVATE) and gives the focus back when it is activated again. It repaints its
+// PictureBox controls on WM_DRAWITEM. No exception leaves the dialog procedure.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32/picture_box.h"
+
+struct DialogFrame {
+    std::wstring Caption;
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    bool Centred = false;  // centred in the desktop work area; otherwise at Left, Top
+    int Left = 0;          // screen position of the window's outer top-left corner
+    int Top = 0;
+    DWORD Style = 0;    // WS_* and DS_* styles; the window is created hidden whatever they say
+    DWORD ExStyle = 0;  // WS_EX_TOPMOST keeps the dialog above all other windows
+};
+
+struct ControlSpec {
+    int Id = 0;
+    const wchar_t* ClassName = L"STATIC";
+    std::wstring Text;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+};
+
+class MemoryDialog {
+  public:
+    explicit MemoryDialog(const DialogFrame& frame);
+    virtual ~MemoryDialog();
+    MemoryDialog(const MemoryDialog&) = delete;
+    MemoryDialog& operator=(const MemoryDialog&) = delete;
+
+    HWND Window() const { return Dialog; }
+    HWND Control(int id) const { return GetDlgItem(Dialog, id); }
+
+    HWND AddControl(const ControlSpec& spec);
+    // A control whose picture the dialog keeps and repaints (the spec's style should carry
+    // SS_OWNERDRAW).
+    PictureBox& AddPicture(const ControlSpec& spec);
+    PictureBox* Picture(int id) const;
+    // Gives the font to the controls (WM_SETFONT). The caller keeps the font alive until the
+    // dialog has ended.
+    void SetControlFont(HFONT font, const std::vector<int>& ids);
+
+    // OnInitialise, show, message loop until End(); the window is destroyed before returning.
+    INT_PTR RunModal();
+    // Ends the dialog: hides it at once; its loop returns the result when control gets back to it.
+    void End(INT_PTR result);
+    bool Ended() const { return HasEnded; }
+
+  protected:
+    virtual void OnInitialise() {}
+    // WM_COMMAND: control or menu id, notification code, control window (null for menus).
+    virtual void OnCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
+    // Any other message; return true when handled, with the dialog procedure's result.
+    virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
+
+  private:
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void PlaceWindow(const DialogFrame& frame);
+    void RunLoop();
+
+    HWND Dialog = nullptr;
+    HWND SavedFocus = nullptr;
+    bool HasEnded = false;
+    INT_PTR Result = 0;
+    std::vector<std::unique_ptr<PictureBox>> Pictures;
+};
+
+// The program's module handle (resources, window creation).
+HINSTANCE ProgramInstance();

@@ -1,0 +1,14 @@
+#pragma once
+// The program's message boxes: caption "Programador", no icon, no owner window, so every other
+// window of the program stays usable while one is up. Each call waits for the answer.
+
+#include <string_view>
+
+// OK button only.
+void ShowMessage(std::wstring_view text);
+
+// Yes and No buttons; true for Yes.
+bool AskYesNo(std::wstring_view text);
+
+// The same for document texts held as Windows-1252 bytes.
+void ShowMessageCp1252(std::string_view text);

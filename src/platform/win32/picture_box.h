@@ -1,0 +1,44 @@
+#pragma once
+// An owner-drawn picture control (a STATIC with SS_OWNERDRAW) that keeps its own picture, an
+// off-screen image the size of the control's client area. The program paints into Dc(); the
+// dialog holding the control repaints the control from the picture whenever the system asks
+// (WM_DRAWITEM), so what was painted stays visible after the control is covered and uncovered.
+
+#include <windows.h>
+
+#include "platform/win32/handles.h"
+
+class PictureBox {
+  public:
+    // The picture takes the control's current client size and starts filled with the background.
+    explicit PictureBox(HWND control);
+    ~PictureBox();
+    PictureBox(const PictureBox&) = delete;
+    PictureBox& operator=(const PictureBox&) = delete;
+
+    HWND Control() const { return Window; }
+    int Width() const { return PictureWidth; }
+    int Height() const { return PictureHeight; }
+    // The picture's device context: draw here, then Repaint().
+    HDC Dc() const { return Memory.Get(); }
+
+    // Drawing colour (text) and background colour of the picture's device context.
+    void SetColours(COLORREF foreground, COLORREF background);
+    // Fills the whole picture with the background colour.
+    void Clear();
+    // Plain copy (SRCCOPY) of the picture's whole area from the source DC's top-left corner.
+    void CopyFrom(HDC source);
+    // Shows the picture's current contents at once.
+    void Repaint();
+    // Answers WM_DRAWITEM for this control.
+    void Draw(const DRAWITEMSTRUCT& item) const;
+
+  private:
+    HWND Window;
+    int PictureWidth = 0;
+    int PictureHeight = 0;
+    COLORREF Background = RGB(255, 255, 255);
+    UniqueDc Memory;
+    UniqueBitmap Image;
+    HGDIOBJ PreviousBitmap = nullptr;
+};
