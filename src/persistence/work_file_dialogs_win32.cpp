@@ -16,6 +16,10 @@ std::string SystemWorkFileDialogs::ChoosePath(WorkFileDialogMode mode,
     return WideToCp1252(ShowFileDialog(request));
 }
 
-bool SystemWorkFileDialogs::AskOverwrite() { return AskYesNo(OverwriteQuestion); }
+bool SystemWorkFileDialogs::AskOverwrite() {
+    return AskYesNo(OverwriteQuestion);
+}
 
-void SystemWorkFileDialogs::ShowMessage(const wchar_t* text) { ::ShowMessage(text); }
+void SystemWorkFileDialogs::ShowMessage(const wchar_t* text) {
+    ::ShowMessage(text);
+}

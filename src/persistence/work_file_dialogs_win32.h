@@ -6,12 +6,12 @@
 #include "persistence/work_file_flows.h"
 
 class SystemWorkFileDialogs final : public WorkFileDialogs {
-public:
+  public:
     explicit SystemWorkFileDialogs(HWND owner) : Owner(owner) {}
     std::string ChoosePath(WorkFileDialogMode mode, const std::string& initialFolder) override;
     bool AskOverwrite() override;
     void ShowMessage(const wchar_t* text) override;
 
-private:
+  private:
     HWND Owner;
 };

@@ -11,7 +11,7 @@ enum class WorkFileDialogMode { Open = 0, Save = 1 };
 
 // The windowing side of the flows.
 class WorkFileDialogs {
-public:
+  public:
     virtual ~WorkFileDialogs() = default;
     // Shows the open or save dialog, opening in the folder given (empty: the process's current
     // directory) with an empty name box; the full path chosen, or the empty text on cancel.

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 // Answers the dialogs as a user would and remembers what the program showed.
 class ScriptedDialogs final : public WorkFileDialogs {
-public:
+  public:
     std::string NextChoice;  // empty: the user cancels
     bool OverwriteAnswer = false;
     std::vector<std::string> OpenedIn;
@@ -40,7 +40,7 @@ std::string Bytes(const fs::path& file) {
 }
 
 class WorkFileFlows : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder = fs::temp_directory_path() / "almanaque_flows";
         other = folder / "otra carpeta";
@@ -102,10 +102,13 @@ TEST_F(WorkFileFlows, CancelledSaveForgetsThePathAndTheNextOpenStartsInTheCurren
     EXPECT_EQ(LastFolderText(), "");
 }
 
-TEST_F(WorkFileFlows, OpenRestoresTheSheetAndTheNextOpenStartsInItsFolder) {
-    const fs::path saved = other / "marzo.vrel";
-    sheet->Cell(2, 3).NumberCentre = 1;
-    dialogs.NextChoice = Text(saved);
+TEST_F(WorkFileFlows, OpenRestoresTheSavedSheet) {
+    DayCell& dressed = sheet->Cell(2, 3);  // as the drawing records a shown day
+    dressed.HasDay = 1;
+    dressed.Column = 2;
+    dressed.Row = 3;
+    dressed.NumberCentre = 1;
+    dialogs.NextChoice = Text(other / "marzo.vrel");
     SaveWorkFileFlow(*sheet, dialogs);
 
     auto reader = std::make_unique<MonthSheet>();
@@ -118,11 +121,20 @@ TEST_F(WorkFileFlows, OpenRestoresTheSheetAndTheNextOpenStartsInItsFolder) {
     EXPECT_EQ(reader->Month, 3);
     EXPECT_EQ(reader->Cell(2, 3).NumberCentre, 1);
     EXPECT_EQ(name, "2024 3");
+}
 
-    const std::string savedFolder = Text(saved).substr(0, Text(saved).size() - 10);
+TEST_F(WorkFileFlows, OpenStartsInTheFolderOfThePathNamedLastAndSaveInTheCurrentDirectory) {
+    dialogs.NextChoice = "D:\\Datos\\2025\\no existe.vrel";
+    EXPECT_FALSE(OpenWorkFileFlow(*sheet, imageBaseName, dialogs));
+    EXPECT_EQ(dialogs.OpenedIn.back(), "");
     dialogs.NextChoice = "";
-    OpenWorkFileFlow(*reader, name, dialogs);
-    EXPECT_EQ(dialogs.OpenedIn.back(), savedFolder);
+    AssignPathField(sheet->WorkFilePath, "D:\\Datos\\2025\\no existe.vrel");
+    OpenWorkFileFlow(*sheet, imageBaseName, dialogs);
+    EXPECT_EQ(dialogs.OpenedIn.back(), "D:\\Datos\\2025\\");
+    AssignPathField(sheet->WorkFilePath, "D:\\Datos\\2025\\no existe.vrel");
+    SaveWorkFileFlow(*sheet, dialogs);
+    EXPECT_EQ(dialogs.OpenedIn.back(), "");
+    EXPECT_EQ(dialogs.Messages.size(), 0u);
 }
 
 TEST_F(WorkFileFlows, ARefusedFileShowsItsMessageAndLeavesTheSheetAlone) {
