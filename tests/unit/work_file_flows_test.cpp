@@ -119,7 +119,7 @@ TEST_F(WorkFileFlows, OpenRestoresTheSavedSheet) {
     EXPECT_TRUE(OpenWorkFileFlow(*reader, name, dialogs));
     EXPECT_EQ(reader->Year, 2024);
     EXPECT_EQ(reader->Month, 3);
-    EXPECT_EQ(reader->Cell(2, 3).NumberCentre, 1);
+    EXPECT_EQ(+reader->Cell(2, 3).NumberCentre, 1);
     EXPECT_EQ(name, "2024 3");
 }
 
@@ -145,7 +145,7 @@ TEST_F(WorkFileFlows, ARefusedFileShowsItsMessageAndLeavesTheSheetAlone) {
     EXPECT_FALSE(OpenWorkFileFlow(*sheet, imageBaseName, dialogs));
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_NE(dialogs.Messages[0].find(L"Formato de fichero erroneo"), std::wstring::npos);
-    EXPECT_EQ(sheet->Cell(1, 1).NumberCentre, 1);
+    EXPECT_EQ(+sheet->Cell(1, 1).NumberCentre, 1);
     EXPECT_EQ(imageBaseName, "2024 3");
     // The refused file's path stays, so the next dialog opens in its folder.
     EXPECT_EQ(PathFieldText(sheet->WorkFilePath), Text(broken));
