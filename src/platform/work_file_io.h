@@ -1,0 +1,52 @@
+#pragma once
+// File access for work files, on document paths (Windows-1252 texts). Reading opens the file
+// without sharing and reads it piece by piece; writing builds a replacement beside the target and
+// swaps it in at once, so the target is either the old file or the complete new one.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+// A file opened for reading, not shared with anyone while open. Opening a name that no longer
+// exists creates it empty.
+class InputFile {
+  public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    bool Open(std::string_view path);
+    bool Length(std::uint64_t& bytes);
+    // Exactly `count` bytes from the current position, or false.
+    bool Read(void* buffer, std::size_t count);
+
+  private:
+    std::intptr_t Handle = -1;
+};
+
+// A temporary file in the target's folder that becomes the target on Commit. Until then the
+// target is untouched; a replacement that is not committed is removed.
+class ReplacementFile {
+  public:
+    ReplacementFile();
+    ~ReplacementFile();
+    ReplacementFile(const ReplacementFile&) = delete;
+    ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+    bool Create(std::string_view targetPath);
+    bool Write(const void* bytes, std::size_t count);
+    // Flushes and closes the replacement, lifts a read-only attribute of the target and puts the
+    // replacement in its place in one step. On failure the target keeps its bytes and its
+    // attributes, and the replacement is removed.
+    bool Commit();
+
+  private:
+    void Discard();
+
+    std::intptr_t Handle = -1;
+    // The target's and the replacement's names in the system's own form.
+    struct Names;
+    std::unique_ptr<Names> Paths;
+};
