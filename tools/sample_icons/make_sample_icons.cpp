@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path folder = argv[argc - 1];
+    if (!check) std::filesystem::create_directories(folder);
     int status = 0;
     for (const SampleIcon& icon : DrawSampleIcons()) {
         const auto pixel = [&icon](int x, int y) { return icon.Pixels[y * SampleIconSize + x]; };
