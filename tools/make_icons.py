@@ -1,15 +1,13 @@
 #!/usr/bin/env python3
-"""Draws the program's icon and the sample icons as .ico files.
+"""Draws the program's icon, a calendar page at 16, 32 and 48 pixels.
 
     tools/make_icons.py OUTPUT_FOLDER
 
-writes almanaque.ico (a calendar page at 16, 32 and 48 pixels) into OUTPUT_FOLDER and the
-samples apple.ico, star.ico and heart.ico (16 and 32 pixels) into OUTPUT_FOLDER/samples. The
-files in res/ were made with "tools/make_icons.py res". Every picture is drawn here from
+writes almanaque.ico into OUTPUT_FOLDER; res/almanaque.ico was made with
+"tools/make_icons.py res". Every picture is drawn here from
 simple shapes, sampled 4 x 4 times per pixel for smooth edges; nothing is taken from elsewhere.
 """
 
-import math
 import os
 import struct
 import sys
@@ -28,24 +26,6 @@ def rounded_rect(x0, y0, x1, y1, r):
         cx = min(max(x, x0 + r), x1 - r)
         cy = min(max(y, y0 + r), y1 - r)
         return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
-    return inside
-
-
-def ellipse(cx, cy, rx, ry):
-    return lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0
-
-
-def polygon(points):
-    def inside(x, y):
-        result = False
-        j = len(points) - 1
-        for i in range(len(points)):
-            xi, yi = points[i]
-            xj, yj = points[j]
-            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
-                result = not result
-            j = i
-        return result
     return inside
 
 
@@ -105,33 +85,6 @@ def calendar_page(size):
     return render(size, layers)
 
 
-def apple(size):
-    return render(size, [
-        (ellipse(0.36, 0.58, 0.28, 0.33), (210, 30, 30, 255)),
-        (ellipse(0.64, 0.58, 0.28, 0.33), (210, 30, 30, 255)),
-        (ellipse(0.40, 0.48, 0.09, 0.12), (245, 120, 110, 255)),
-        (polygon([(0.48, 0.30), (0.54, 0.30), (0.56, 0.08), (0.50, 0.08)]), (110, 70, 30, 255)),
-        (ellipse(0.68, 0.16, 0.15, 0.07), (40, 150, 50, 255)),
-    ])
-
-
-def star(size):
-    points = []
-    for i in range(10):
-        angle = -math.pi / 2 + i * math.pi / 5
-        radius = 0.47 if i % 2 == 0 else 0.19
-        points.append((0.5 + radius * math.cos(angle), 0.53 + radius * math.sin(angle)))
-    return render(size, [(polygon(points), (245, 190, 20, 255))])
-
-
-def heart(size):
-    return render(size, [
-        (ellipse(0.31, 0.36, 0.22, 0.22), (220, 40, 90, 255)),
-        (ellipse(0.69, 0.36, 0.22, 0.22), (220, 40, 90, 255)),
-        (polygon([(0.10, 0.44), (0.90, 0.44), (0.5, 0.92)]), (220, 40, 90, 255)),
-    ])
-
-
 def icon_file(images):
     """images: list of square pixel grids (rows from the top, RGBA). Returns the .ico bytes."""
     header = struct.pack("<HHH", 0, 1, len(images))
@@ -163,17 +116,8 @@ def main():
         sys.exit(__doc__)
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
-    outputs = {
-        "almanaque.ico": [calendar_page(s) for s in (16, 32, 48)],
-        "apple.ico": [apple(s) for s in (16, 32)],
-        "star.ico": [star(s) for s in (16, 32)],
-        "heart.ico": [heart(s) for s in (16, 32)],
-    }
-    os.makedirs(os.path.join(folder, "samples"), exist_ok=True)
-    for name, images in outputs.items():
-        target = name if name == "almanaque.ico" else os.path.join("samples", name)
-        with open(os.path.join(folder, target), "wb") as f:
-            f.write(icon_file(images))
+    with open(os.path.join(folder, "almanaque.ico"), "wb") as f:
+        f.write(icon_file([calendar_page(s) for s in (16, 32, 48)]))
 
 
 if __name__ == "__main__":

@@ -9,7 +9,10 @@
 #include "app/startup_rules.h"
 #include "calendar/calendar_names.h"
 #include "calendar/saints_table.h"
+#include "editor/day_editor_win32.h"
 #include "persistence/work_file.h"
+#include "persistence/work_file_dialogs_win32.h"
+#include "persistence/work_file_flows.h"
 #include "persistence/work_file_messages.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
@@ -158,6 +161,12 @@ void MainWindow::OnNew() {
     State.ChooserBusy = 0;
 }
 
+void MainWindow::OnOpen() {
+    SystemWorkFileDialogs dialogs(Window());
+    if (OpenWorkFileFlow(State.Sheet, State.ImageBaseName, dialogs))
+        RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+}
+
 void MainWindow::OnAbout() {
     if (State.EditorOpen) return;
     State.EditorOpen = 1;
@@ -170,7 +179,7 @@ void MainWindow::OnSheetClick(LPARAM position) {
     const auto y = static_cast<std::uint16_t>(HIWORD(position));
     if (!SelectPlaceForClick(State.Sheet, x, y, State.EditorOpen != 0)) return;
     State.EditorOpen = 1;
-    // The day editor opens here on the selected cell.
+    OpenDayEditor(State.Sheet);
     RefreshSheet(State.Sheet.Year, State.Sheet.Month);
     State.EditorOpen = 0;
 }

@@ -85,8 +85,9 @@ bool WriteWorkFile(MonthSheet& sheet) {
             sheet.Cell(column, row).Month = sheet.Month;
         }
 
+    const std::string path = PathFieldText(sheet.WorkFilePath);
     ReplacementFile file;
-    if (!file.Create(PathFieldText(sheet.WorkFilePath))) return false;
+    if (path.empty() || !file.Create(path)) return false;
     for (int row = 0; row < UsedGridSize; ++row)
         for (int column = 0; column < UsedGridSize; ++column)
             if (!AppendCellRecord(file, sheet.Cell(column, row))) return false;

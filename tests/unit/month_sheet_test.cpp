@@ -31,17 +31,17 @@ TEST(ResetCells, GivesTheUsedCellsTheirDefaultsAndZeroesTheRest) {
                 continue;
             }
             EXPECT_EQ(ReadSlot(cell.FontName), "Tahoma");
-            EXPECT_EQ(cell.NumberBottomLeft, 1);
+            EXPECT_EQ(+cell.NumberBottomLeft, 1);
             EXPECT_EQ(cell.NumberTopLeft + cell.NumberTopRight + cell.NumberBottomRight +
                           cell.NumberCentre,
                       0);
-            EXPECT_EQ(cell.Lines[0].LineIsSaint, 1);
-            EXPECT_EQ(cell.Lines[0].LineIsText, 0);
-            EXPECT_EQ(cell.HasDay, 0);
-            EXPECT_EQ(cell.NumberColor, Black);
+            EXPECT_EQ(+cell.Lines[0].LineIsSaint, 1);
+            EXPECT_EQ(+cell.Lines[0].LineIsText, 0);
+            EXPECT_EQ(+cell.HasDay, 0);
+            EXPECT_EQ(+cell.NumberColor, Black);
             for (int line = 0; line < TextLineCount; ++line) {
                 EXPECT_EQ(ReadSlot(cell.LineText[line]), "");
-                EXPECT_EQ(cell.LineColor[line], Black);
+                EXPECT_EQ(+cell.LineColor[line], Black);
             }
         }
     EXPECT_EQ(sheet->Year, 2024);

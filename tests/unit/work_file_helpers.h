@@ -2,8 +2,6 @@
 // Shared by the work-file tests: scratch folders, raw file bytes, a month sheet dressed the way a
 // user and the drawing leave it, and records built straight from the record's offset table.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>

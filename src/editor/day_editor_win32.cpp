@@ -1,0 +1,248 @@
+#include "editor/day_editor_win32.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "editor/day_editor_controls.h"
+#include "editor/day_editor_model.h"
+#include "editor/icon_choice.h"
+#include "editor/icon_chooser_win32.h"
+#include "platform/cp1252.h"
+#include "platform/win32/colour_dialog.h"
+#include "platform/win32/dialog_font.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/memory_dialog.h"
+#include "platform/win32/message_box.h"
+
+namespace {
+
+// The colour chooser's custom colours, kept for the whole run and shared by every day.
+CustomColourSet CustomColors = {};
+
+constexpr wchar_t ResetQuestion[] =
+    L"Seguro que quieres resetear ... ?\r\nPerdera toda la informaci\u00F3n de este d\u00EDa ...";
+
+ControlSpec ToControlSpec(const EditorControlSpec& control) {
+    ControlSpec spec;
+    spec.Id = control.Id;
+    spec.Text = control.Caption ? control.Caption : L"";
+    spec.Left = control.X;
+    spec.Top = control.Y;
+    spec.Width = control.Width;
+    spec.Height = control.Height;
+    spec.Style = WS_CHILD | WS_VISIBLE;
+    switch (control.Kind) {
+        case EditorControlKind::GroupBox:
+            spec.ClassName = L"BUTTON";
+            spec.Style |= BS_GROUPBOX;
+            break;
+        case EditorControlKind::CheckBox:
+            spec.ClassName = L"BUTTON";
+            spec.Style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+            break;
+        case EditorControlKind::PushButton:
+            spec.ClassName = L"BUTTON";
+            spec.Style |= WS_TABSTOP | BS_PUSHBUTTON;
+            break;
+        case EditorControlKind::TextBox:  // no ES_AUTOHSCROLL: typing stops at the box's edge
+            spec.ClassName = L"EDIT";
+            spec.Style |= WS_TABSTOP | ES_LEFT;
+            spec.ExStyle = WS_EX_CLIENTEDGE;
+            break;
+        case EditorControlKind::DrawingBox:
+            spec.ClassName = L"STATIC";
+            spec.Style |= WS_BORDER | SS_OWNERDRAW;
+            break;
+        case EditorControlKind::Label:
+            spec.ClassName = L"STATIC";
+            spec.Style |= WS_BORDER | SS_LEFT;
+            break;
+    }
+    return spec;
+}
+
+DialogFrame EditorFrame() {
+    DialogFrame frame;
+    frame.ClientWidth = DayEditorClientWidth;
+    frame.ClientHeight = DayEditorClientHeight;
+    frame.Left = DayEditorScreenX;
+    frame.Top = DayEditorScreenY;
+    frame.Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK | DS_NOFAILCREATE;
+    return frame;
+}
+
+class DayEditorDialog : public MemoryDialog {
+  public:
+    DayEditorDialog(MonthSheet& sheet, HFONT font) : MemoryDialog(EditorFrame()), Model(sheet) {
+        Build(font);
+    }
+
+  protected:
+    void OnInitialise() override;
+    void OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+  private:
+    void Build(HFONT font);
+    void ShowLineColour(int line, COLORREF colour);
+    void DrawIconPreview(int position);
+    void SetTick(int id, bool ticked) {
+        CheckDlgButton(Window(), id, ticked ? BST_CHECKED : BST_UNCHECKED);
+    }
+
+    void OnTickBox(int id);
+    void OnChooseColour(int line);
+    void OnChooseIcon(int position);
+    void OnExit();
+    void OnReset();
+
+    DayEditorModel Model;
+};
+
+void DayEditorDialog::Build(HFONT font) {
+    std::vector<int> fontIds;
+    for (const EditorControlSpec& control : DayEditorControls) {
+        const ControlSpec spec = ToControlSpec(control);
+        if (control.Kind != EditorControlKind::DrawingBox) {
+            AddControl(spec);
+            fontIds.push_back(control.Id);
+            continue;
+        }
+        PictureBox& picture = AddPicture(spec);
+        const bool swatch = IndexOfId(SwatchIds, control.Id) >= 0;
+        picture.SetColours(GetSysColor(COLOR_WINDOWTEXT),
+                           swatch ? SwatchColourAtBuild : GetSysColor(COLOR_BTNFACE));
+        picture.Clear();
+    }
+    std::sort(fontIds.begin(), fontIds.end());
+    SetControlFont(font, fontIds);
+}
+
+void DayEditorDialog::OnInitialise() {
+    SetWindowTextW(Window(), Cp1252ToWide(Model.Caption()).c_str());
+    for (const int id : AllCheckBoxIds()) SetTick(id, Model.BoxTicked(id));
+    for (int line = 0; line < TextLineCount; ++line) {
+        SetDlgItemTextW(Window(), LineEditIds[line],
+                        LineTextForEditing(Model.Cell(), line).c_str());
+        ShowLineColour(line, Model.Cell().LineColor[line]);
+    }
+    for (int position = 0; position < IconCount; ++position) DrawIconPreview(position);
+    EnableWindow(Control(LockButtonId), FALSE);
+    EnableWindow(Control(MemorizeButtonId), FALSE);
+}
+
+// Every control's command goes to the one rule that decides what it does.
+void DayEditorDialog::OnCommand(int id, int code, HWND) {
+    const EditorCommandRole role = RoleOfCommand(id, code);
+    switch (role.Command) {
+        case EditorCommand::TickBox:
+            OnTickBox(id);
+            break;
+        case EditorCommand::ChooseColour:
+            OnChooseColour(role.Index);
+            break;
+        case EditorCommand::ChooseIcon:
+            OnChooseIcon(role.Index);
+            break;
+        case EditorCommand::Exit:
+            OnExit();
+            break;
+        case EditorCommand::Reset:
+            OnReset();
+            break;
+        case EditorCommand::None:
+            break;
+    }
+}
+
+bool DayEditorDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_CLOSE) {  // the system's close command (Alt+F4): the typed texts are dropped
+        End(0);
+        result = TRUE;
+        return true;
+    }
+    if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == Control(NoticeId)) {
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, NoticeColour);
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        return true;
+    }
+    return false;
+}
+
+void DayEditorDialog::OnTickBox(int id) {
+    const bool ticked = IsDlgButtonChecked(Window(), id) == BST_CHECKED;
+    if (const int partner = Model.TickBox(id, ticked)) SetTick(partner, false);
+}
+
+void DayEditorDialog::OnChooseColour(int line) {
+    const std::optional<COLORREF> chosen = ChooseColour(Window(), ColourChooserStart, CustomColors);
+    if (!chosen) return;
+    ShowLineColour(line, *chosen);
+    Model.TakeColourChoice(line, static_cast<Colour>(*chosen));
+}
+
+void DayEditorDialog::OnChooseIcon(int position) {
+    ChooseIconFile(Window(), IconChoicePath, 0);
+    if (Model.TakeIconChoice(position, IconChoicePath)) DrawIconPreview(position);
+}
+
+void DayEditorDialog::OnExit() {
+    std::array<std::wstring, TextLineCount> typed;
+    for (int line = 0; line < TextLineCount; ++line) {
+        const HWND box = Control(LineEditIds[line]);
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+        typed[line] = std::move(text);
+    }
+    Model.KeepTypedTexts(typed);
+    Sleep(ExitPauseMilliseconds);
+    End(0);
+}
+
+void DayEditorDialog::OnReset() {
+    if (!AskYesNo(ResetQuestion)) return;
+    Model.ClearDay();
+    End(0);
+}
+
+// The swatch shows the colour over its whole picture, white being its drawing colour.
+void DayEditorDialog::ShowLineColour(int line, COLORREF colour) {
+    PictureBox* swatch = Picture(SwatchIds[line]);
+    if (!swatch) return;
+    swatch->SetColours(White, colour);
+    swatch->Clear();
+    swatch->Repaint();
+}
+
+// The position's icon at 32 x 32 with its corner at (1, 1), over what the preview shows already.
+void DayEditorDialog::DrawIconPreview(int position) {
+    PictureBox* preview = Picture(PreviewIds[position]);
+    const std::string path = IconFileOf(Model.Cell(), position);
+    if (!preview || path.empty()) return;
+    const UniqueIcon icon(
+        static_cast<HICON>(LoadImageW(nullptr, Cp1252ToWide(path).c_str(), IMAGE_ICON,
+                                      PreviewIconSize, PreviewIconSize, LR_LOADFROMFILE)));
+    if (!icon.Get()) return;
+    DrawIconEx(preview->Dc(), PreviewIconOffset, PreviewIconOffset, icon.Get(), PreviewIconSize,
+               PreviewIconSize, 0, nullptr, DI_NORMAL);
+    preview->Repaint();
+}
+
+}  // namespace
+
+int OpenDayEditor(MonthSheet& sheet) {
+    const auto inGrid = [](int index) { return index >= 0 && index < GridSize; };
+    if (!inGrid(sheet.SelectedColumn) || !inGrid(sheet.SelectedRow)) return 0;
+    const UniqueFont font = CreateDialogFont(L"MS Sans Serif", 8, FW_BOLD);
+    INT_PTR endCode = 0;
+    {
+        DayEditorDialog editor(sheet, font.Get());
+        endCode = editor.RunModal();
+    }
+    return static_cast<int>(endCode == -1 ? 0 : endCode);
+}

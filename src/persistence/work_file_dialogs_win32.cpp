@@ -1,0 +1,25 @@
+#include "persistence/work_file_dialogs_win32.h"
+
+#include "platform/cp1252.h"
+#include "platform/win32/file_dialog.h"
+#include "platform/win32/message_box.h"
+
+std::string SystemWorkFileDialogs::ChoosePath(WorkFileDialogMode mode,
+                                              const std::string& initialFolder) {
+    FileDialogRequest request;
+    request.Owner = Owner;
+    request.Mode = mode == WorkFileDialogMode::Open ? FileDialogMode::Open : FileDialogMode::Save;
+    request.TypeDescription = L"Almanaque";
+    request.TypePattern = L"*.vrel";
+    request.DefaultExtension = L"vrel";
+    request.InitialFolder = Cp1252ToWide(initialFolder);
+    return WideToCp1252(ShowFileDialog(request));
+}
+
+bool SystemWorkFileDialogs::AskOverwrite() {
+    return AskYesNo(OverwriteQuestion);
+}
+
+void SystemWorkFileDialogs::ShowMessage(const wchar_t* text) {
+    ::ShowMessage(text);
+}

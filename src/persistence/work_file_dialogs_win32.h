@@ -1,0 +1,17 @@
+#pragma once
+// The work-file flows' dialogs and questions on Windows.
+
+#include <windows.h>
+
+#include "persistence/work_file_flows.h"
+
+class SystemWorkFileDialogs final : public WorkFileDialogs {
+  public:
+    explicit SystemWorkFileDialogs(HWND owner) : Owner(owner) {}
+    std::string ChoosePath(WorkFileDialogMode mode, const std::string& initialFolder) override;
+    bool AskOverwrite() override;
+    void ShowMessage(const wchar_t* text) override;
+
+  private:
+    HWND Owner;
+};

@@ -1,0 +1,38 @@
+#include "persistence/work_file_flows.h"
+
+#include "persistence/work_file.h"
+#include "persistence/work_file_messages.h"
+#include "platform/files.h"
+#include "platform/last_folder.h"
+
+void ChooseWorkFile(MonthSheet& sheet, WorkFileDialogs& dialogs, WorkFileDialogMode mode) {
+    SetLastFolderFrom(PathFieldText(sheet.WorkFilePath));
+    AssignPathField(sheet.WorkFilePath, dialogs.ChoosePath(mode, LastFolderText()));
+    AssignPathField(sheet.WorkFilePath, PathFieldText(sheet.WorkFilePath));
+    SetLastFolderFrom(PathFieldText(sheet.WorkFilePath));
+}
+
+bool OpenWorkFileFlow(MonthSheet& sheet, std::string& imageBaseName, WorkFileDialogs& dialogs) {
+    ChooseWorkFile(sheet, dialogs, WorkFileDialogMode::Open);
+    if (!FileExists(PathFieldText(sheet.WorkFilePath))) return false;
+    switch (ReadWorkFile(sheet, imageBaseName)) {
+        case ReadResult::Replaced:
+            return true;
+        case ReadResult::WrongFormat:
+            dialogs.ShowMessage(WorkFileWrongFormatMessage);
+            return false;
+        case ReadResult::Unreadable:
+            dialogs.ShowMessage(WorkFileUnreadableMessage);
+            return false;
+    }
+    return false;
+}
+
+void SaveWorkFileFlow(MonthSheet& sheet, WorkFileDialogs& dialogs) {
+    AssignPathField(sheet.WorkFilePath, "");
+    ChooseWorkFile(sheet, dialogs, WorkFileDialogMode::Save);
+    const std::string path = PathFieldText(sheet.WorkFilePath);
+    if (path.empty()) return;
+    if (FileExists(path) && !dialogs.AskOverwrite()) return;
+    if (!WriteWorkFile(sheet)) dialogs.ShowMessage(WorkFileUnwritableMessage);
+}

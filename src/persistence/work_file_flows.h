@@ -1,0 +1,35 @@
+#pragma once
+// The "Leer" and "Grabar" commands: choose a work file through the system's dialogs, test it,
+// ask before overwriting, then read or write it. WorkFilePath keeps the path named last and
+// LastFolder the folder the next dialog opens in.
+
+#include <string>
+
+#include "calendar/month_sheet.h"
+
+enum class WorkFileDialogMode { Open = 0, Save = 1 };
+
+// The windowing side of the flows.
+class WorkFileDialogs {
+  public:
+    virtual ~WorkFileDialogs() = default;
+    // Shows the open or save dialog, opening in the folder given (empty: the process's current
+    // directory) with an empty name box; the full path chosen, or the empty text on cancel.
+    virtual std::string ChoosePath(WorkFileDialogMode mode, const std::string& initialFolder) = 0;
+    // "Sobrescribir ?" with Yes and No; true for Yes.
+    virtual bool AskOverwrite() = 0;
+    virtual void ShowMessage(const wchar_t* text) = 0;
+};
+
+// Shows a dialog and stores the chosen path (blank-padded, without surrounding blanks) in
+// WorkFilePath; a cancel empties it. LastFolder follows the path before and after.
+void ChooseWorkFile(MonthSheet& sheet, WorkFileDialogs& dialogs, WorkFileDialogMode mode);
+
+// "Leer": true when the sheet was replaced and must be redrawn. A refused or unreadable file
+// has its message shown and leaves the sheet as it was.
+bool OpenWorkFileFlow(MonthSheet& sheet, std::string& imageBaseName, WorkFileDialogs& dialogs);
+
+// "Grabar": nothing is redrawn; a failed save has its message shown.
+void SaveWorkFileFlow(MonthSheet& sheet, WorkFileDialogs& dialogs);
+
+inline constexpr wchar_t OverwriteQuestion[] = L"Sobrescribir ?";

@@ -1,0 +1,13 @@
+#pragma once
+// The system's colour chooser as the program uses it: fully opened, starting from a given
+// colour, with custom colours that the caller keeps, and its corner 30 pixels right of and below
+// its owner's corner.
+
+#include <windows.h>
+
+#include <optional>
+
+using CustomColourSet = COLORREF[16];
+
+// The confirmed colour, or nothing when the user closed the chooser without confirming.
+std::optional<COLORREF> ChooseColour(HWND owner, COLORREF initial, CustomColourSet& custom);

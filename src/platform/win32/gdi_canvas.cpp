@@ -1,0 +1,163 @@
+#include "platform/win32/gdi_canvas.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <vector>
+
+#include "platform/cp1252.h"
+#include "render/sheet_geometry.h"
+
+namespace {
+
+constexpr int BoldWeight = 700;
+
+}  // namespace
+
+GdiCanvas::GdiCanvas() {
+    const ScreenDc screen;
+    if (!screen.Get()) return;
+    PixelsPerInchY = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    Memory.reset(CreateCompatibleDC(screen.Get()));
+    Bitmap.reset(CreateCompatibleBitmap(screen.Get(), SheetWidth, SheetHeight));
+    IconSource.reset(CreateCompatibleDC(screen.Get()));
+    if (!Memory || !Bitmap || !IconSource) {
+        IconSource.reset();
+        Bitmap.reset();
+        Memory.reset();
+        return;
+    }
+    OriginalBitmap = SelectObject(Memory.get(), Bitmap.get());
+    OriginalBrush = SelectObject(Memory.get(), GetStockObject(NULL_BRUSH));
+    OriginalFont = GetCurrentObject(Memory.get(), OBJ_FONT);
+    OriginalPen = GetCurrentObject(Memory.get(), OBJ_PEN);
+    SetBkMode(Memory.get(), TRANSPARENT);
+    SetTextAlign(Memory.get(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    Clear(White);
+}
+
+GdiCanvas::~GdiCanvas() {
+    if (!Memory) return;
+    SelectObject(Memory.get(), OriginalFont);
+    SelectObject(Memory.get(), OriginalPen);
+    SelectObject(Memory.get(), OriginalBrush);
+    SelectObject(Memory.get(), OriginalBitmap);
+    // The members now delete the fonts, pens, icons and bitmap, and last the DC itself.
+}
+
+void GdiCanvas::Clear(Colour colour) {
+    Icons.BeginDraw();
+    if (!Memory) return;
+    const RECT whole{0, 0, SheetWidth, SheetHeight};
+    const UniqueGdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    if (brush) FillRect(Memory.get(), &whole, brush.get());
+}
+
+PixelImage GdiCanvas::ReadPixels() const {
+    if (!Memory) return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = SheetWidth;
+    info.bmiHeader.biHeight = -SheetHeight;  // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> raw(static_cast<std::size_t>(SheetWidth) * SheetHeight);
+
+    // The bitmap is read while it is selected out of the DC, then put back.
+    SelectObject(Memory.get(), OriginalBitmap);
+    const int rows =
+        GetDIBits(Memory.get(), Bitmap.get(), 0, SheetHeight, raw.data(), &info, DIB_RGB_COLORS);
+    SelectObject(Memory.get(), Bitmap.get());
+    if (rows != SheetHeight) return {};
+
+    PixelImage image{SheetWidth, SheetHeight, {}};
+    image.Pixels.resize(raw.size());
+    // Each 32-bit pixel holds 0x00RRGGBB; a colour is 0x00BBGGRR.
+    std::transform(raw.begin(), raw.end(), image.Pixels.begin(), [](std::uint32_t pixel) {
+        return static_cast<Colour>((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
+    });
+    return image;
+}
+
+void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
+    if (!Memory) return;
+    FontKey key{std::string(face), points, bold};
+    auto found = Fonts.find(key);
+    if (found == Fonts.end()) {
+        LOGFONTW description{};
+        description.lfHeight = -MulDiv(points, PixelsPerInchY, 72);
+        description.lfWeight = bold ? BoldWeight : FW_NORMAL;
+        description.lfCharSet = ANSI_CHARSET;
+        description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+        description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+        description.lfQuality = DEFAULT_QUALITY;
+        description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+        const std::wstring wideFace = Cp1252ToWide(face);
+        wcsncpy(description.lfFaceName, wideFace.c_str(), LF_FACESIZE - 1);
+
+        Font font{UniqueGdiObject<HFONT>(CreateFontIndirectW(&description)), 0};
+        if (!font.Handle) return;
+        const HGDIOBJ previous = SelectObject(Memory.get(), font.Handle.get());
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(Memory.get(), &metrics);
+        SelectObject(Memory.get(), previous);
+        font.LineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+        found = Fonts.emplace(std::move(key), std::move(font)).first;
+    }
+    if (CurrentFont != &found->second) {
+        SelectObject(Memory.get(), found->second.Handle.get());
+        CurrentFont = &found->second;
+    }
+}
+
+void GdiCanvas::SetTextColor(Colour colour) {
+    if (Memory) ::SetTextColor(Memory.get(), colour);
+}
+
+void GdiCanvas::MoveTo(int x, int y) {
+    X = x;
+    Y = y;
+}
+
+int GdiCanvas::CurrentLineHeight() {
+    if (CurrentFont) return CurrentFont->LineHeight;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(Memory.get(), &metrics);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+void GdiCanvas::PrintText(std::string_view text) {
+    if (!Memory) return;
+    const std::wstring wide = Cp1252ToWide(text);
+    TextOutW(Memory.get(), X, Y, wide.data(), static_cast<int>(wide.size()));
+    X = 0;
+    Y += CurrentLineHeight();
+}
+
+int GdiCanvas::TextWidth(std::string_view text) {
+    if (!Memory) return 0;
+    const std::wstring wide = Cp1252ToWide(text);
+    SIZE extent{};
+    if (!GetTextExtentPoint32W(Memory.get(), wide.data(), static_cast<int>(wide.size()), &extent))
+        return 0;
+    return extent.cx;
+}
+
+void GdiCanvas::HollowRectangle(int x1, int y1, int x2, int y2, Colour colour, int penWidth) {
+    if (!Memory) return;
+    auto& pen = Pens[{colour, penWidth}];
+    if (!pen) pen.reset(CreatePen(PS_SOLID, penWidth, colour));
+    if (!pen) return;
+    if (CurrentPen != pen.get()) {
+        SelectObject(Memory.get(), pen.get());
+        CurrentPen = pen.get();
+    }
+    // The null brush stays selected: the box is an outline only.
+    Rectangle(Memory.get(), x1, y1, x2, y2);
+}
+
+void GdiCanvas::DrawIconFile(std::string_view path, int x, int y, int size) {
+    if (!Memory) return;
+    if (const SheetIcon* icon = Icons.Get(Cp1252ToWide(path), size))
+        icon->Draw(Memory.get(), IconSource.get(), x, y);
+}

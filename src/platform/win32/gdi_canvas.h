@@ -1,0 +1,72 @@
+#pragma once
+// The sheet's off-screen image: a memory bitmap compatible with the screen, SheetWidth x
+// SheetHeight pixels, drawn through the Canvas seam with GDI. Fonts and pens are created once
+// and kept for the canvas's life; icons are kept while their files stay unchanged.
+
+#include <windows.h>
+
+#include <compare>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/icon_cache.h"
+#include "render/bitmap_file.h"
+#include "render/canvas.h"
+
+class GdiCanvas final : public Canvas {
+  public:
+    // If the system refuses the bitmap, drawing does nothing and ReadPixels gives an empty image.
+    GdiCanvas();
+    ~GdiCanvas() override;
+    GdiCanvas(const GdiCanvas&) = delete;
+    GdiCanvas& operator=(const GdiCanvas&) = delete;
+
+    // The memory device context with the sheet's bitmap selected, for copying to a window.
+    HDC Dc() const { return Memory.get(); }
+    // Fills the whole image and starts a new draw: icon files are looked at again once in
+    // every draw, so a draw must begin here.
+    void Clear(Colour colour = White);
+    // The image's pixels, rows from the top; Width 0 when they cannot be read.
+    PixelImage ReadPixels() const;
+
+    void SelectFont(std::string_view face, int points, bool bold) override;
+    void SetTextColor(Colour colour) override;
+    void MoveTo(int x, int y) override;
+    void PrintText(std::string_view text) override;
+    int TextWidth(std::string_view text) override;
+    void HollowRectangle(int x1, int y1, int x2, int y2, Colour colour, int penWidth) override;
+    void DrawIconFile(std::string_view path, int x, int y, int size) override;
+
+  private:
+    struct FontKey {
+        std::string Face;
+        int Points;
+        bool Bold;
+        auto operator<=>(const FontKey&) const = default;
+    };
+    struct Font {
+        UniqueGdiObject<HFONT> Handle;
+        int LineHeight;  // character height + external leading
+    };
+    int CurrentLineHeight();
+
+    // Declared first so that it is deleted last, after the objects it holds were selected out.
+    UniqueMemoryDc Memory;
+    UniqueGdiObject<HBITMAP> Bitmap;
+    HGDIOBJ OriginalBitmap = nullptr;
+    HGDIOBJ OriginalFont = nullptr;
+    HGDIOBJ OriginalPen = nullptr;
+    HGDIOBJ OriginalBrush = nullptr;
+    int PixelsPerInchY = 96;
+
+    std::map<FontKey, Font> Fonts;
+    const Font* CurrentFont = nullptr;
+    std::map<std::pair<Colour, int>, UniqueGdiObject<HPEN>> Pens;
+    HPEN CurrentPen = nullptr;
+    IconCache Icons;
+    UniqueMemoryDc IconSource;  // holds each icon's images while they are copied
+    int X = 0;
+    int Y = 0;
+};
