@@ -67,7 +67,7 @@ TEST(MainWindow, ImprimirDoesNothing) {
     EXPECT_TRUE(program.Running());
 }
 
-TEST(MainWindow, AutorOpensOnceAndBlocksTheDayEditorUntilClosed) {
+TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {
     Program program;
     const HWND main = program.MainWindow();
     ASSERT_NE(main, nullptr);
@@ -99,7 +99,23 @@ TEST(MainWindow, AutorOpensOnceAndBlocksTheDayEditorUntilClosed) {
     Press(about, 3005);
     EXPECT_TRUE(WaitUntil([&] { return program.Windows(L"Autor").empty(); }));
     EXPECT_EQ(program.Windows().size(), 1u);
-    EXPECT_TRUE(program.Running());
+
+    // With the box closed, the same click opens the day editor, captioned with the day's date.
+    ClickAt(GetDlgItem(main, SheetViewId), DayX, DayY);
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (const HWND window : program.Windows())
+            if (window != main) editor = window;
+        return editor != nullptr;
+    }));
+    const YearMonth today = ThisMonth();
+    EXPECT_NE(TextOf(editor).find(L"/" + std::to_wstring(today.Year)), std::wstring::npos)
+        << testing::PrintToString(TextOf(editor));
+    // "Autor" is refused while the editor is open.
+    EXPECT_TRUE(program.CommandReturns(About));
+    EXPECT_TRUE(program.Windows(L"Autor").empty());
+    Press(editor, 4063);  // the editor's "Salir"
+    EXPECT_TRUE(WaitUntil([&] { return program.Windows().size() == 1; }));
 }
 
 }  // namespace

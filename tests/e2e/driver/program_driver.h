@@ -21,7 +21,7 @@
 namespace e2e {
 
 using namespace std::chrono_literals;
-inline constexpr std::chrono::milliseconds DefaultTimeout = 10s;
+inline constexpr std::chrono::milliseconds DefaultTimeout = 20s;
 
 // A path of the build machine as the Windows side sees it ("/work/x" -> "Z:\work\x").
 std::wstring HostPathToWindows(std::string_view hostPath);
@@ -81,7 +81,7 @@ class Program {
     std::chrono::steady_clock::time_point StartTime() const { return Started_; }
 
     // The main window once it is visible (a dialog with the sheet view, id 1001); null on timeout.
-    HWND MainWindow(std::chrono::milliseconds timeout = DefaultTimeout);
+    HWND MainWindow(std::chrono::milliseconds timeout = 30s);
     std::wstring Caption();
 
     // Posts a menu command to the main window.
