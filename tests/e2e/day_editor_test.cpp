@@ -1,0 +1,526 @@
+// The day editor worked through the running program: which cell it opens on, what its boxes,
+// texts, colours, icons and "Resetear" store, and what the sheet then shows.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calendar/calendar_arithmetic.h"
+#include "calendar/calendar_names.h"
+#include "calendar/month_sheet.h"
+#include "calendar/saints_table.h"
+#include "driver/program_driver.h"
+#include "platform/clock.h"
+#include "platform/cp1252.h"
+#include "platform/win32/gdi_canvas.h"
+#include "render/bitmap_file.h"
+#include "render/draw_month_sheet.h"
+#include "render/sheet_geometry.h"
+
+namespace e2e {
+namespace {
+
+constexpr int SheetViewId = 1001;
+constexpr int ExportImage = 1014;
+
+// Controls of the editor.
+constexpr int TopLeft = 4002, TopRight = 4003, BottomLeft = 4004, BottomRight = 4005;
+constexpr int Centre = 4006;
+constexpr int Text1 = 4008, Saint1 = 4009, Edit1 = 4010, Saint2 = 4013, Text2 = 4014;
+constexpr int Edit2 = 4015, Swatch2 = 4016, Colour2 = 4017, Saint3 = 4018, Text3 = 4019;
+constexpr int Edit3 = 4020;
+constexpr int IconBox5 = 4048, Preview5 = 4049, IconButton5 = 4050;
+constexpr int ExitButton = 4063, ResetButton = 4065;
+constexpr int AllBoxes[] = {4002, 4003, 4004, 4005, 4006, 4008, 4009, 4013, 4014, 4018, 4019, 4023,
+                            4024, 4028, 4029, 4034, 4040, 4042, 4045, 4048, 4051, 4054, 4057, 4060};
+constexpr int AllEdits[] = {4010, 4015, 4020, 4025, 4030};
+
+struct Place {
+    int Column;
+    int Row;
+};
+
+// The running program with its sheet of this month, and the days of that month on it.
+class Session {
+  public:
+    Session() {
+        Main = program.MainWindow();
+        if (Main) View = GetDlgItem(Main, SheetViewId);
+        const LocalDate today = TodayLocal();
+        Year = today.Year;
+        Month = today.Month;
+        Today = today.Day;
+        Grid = PlaceMonth(static_cast<std::int16_t>(Year), static_cast<std::int16_t>(Month));
+    }
+    bool Ready() const { return View != nullptr; }
+
+    // A day of the month other than today (today's lines take the sheet's own colour).
+    int SomeDay(int preferred) const { return preferred == Today ? preferred + 1 : preferred; }
+
+    Place PlaceOf(int day) const {
+        for (int column = 0; column < 7; ++column)
+            for (int row = 1; row < 7; ++row)
+                if (Grid[column][row] == day) return {column, row};
+        return {-1, -1};
+    }
+
+    std::wstring CaptionOf(int day) const {
+        wchar_t caption[32];
+        std::swprintf(caption, 32, L"%02d/%02d/%d", day, Month, Year);
+        return caption;
+    }
+
+    // A left click in the middle of the place: column x div 160, row (y + 35) div 103 - 1.
+    void ClickOn(Place place) { ClickAt(View, place.Column * 160 + 80, place.Row * 103 + 119); }
+
+    HWND Open(int day) {
+        ClickOn(PlaceOf(day));
+        return program.WaitForWindow(CaptionOf(day));
+    }
+
+    // The top-level windows of the program other than the main window.
+    std::vector<HWND> Dialogs() const {
+        std::vector<HWND> dialogs;
+        for (const HWND window : program.Windows())
+            if (window != Main) dialogs.push_back(window);
+        return dialogs;
+    }
+
+    Program program;
+    HWND Main = nullptr;
+    HWND View = nullptr;
+    int Year = 0, Month = 0, Today = 0;
+    MonthGrid Grid{};
+};
+
+bool Ticked(HWND editor, int id) {
+    return SendMessageW(GetDlgItem(editor, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// Clicks a check box and waits until the click has been handled.
+bool Toggle(HWND editor, int id) {
+    const bool before = Ticked(editor, id);
+    Press(editor, id);
+    return WaitUntil([&] { return Ticked(editor, id) != before; });
+}
+
+std::vector<int> TickedBoxes(HWND editor) {
+    std::vector<int> ticked;
+    for (const int id : AllBoxes)
+        if (Ticked(editor, id)) ticked.push_back(id);
+    return ticked;
+}
+
+bool Closed(HWND window) {
+    return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+
+// What Alt+F4 makes of it: the system's close command.
+bool CloseAsAltF4(HWND editor) {
+    PostMessageW(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return Closed(editor);
+}
+
+RECT OuterRect(HWND window) {
+    RECT box{};
+    GetWindowRect(window, &box);
+    return box;
+}
+
+// A screen pixel; the test runs on the same display as the program.
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+HWND FindDescendant(HWND parent, const wchar_t* className) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == className) return child;
+        if (const HWND inner = FindDescendant(child, className)) return inner;
+    }
+    return nullptr;
+}
+
+// The system's open dialog of the program: the window with the file-name box (id 1148).
+HWND WaitForFileDialog(Session& session) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (const HWND window : session.Dialogs())
+            if (GetDlgItem(window, 1148)) found = window;
+        return found != nullptr;
+    });
+    return found;
+}
+
+// Types a name into the file dialog and confirms it.
+void ChooseFileName(HWND dialog, const std::wstring& name) {
+    const HWND box = GetDlgItem(dialog, 1148);
+    const HWND edit = ClassOf(box) == L"Edit" ? box : FindDescendant(box, L"Edit");
+    SetText(edit ? edit : box, name);
+    Press(dialog, IDOK);
+}
+
+// The colour chooser: the window with the red, green and blue boxes.
+constexpr int RedBox = 706, GreenBox = 707, BlueBox = 708;
+HWND WaitForColourDialog(Session& session) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (const HWND window : session.Dialogs())
+            if (GetDlgItem(window, RedBox) && GetDlgItem(window, BlueBox)) found = window;
+        return found != nullptr;
+    });
+    return found;
+}
+
+// The exported sheet of the month, as the program writes it beside itself.
+std::vector<std::uint8_t> ExportedSheet(Session& session) {
+    HandoverRecorder handover;
+    const std::wstring path =
+        session.program.Folder() + L"\\" + ExportName(session.Year, session.Month);
+    DeleteFileW(path.c_str());
+    session.program.Command(ExportImage);
+    const HWND box = session.program.WaitForMessageBox();
+    if (!box) return {};
+    auto bytes = ReadWholeFile(path);
+    Press(box, IDOK);
+    WaitUntil([&] { return !handover.Handed().empty(); });
+    return bytes.value_or(std::vector<std::uint8_t>{});
+}
+
+// The sheet of the month drawn here by the program's own renderer after the change given.
+template <typename Change>
+std::vector<std::uint8_t> ExpectedSheet(const Session& session, Change change) {
+    InitCalendarNames();
+    BuildSaintsTable();
+    auto sheet = std::make_unique<MonthSheet>();
+    sheet->Year = static_cast<std::int16_t>(session.Year);
+    sheet->Month = static_cast<std::int16_t>(session.Month);
+    ResetCells(*sheet);
+    GdiCanvas canvas;
+    canvas.Clear(White);
+    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
+    change(*sheet);
+    canvas.Clear(White);
+    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
+    return EncodeBitmapFile(canvas.ReadPixels());
+}
+
+// A pixel of a 24-bit bottom-up bitmap file of the sheet.
+COLORREF SheetPixel(const std::vector<std::uint8_t>& bitmap, int x, int y) {
+    constexpr int Stride = (SheetWidth * 3 + 3) / 4 * 4;
+    const std::size_t at = 54 + static_cast<std::size_t>(SheetHeight - 1 - y) * Stride + 3 * x;
+    return RGB(bitmap[at + 2], bitmap[at + 1], bitmap[at]);
+}
+
+TEST(DayEditorOpening, AClickOpensTheEditorOnThatDayWithTheDefaultsOfANewSheet) {
+    Session session;
+    ASSERT_TRUE(session.Ready());
+    const int day = session.SomeDay(12);
+    const HWND editor = session.Open(day);
+    ASSERT_NE(editor, nullptr) << "no editor captioned "
+                               << testing::PrintToString(session.CaptionOf(day));
+    EXPECT_EQ(session.Dialogs().size(), 1u);
+    EXPECT_EQ(TickedBoxes(editor), (std::vector<int>{BottomLeft, Saint1}));
+    for (const int id : AllEdits) EXPECT_EQ(TextOf(GetDlgItem(editor, id)), L"") << id;
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, 4066)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, 4067)));
+    EXPECT_TRUE(IsWindowEnabled(session.Main)) << "the editor has no owner to disable";
+    ASSERT_TRUE(CloseAsAltF4(editor));
+
+    // The weekday row and the title above it hold no day: nothing opens.
+    ClickAt(session.View, 2 * 160 + 80, 40);
+    ClickAt(session.View, 2 * 160 + 80, 20);
+    Sleep(700);
+    EXPECT_TRUE(session.Dialogs().empty());
+}
+
+TEST(DayEditorOpening, ASecondClickOpensNoSecondEditorAndTheFirstKeepsItsCell) {
+    Session session;
+    ASSERT_TRUE(session.Ready());
+    const int first = session.SomeDay(8), second = session.SomeDay(20);
+    const HWND editor = session.Open(first);
+    ASSERT_NE(editor, nullptr);
+
+    session.ClickOn(session.PlaceOf(second));
+    Sleep(700);
+    EXPECT_EQ(session.Dialogs().size(), 1u);
+    EXPECT_TRUE(session.program.Windows(session.CaptionOf(second)).empty());
+    ASSERT_TRUE(Toggle(editor, TopRight));
+    ASSERT_TRUE(CloseAsAltF4(editor));
+
+    const HWND other = session.Open(second);
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(Ticked(other, TopRight)) << "the later click moved the editor to its day";
+    ASSERT_TRUE(CloseAsAltF4(other));
+    const HWND again = session.Open(first);
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(Ticked(again, TopRight));
+    ASSERT_TRUE(CloseAsAltF4(again));
+}
+
+TEST(DayEditorBoxes, TextAndSaintOfALineExcludeEachOtherAndCornersCombine) {
+    Session session;
+    ASSERT_TRUE(session.Ready());
+    const int day = session.SomeDay(15);
+    const HWND editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+
+    ASSERT_TRUE(Toggle(editor, Saint3));
+    ASSERT_TRUE(Toggle(editor, Text3));
+    EXPECT_TRUE(WaitUntil([&] { return !Ticked(editor, Saint3); }));
+    ASSERT_TRUE(Toggle(editor, Text1));  // line 1 showed the saint: now its own text
+    EXPECT_TRUE(WaitUntil([&] { return !Ticked(editor, Saint1); }));
+    ASSERT_TRUE(Toggle(editor, Text2));
+    ASSERT_TRUE(Toggle(editor, Text2));  // ticked and unticked again: both of line 2 off
+    ASSERT_TRUE(Toggle(editor, TopLeft));
+    ASSERT_TRUE(Toggle(editor, BottomRight));
+    ASSERT_TRUE(Toggle(editor, BottomLeft));
+    ASSERT_TRUE(Toggle(editor, IconBox5));
+    ASSERT_TRUE(CloseAsAltF4(editor));
+
+    const HWND again = session.Open(day);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(TickedBoxes(again), (std::vector<int>{TopLeft, BottomRight, Text1, Text3, IconBox5}));
+    ASSERT_TRUE(CloseAsAltF4(again));
+}
+
+TEST(DayEditorTexts, SalirKeepsTheTextsAfterASecondAndTheCloseCommandDropsThem) {
+    Session session;
+    ASSERT_TRUE(session.Ready());
+    const int day = session.SomeDay(3);
+    HWND editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    SetText(GetDlgItem(editor, Edit1), L"Cumplea\u00F1os");
+    SetText(GetDlgItem(editor, Edit2), L"1234567890123456789012345");
+    const auto pressed = std::chrono::steady_clock::now();
+    Press(editor, ExitButton);
+    ASSERT_TRUE(Closed(editor));
+    const auto waited = std::chrono::steady_clock::now() - pressed;
+    EXPECT_GE(waited, 900ms);
+    EXPECT_LT(waited, 4s);
+
+    editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(TextOf(GetDlgItem(editor, Edit1)), L"Cumplea\u00F1os");
+    EXPECT_EQ(TextOf(GetDlgItem(editor, Edit2)), L"12345678901234567890");
+    SetText(GetDlgItem(editor, Edit1), L"otra cosa");
+    SetText(GetDlgItem(editor, Edit3), L"nuevo");
+    ASSERT_TRUE(CloseAsAltF4(editor));
+
+    editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(TextOf(GetDlgItem(editor, Edit1)), L"Cumplea\u00F1os");
+    EXPECT_EQ(TextOf(GetDlgItem(editor, Edit3)), L"");
+    PostMessageW(editor, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(Closed(editor));
+}
+
+TEST(DayEditorColour, AConfirmedColourIsStoredAndShownACancelledOneChangesNothing) {
+    Session session;
+    ASSERT_TRUE(session.Ready());
+    const int day = session.SomeDay(10);
+    HWND editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    const HWND swatch = GetDlgItem(editor, Swatch2);
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(swatch, 15, 15) == RGB(0, 0, 0); }))
+        << "a colour of 0 shows black";
+
+    Press(editor, Colour2);
+    HWND chooser = WaitForColourDialog(session);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(OuterRect(chooser).left, OuterRect(editor).left + 30);
+    EXPECT_EQ(OuterRect(chooser).top, OuterRect(editor).top + 30);
+    // It starts from mid grey whatever the line's colour is.
+    EXPECT_EQ(TextOf(GetDlgItem(chooser, RedBox)), L"128");
+    EXPECT_EQ(TextOf(GetDlgItem(chooser, GreenBox)), L"128");
+    EXPECT_EQ(TextOf(GetDlgItem(chooser, BlueBox)), L"128");
+    SetText(GetDlgItem(chooser, RedBox), L"32");
+    SetText(GetDlgItem(chooser, GreenBox), L"144");
+    SetText(GetDlgItem(chooser, BlueBox), L"64");
+    Press(chooser, IDOK);
+    ASSERT_TRUE(Closed(chooser));
+    const COLORREF green = RGB(32, 144, 64);
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(swatch, 15, 15) == green; }));
+
+    // A cancelled choice leaves the swatch and the line as they are.
+    Press(editor, Colour2);
+    chooser = WaitForColourDialog(session);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(TextOf(GetDlgItem(chooser, RedBox)), L"128");
+    SetText(GetDlgItem(chooser, RedBox), L"255");
+    Press(chooser, IDCANCEL);
+    ASSERT_TRUE(Closed(chooser));
+    Sleep(200);
+    EXPECT_EQ(ScreenPixel(swatch, 15, 15), green);
+
+    ASSERT_TRUE(Toggle(editor, Text2));
+    SetText(GetDlgItem(editor, Edit2), L"Verde");
+    Press(editor, ExitButton);
+    ASSERT_TRUE(Closed(editor));
+
+    editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(
+        WaitUntil([&] { return ScreenPixel(GetDlgItem(editor, Swatch2), 15, 15) == green; }));
+    ASSERT_TRUE(CloseAsAltF4(editor));
+
+    const Place place = session.PlaceOf(day);
+    const auto exported = ExportedSheet(session);
+    ASSERT_FALSE(exported.empty());
+    const auto expected = ExpectedSheet(session, [&](MonthSheet& sheet) {
+        DayCell& cell = sheet.Cell(place.Column, place.Row);
+        cell.Lines[1].LineIsText = 1;
+        AssignSlot(cell.LineText[1], "Verde");
+        cell.LineColor[1] = green;
+    });
+    EXPECT_TRUE(exported == expected) << "the exported sheet differs from the dressed day";
+    int greenPixels = 0;
+    const CellPoint origin = CellOrigin(StandardSheetGeometry(), place.Column, place.Row);
+    for (int y = origin.Y; y < origin.Y + 102; ++y)
+        for (int x = origin.X; x < origin.X + 159; ++x)
+            if (SheetPixel(exported, x, y) == green) ++greenPixels;
+    EXPECT_GT(greenPixels, 20);
+}
+
+TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
+    ScratchFolder photos(L"fotos");
+    const std::wstring moon = photos / L"luna.ico";
+    ASSERT_TRUE(CopyFileW((SampleIconFolder() + L"\\moon.ico").c_str(), moon.c_str(), FALSE));
+    Session session;
+    ASSERT_TRUE(session.Ready());
+    const int day = session.SomeDay(17);
+    HWND editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    const HWND preview = GetDlgItem(editor, Preview5);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(preview, 16, 20) == face; }));
+
+    // The first chooser opens in the current directory, the program's folder: a bare name
+    // there is found.
+    Press(editor, IconButton5);
+    HWND chooser = WaitForFileDialog(session);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(OuterRect(chooser).left, OuterRect(editor).left + 30);
+    EXPECT_EQ(OuterRect(chooser).top, OuterRect(editor).top + 30);
+    ChooseFileName(chooser, L"apple.ico");
+    ASSERT_TRUE(Closed(chooser));
+    // The apple at 32 x 32 from (1, 1) of the preview: a pixel of its red body.
+    const COLORREF appleRed = RGB(0xD8, 0x1E, 0x28);
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(preview, 16, 20) == appleRed; }));
+    EXPECT_EQ(ScreenPixel(preview, 0, 0), face) << "the icon starts at (1, 1)";
+    EXPECT_FALSE(Ticked(editor, IconBox5)) << "choosing an icon does not tick its box";
+
+    // A cancelled choice keeps the icon.
+    Press(editor, IconButton5);
+    chooser = WaitForFileDialog(session);
+    ASSERT_NE(chooser, nullptr);
+    Press(chooser, IDCANCEL);
+    ASSERT_TRUE(Closed(chooser));
+    Sleep(200);
+    EXPECT_EQ(ScreenPixel(preview, 16, 20), appleRed);
+
+    // An icon from another folder is drawn over the previous one without clearing it.
+    Press(editor, IconButton5);
+    chooser = WaitForFileDialog(session);
+    ASSERT_NE(chooser, nullptr);
+    ChooseFileName(chooser, moon);
+    ASSERT_TRUE(Closed(chooser));
+    const COLORREF moonYellow = RGB(0xF2, 0xD4, 0x5C);
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(preview, 6, 17) == moonYellow; }));
+    EXPECT_EQ(ScreenPixel(preview, 21, 16), appleRed) << "the apple shows through the moon";
+
+    // The next chooser, for another position, opens in the moon's folder.
+    Press(editor, 4037);
+    chooser = WaitForFileDialog(session);
+    ASSERT_NE(chooser, nullptr);
+    ChooseFileName(chooser, L"luna.ico");
+    ASSERT_TRUE(Closed(chooser)) << "luna.ico was not found where the chooser opened";
+    EXPECT_TRUE(
+        WaitUntil([&] { return ScreenPixel(GetDlgItem(editor, 4036), 6, 17) == moonYellow; }));
+
+    ASSERT_TRUE(Toggle(editor, IconBox5));
+    ASSERT_TRUE(CloseAsAltF4(editor));
+
+    // Opened again, the previews show the stored icons on a clean picture.
+    editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(
+        WaitUntil([&] { return ScreenPixel(GetDlgItem(editor, Preview5), 6, 17) == moonYellow; }));
+    EXPECT_EQ(ScreenPixel(GetDlgItem(editor, Preview5), 21, 16), face);
+    ASSERT_TRUE(CloseAsAltF4(editor));
+
+    const Place place = session.PlaceOf(day);
+    const auto exported = ExportedSheet(session);
+    ASSERT_FALSE(exported.empty());
+    const auto expected = ExpectedSheet(session, [&](MonthSheet& sheet) {
+        DayCell& cell = sheet.Cell(place.Column, place.Row);
+        cell.IconShown[4] = 1;
+        AssignSlot(cell.IconPath[4], WideToCp1252(moon));
+    });
+    EXPECT_TRUE(exported == expected) << "the sheet does not show the moon in the middle";
+}
+
+TEST(DayEditorReset, NoKeepsTheDayYesClearsItAndClosesAtOnce) {
+    Session session;
+    ASSERT_TRUE(session.Ready());
+    const int day = session.SomeDay(22);
+    HWND editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(Toggle(editor, Centre));
+    ASSERT_TRUE(Toggle(editor, Text2));
+    SetText(GetDlgItem(editor, Edit2), L"Fiesta");
+    Press(editor, ExitButton);
+    ASSERT_TRUE(Closed(editor));
+
+    editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    Press(editor, ResetButton);
+    HWND question = session.program.WaitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(MessageBoxText(question),
+              L"Seguro que quieres resetear ... ?\r\nPerdera toda la informaci\u00F3n de este "
+              L"d\u00EDa ...");
+    EXPECT_NE(GetDlgItem(question, IDYES), nullptr);
+    EXPECT_NE(GetDlgItem(question, IDNO), nullptr);
+    Press(question, IDNO);
+    ASSERT_TRUE(Closed(question));
+    Sleep(200);
+    EXPECT_TRUE(IsWindowVisible(editor));
+    EXPECT_EQ(TickedBoxes(editor), (std::vector<int>{BottomLeft, Centre, Saint1, Text2}));
+
+    Press(editor, ResetButton);
+    question = session.program.WaitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    const auto pressed = std::chrono::steady_clock::now();
+    Press(question, IDYES);
+    ASSERT_TRUE(Closed(editor));
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, 800ms) << "no pause after Resetear";
+
+    // Not the defaults of a new sheet: no day-number place, no saint.
+    editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(TickedBoxes(editor).empty());
+    EXPECT_EQ(TextOf(GetDlgItem(editor, Edit2)), L"");
+    ASSERT_TRUE(CloseAsAltF4(editor));
+
+    const Place place = session.PlaceOf(day);
+    const auto exported = ExportedSheet(session);
+    ASSERT_FALSE(exported.empty());
+    const auto expected = ExpectedSheet(session, [&](MonthSheet& sheet) {
+        DayCell& cell = sheet.Cell(place.Column, place.Row);
+        cell.NumberBottomLeft = 0;
+        cell.Lines[0].LineIsSaint = 0;
+    });
+    EXPECT_TRUE(exported == expected) << "the cleared day should show nothing but its box";
+}
+
+}  // namespace
+}  // namespace e2e
