@@ -137,6 +137,12 @@ void MainWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
         case MenuCommand::About:
             OnAbout();
             break;
+        case MenuCommand::Save:
+            OnSave();
+            break;
+        case MenuCommand::Open:
+            OnOpen();
+            break;
         case MenuCommand::ExportImage:
             ExportSheetImage(*SheetCanvas, State.ImageBaseName);
             break;
@@ -165,6 +171,12 @@ void MainWindow::OnOpen() {
     SystemWorkFileDialogs dialogs(Window());
     if (OpenWorkFileFlow(State.Sheet, State.ImageBaseName, dialogs))
         RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+}
+
+// The sheet is not redrawn after a save.
+void MainWindow::OnSave() {
+    SystemWorkFileDialogs dialogs(Window());
+    SaveWorkFileFlow(State.Sheet, dialogs);
 }
 
 void MainWindow::OnAbout() {

@@ -42,6 +42,7 @@ class MainWindow final : public MemoryDialog {
     void DrawAndShow(std::int16_t year, std::int16_t month);
     void OnNew();
     void OnOpen();
+    void OnSave();
     void OnAbout();
     void OnSheetClick(LPARAM position);
     static LRESULT CALLBACK SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -313,6 +313,11 @@ TEST(DayEditorTexts, SalirKeepsTheTextsAfterASecondAndTheCloseCommandDropsThem) 
     EXPECT_EQ(TextOf(GetDlgItem(editor, Edit2)), L"12345678901234567890");
     SetText(GetDlgItem(editor, Edit1), L"otra cosa");
     SetText(GetDlgItem(editor, Edit3), L"nuevo");
+    // Enter and Escape (OK and Cancel) leave the editor open.
+    PostMessageW(editor, WM_COMMAND, IDOK, 0);
+    PostMessageW(editor, WM_COMMAND, IDCANCEL, 0);
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(editor));
     ASSERT_TRUE(CloseAsAltF4(editor));
 
     editor = session.Open(day);

@@ -101,6 +101,8 @@ Program::Program(ProgramOptions options) {
     }
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!options.CommandTail.empty()) commandLine += L" " + options.CommandTail;
+    if (!options.FullCommandLine.empty()) commandLine = options.FullCommandLine;
+    const wchar_t* application = options.FullCommandLine.empty() ? exe.c_str() : nullptr;
     const std::wstring directory =
         options.CurrentDirectory.empty() ? ProgramFolder : options.CurrentDirectory;
 
@@ -108,7 +110,7 @@ Program::Program(ProgramOptions options) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     Started_ = std::chrono::steady_clock::now();
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(application, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory.c_str(), &startup, &info))
         return;
     CloseHandle(info.hThread);

@@ -55,6 +55,9 @@ struct ProgramOptions {
     std::wstring Folder;            // where the program is copied; empty for a fresh scratch folder
     std::wstring CurrentDirectory;  // empty for the program's folder
     bool WithSampleIcons = true;    // copies apple.ico and the other samples beside the program
+    // When set, the whole command line, program name included, parsed as the desktop's open
+    // command would be; CommandTail is then ignored.
+    std::wstring FullCommandLine;
 
     static ProgramOptions WithCommandTail(std::wstring tail) {
         ProgramOptions options;

@@ -217,39 +217,4 @@ TEST(DayEditorDialog, ShowsTheCellsTicksTextsColoursAndIcons) {
     fs::remove_all(folder);
 }
 
-TEST(DayEditorDialog, TheSystemCloseCommandKeepsTicksButDropsTypedTexts) {
-    auto sheet = SheetOnFifthOfMarch();
-    AssignSlot(sheet->Cell(1, 1).LineText[0], "antes");
-    WithOpenEditor(*sheet, [](HWND editor) {
-        SetDlgItemTextW(editor, 4010, L"despu\u00E9s");
-        SendDlgItemMessageW(editor, 4008, BM_CLICK, 0, 0);  // "Texto en línea 1"
-        EXPECT_EQ(IsDlgButtonChecked(editor, 4009), BST_UNCHECKED);
-        // Escape and Enter send Cancel and OK: the editor stays open.
-        SendMessageW(editor, WM_COMMAND, IDCANCEL, 0);
-        SendMessageW(editor, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(IsWindowVisible(editor));
-    });
-    const DayCell& cell = sheet->Cell(1, 1);
-    EXPECT_EQ(ReadSlot(cell.LineText[0]), "antes");
-    EXPECT_EQ(cell.Lines[0].LineIsText, 1);
-    EXPECT_EQ(cell.Lines[0].LineIsSaint, 0);
-}
-
-TEST(DayEditorDialog, ExitKeepsTheTextsAfterAPauseOfASecond) {
-    auto sheet = SheetOnFifthOfMarch();
-    ULONGLONG pressed = 0, closed = 0;
-    static ULONGLONG* pressedAt = nullptr;
-    pressedAt = &pressed;
-    WithOpenEditor(*sheet, [](HWND editor) {
-        SetDlgItemTextW(editor, 4030, L"1234567890123456789012345");
-        *pressedAt = GetTickCount64();
-        SendDlgItemMessageW(editor, 4063, BM_CLICK, 0, 0);
-        EXPECT_FALSE(IsWindowVisible(editor));
-    });
-    closed = GetTickCount64();
-    EXPECT_GE(closed - pressed, 990u);
-    EXPECT_LT(closed - pressed, 3000u);
-    EXPECT_EQ(ReadSlot(sheet->Cell(1, 1).LineText[4]), "12345678901234567890");
-}
-
 }  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+// The system's open and save dialogs of a driven program. They are found as visible dialogs of
+// the program's process holding the file-name box (id 1148); a name is typed into that box's
+// edit field and confirmed with OK, so a relative name lands in the folder the dialog opened in.
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "driver/program_driver.h"
+
+namespace e2e {
+
+HWND WaitForFileDialog(const Program& program, std::chrono::milliseconds timeout = DefaultTimeout);
+// Types the name and presses OK; false when the dialog had no name box.
+bool ChooseInFileDialog(HWND dialog, std::wstring_view name);
+void CancelFileDialog(HWND dialog);
+
+}  // namespace e2e

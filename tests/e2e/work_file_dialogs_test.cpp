@@ -1,0 +1,151 @@
+// "Grabar" and "Leer" through the system's file dialogs: names typed as a user would, the
+// overwrite question, and the folder each dialog opens in (a bare name typed into a dialog lands
+// in the folder it opened in).
+
+#include <gtest/gtest.h>
+
+#include "driver/file_dialogs.h"
+#include "driver/program_driver.h"
+#include "driver/sheets.h"
+
+namespace e2e {
+namespace {
+
+constexpr int Save = 1016;
+constexpr int Open = 1017;
+constexpr int ExportImage = 1014;
+constexpr int New = 1011;
+constexpr std::uintmax_t SavedSize = 49 * 2652;
+
+bool ChooseAfter(Program& program, int command, std::wstring_view name) {
+    program.Command(command);
+    const HWND dialog = WaitForFileDialog(program);
+    if (!dialog) return false;
+    const bool typed = ChooseInFileDialog(dialog, name);
+    WaitUntil([&] { return !IsWindow(dialog); });
+    return typed;
+}
+
+void CancelAfter(Program& program, int command) {
+    program.Command(command);
+    const HWND dialog = WaitForFileDialog(program);
+    ASSERT_NE(dialog, nullptr);
+    CancelFileDialog(dialog);
+    WaitUntil([&] { return !IsWindow(dialog); });
+}
+
+std::size_t FileSize(const std::wstring& path) {
+    const auto bytes = ReadWholeFile(path);
+    return bytes ? bytes->size() : 0;
+}
+
+// The program's export of the sheet on show, message answered.
+std::vector<std::uint8_t> Export(Program& program, int year, int month) {
+    program.Command(ExportImage);
+    if (const HWND box = program.WaitForMessageBox()) {
+        Press(box, IDOK);
+        WaitUntil([&] { return !IsWindow(box); });
+    }
+    return ReadWholeFile(program.Folder() + L"\\" + ExportName(year, month)).value_or(std::vector<std::uint8_t>{});
+}
+
+ProgramOptions StartingIn(const std::wstring& currentDirectory, std::wstring tail = {}) {
+    ProgramOptions options = ProgramOptions::WithCommandTail(std::move(tail));
+    options.CurrentDirectory = currentDirectory;
+    return options;
+}
+
+TEST(SaveDialog, ANewNameIsWrittenWithoutQuestionAndGetsTheExtension) {
+    ScratchFolder work(L"work");
+    Program program(StartingIn(work.Path()));
+    ASSERT_NE(program.MainWindow(), nullptr);
+    ASSERT_TRUE(ChooseAfter(program, Save, L"enero"));
+    EXPECT_TRUE(WaitUntil([&] { return FileSize(work / L"enero.vrel") == SavedSize; }));
+    Sleep(300);
+    EXPECT_TRUE(program.Windows(L"Programador").empty()) << "no question for a new name";
+}
+
+TEST(SaveDialog, AnExistingNameIsOnlyReplacedAfterYes) {
+    ScratchFolder work(L"work");
+    const std::wstring target = work / L"hoja.vrel";
+    ASSERT_TRUE(WriteDressedWorkFile(target, 2030, 1));
+    const auto before = ReadWholeFile(target);
+    Program program(StartingIn(work.Path()));
+    ASSERT_NE(program.MainWindow(), nullptr);
+
+    ASSERT_TRUE(ChooseAfter(program, Save, L"hoja.vrel"));
+    HWND question = program.WaitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(MessageBoxText(question), L"Sobrescribir ?");
+    Press(question, IDNO);
+    WaitUntil([&] { return !IsWindow(question); });
+    EXPECT_EQ(ReadWholeFile(target), before);
+
+    ASSERT_TRUE(ChooseAfter(program, Save, L"hoja.vrel"));
+    question = program.WaitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    Press(question, IDYES);
+    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(target) != before; }));
+    EXPECT_EQ(FileSize(target), SavedSize);
+}
+
+TEST(OpenDialog, ReadingASavedSheetRestoresItsMonthAndPicture) {
+    ScratchFolder work(L"work");
+    const YearMonth today = ThisMonth();
+    Program program(StartingIn(work.Path()));
+    ASSERT_NE(program.MainWindow(), nullptr);
+    const auto exported = Export(program, today.Year, today.Month);
+    ASSERT_FALSE(exported.empty());
+    ASSERT_TRUE(ChooseAfter(program, Save, L"hoy"));
+    ASSERT_TRUE(WaitUntil([&] { return FileSize(work / L"hoy.vrel") == SavedSize; }));
+
+    // Another month on show, then the saved one read back.
+    program.Command(New);
+    const HWND chooser = program.WaitForWindow(L"Elige mes y a\u00f1o");
+    ASSERT_NE(chooser, nullptr);
+    SetText(GetDlgItem(chooser, 5002), L"2031");
+    Press(chooser, 5005);
+    ASSERT_TRUE(WaitUntil([&] { return program.Caption().find(L"2031") != std::wstring::npos; }));
+
+    ASSERT_TRUE(ChooseAfter(program, Open, L"hoy.vrel"));
+    EXPECT_TRUE(
+        WaitUntil([&] { return program.Caption() == MonthTitle(today.Year, today.Month); }));
+    EXPECT_EQ(Export(program, today.Year, today.Month), exported);
+}
+
+TEST(OpenDialog, AfterACancelledSaveItOpensInTheCurrentDirectory) {
+    ScratchFolder work(L"work");
+    ScratchFolder elsewhere(L"elsewhere");
+    ASSERT_TRUE(WriteDressedWorkFile(work / L"uno.vrel", 2030, 1));
+    ASSERT_TRUE(WriteDressedWorkFile(elsewhere / L"uno.vrel", 2031, 2));
+    // Started with the other folder's file, the program knows that folder...
+    Program program(StartingIn(work.Path(), L"\"" + (elsewhere / L"uno.vrel") + L"\""));
+    ASSERT_NE(program.MainWindow(), nullptr);
+    ASSERT_EQ(program.Caption(), L"Febrero 2031");
+    // ...until a cancelled "Grabar" forgets it.
+    CancelAfter(program, Save);
+    ASSERT_TRUE(ChooseAfter(program, Open, L"uno.vrel"));
+    EXPECT_TRUE(WaitUntil([&] { return program.Caption() == L"Enero 2030"; }))
+        << testing::PrintToString(program.Caption());
+}
+
+TEST(OpenDialog, OpensInTheFolderReadLastWhileSaveOpensInTheCurrentDirectory) {
+    ScratchFolder work(L"work");
+    ScratchFolder elsewhere(L"elsewhere");
+    ASSERT_TRUE(WriteDressedWorkFile(elsewhere / L"dos.vrel", 2032, 3));
+    ASSERT_TRUE(WriteDressedWorkFile(elsewhere / L"tres.vrel", 2033, 4));
+    Program program(StartingIn(work.Path()));
+    ASSERT_NE(program.MainWindow(), nullptr);
+
+    ASSERT_TRUE(ChooseAfter(program, Open, elsewhere / L"dos.vrel"));
+    ASSERT_TRUE(WaitUntil([&] { return program.Caption() == L"Marzo 2032"; }));
+    ASSERT_TRUE(ChooseAfter(program, Open, L"tres.vrel"));
+    EXPECT_TRUE(WaitUntil([&] { return program.Caption() == L"Abril 2033"; }));
+
+    ASSERT_TRUE(ChooseAfter(program, Save, L"cuatro"));
+    EXPECT_TRUE(WaitUntil([&] { return FileSize(work / L"cuatro.vrel") == SavedSize; }));
+    EXPECT_FALSE(FileExists(elsewhere / L"cuatro.vrel"));
+}
+
+}  // namespace
+}  // namespace e2e
