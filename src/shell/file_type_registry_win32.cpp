@@ -3,25 +3,12 @@
 #include <vector>
 
 #include "platform/cp1252.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/message_box.h"
 
 namespace {
 
 constexpr std::size_t RegistryTextCharacters = 1023;
-
-class ScopedKey {
-  public:
-    ScopedKey() = default;
-    ScopedKey(const ScopedKey&) = delete;
-    ScopedKey& operator=(const ScopedKey&) = delete;
-    ~ScopedKey() {
-        if (key) RegCloseKey(key);
-    }
-    HKEY* Receive() { return &key; }
-    HKEY Get() const { return key; }
-
-  private:
-    HKEY key = nullptr;
-};
 
 std::wstring ToWide(std::string_view text, std::size_t limit) {
     return Cp1252ToWide(text.substr(0, std::min(text.size(), limit)));
@@ -34,11 +21,12 @@ int WriteRegistryText(HKEY root, std::string_view keyPath, std::string_view valu
     const std::wstring data = ToWide(text, RegistryTextCharacters);
     const std::wstring name = ToWide(valueName, RegistryTextCharacters);
     if (!root) root = HKEY_CURRENT_USER;
-    ScopedKey key;
+    HKEY created = nullptr;
     if (RegCreateKeyExW(root, Cp1252ToWide(StripKeyPathBackslashes(keyPath)).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key.Receive(),
+                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &created,
                         nullptr) != ERROR_SUCCESS)
         return 0;
+    const UniqueRegistryKey key(created);
     const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
     const LONG result = RegSetValueExW(key.Get(), name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
                                        reinterpret_cast<const BYTE*>(data.c_str()), bytes);
@@ -46,10 +34,11 @@ int WriteRegistryText(HKEY root, std::string_view keyPath, std::string_view valu
 }
 
 std::optional<std::string> ClassesRootRegistry::ReadDefaultValue(std::string_view keyPath) {
-    ScopedKey key;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, Cp1252ToWide(keyPath).c_str(), 0, KEY_READ,
-                      key.Receive()) != ERROR_SUCCESS)
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, Cp1252ToWide(keyPath).c_str(), 0, KEY_READ, &opened) !=
+        ERROR_SUCCESS)
         return std::nullopt;
+    const UniqueRegistryKey key(opened);
     DWORD type = 0;
     DWORD bytes = 0;
     if (RegQueryValueExW(key.Get(), nullptr, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
@@ -85,5 +74,5 @@ std::string ProgramPath() {
 void CheckFileTypeRegistration() {
     ClassesRootRegistry registry;
     if (EnsureFileTypeRegistered(registry, ProgramPath()) == RegisterResult::ExtensionWithDot)
-        MessageBoxW(nullptr, ExtensionWithDotMessage, L"Programador", MB_OK);
+        ShowMessage(ExtensionWithDotMessage);
 }

@@ -17,30 +17,30 @@ GdiCanvas::GdiCanvas() {
     const ScreenDc screen;
     if (!screen.Get()) return;
     PixelsPerInchY = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    Memory.reset(CreateCompatibleDC(screen.Get()));
-    Bitmap.reset(CreateCompatibleBitmap(screen.Get(), SheetWidth, SheetHeight));
-    IconSource.reset(CreateCompatibleDC(screen.Get()));
+    Memory.Reset(CreateCompatibleDC(screen.Get()));
+    Bitmap.Reset(CreateCompatibleBitmap(screen.Get(), SheetWidth, SheetHeight));
+    IconSource.Reset(CreateCompatibleDC(screen.Get()));
     if (!Memory || !Bitmap || !IconSource) {
-        IconSource.reset();
-        Bitmap.reset();
-        Memory.reset();
+        IconSource.Reset();
+        Bitmap.Reset();
+        Memory.Reset();
         return;
     }
-    OriginalBitmap = SelectObject(Memory.get(), Bitmap.get());
-    OriginalBrush = SelectObject(Memory.get(), GetStockObject(NULL_BRUSH));
-    OriginalFont = GetCurrentObject(Memory.get(), OBJ_FONT);
-    OriginalPen = GetCurrentObject(Memory.get(), OBJ_PEN);
-    SetBkMode(Memory.get(), TRANSPARENT);
-    SetTextAlign(Memory.get(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    OriginalBitmap = SelectObject(Memory.Get(), Bitmap.Get());
+    OriginalBrush = SelectObject(Memory.Get(), GetStockObject(NULL_BRUSH));
+    OriginalFont = GetCurrentObject(Memory.Get(), OBJ_FONT);
+    OriginalPen = GetCurrentObject(Memory.Get(), OBJ_PEN);
+    SetBkMode(Memory.Get(), TRANSPARENT);
+    SetTextAlign(Memory.Get(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
     Clear(White);
 }
 
 GdiCanvas::~GdiCanvas() {
     if (!Memory) return;
-    SelectObject(Memory.get(), OriginalFont);
-    SelectObject(Memory.get(), OriginalPen);
-    SelectObject(Memory.get(), OriginalBrush);
-    SelectObject(Memory.get(), OriginalBitmap);
+    SelectObject(Memory.Get(), OriginalFont);
+    SelectObject(Memory.Get(), OriginalPen);
+    SelectObject(Memory.Get(), OriginalBrush);
+    SelectObject(Memory.Get(), OriginalBitmap);
     // The members now delete the fonts, pens, icons and bitmap, and last the DC itself.
 }
 
@@ -48,8 +48,8 @@ void GdiCanvas::Clear(Colour colour) {
     Icons.BeginDraw();
     if (!Memory) return;
     const RECT whole{0, 0, SheetWidth, SheetHeight};
-    const UniqueGdiObject<HBRUSH> brush(CreateSolidBrush(colour));
-    if (brush) FillRect(Memory.get(), &whole, brush.get());
+    const UniqueGdi<HBRUSH> brush(CreateSolidBrush(colour));
+    if (brush) FillRect(Memory.Get(), &whole, brush.Get());
 }
 
 PixelImage GdiCanvas::ReadPixels() const {
@@ -64,10 +64,10 @@ PixelImage GdiCanvas::ReadPixels() const {
     std::vector<std::uint32_t> raw(static_cast<std::size_t>(SheetWidth) * SheetHeight);
 
     // The bitmap is read while it is selected out of the DC, then put back.
-    SelectObject(Memory.get(), OriginalBitmap);
+    SelectObject(Memory.Get(), OriginalBitmap);
     const int rows =
-        GetDIBits(Memory.get(), Bitmap.get(), 0, SheetHeight, raw.data(), &info, DIB_RGB_COLORS);
-    SelectObject(Memory.get(), Bitmap.get());
+        GetDIBits(Memory.Get(), Bitmap.Get(), 0, SheetHeight, raw.data(), &info, DIB_RGB_COLORS);
+    SelectObject(Memory.Get(), Bitmap.Get());
     if (rows != SheetHeight) return {};
 
     PixelImage image{SheetWidth, SheetHeight, {}};
@@ -95,23 +95,23 @@ void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
         const std::wstring wideFace = Cp1252ToWide(face);
         wcsncpy(description.lfFaceName, wideFace.c_str(), LF_FACESIZE - 1);
 
-        Font font{UniqueGdiObject<HFONT>(CreateFontIndirectW(&description)), 0};
+        Font font{UniqueGdi<HFONT>(CreateFontIndirectW(&description)), 0};
         if (!font.Handle) return;
-        const HGDIOBJ previous = SelectObject(Memory.get(), font.Handle.get());
+        const HGDIOBJ previous = SelectObject(Memory.Get(), font.Handle.Get());
         TEXTMETRICW metrics{};
-        GetTextMetricsW(Memory.get(), &metrics);
-        SelectObject(Memory.get(), previous);
+        GetTextMetricsW(Memory.Get(), &metrics);
+        SelectObject(Memory.Get(), previous);
         font.LineHeight = metrics.tmHeight + metrics.tmExternalLeading;
         found = Fonts.emplace(std::move(key), std::move(font)).first;
     }
     if (CurrentFont != &found->second) {
-        SelectObject(Memory.get(), found->second.Handle.get());
+        SelectObject(Memory.Get(), found->second.Handle.Get());
         CurrentFont = &found->second;
     }
 }
 
 void GdiCanvas::SetTextColor(Colour colour) {
-    if (Memory) ::SetTextColor(Memory.get(), colour);
+    if (Memory) ::SetTextColor(Memory.Get(), colour);
 }
 
 void GdiCanvas::MoveTo(int x, int y) {
@@ -122,14 +122,14 @@ void GdiCanvas::MoveTo(int x, int y) {
 int GdiCanvas::CurrentLineHeight() {
     if (CurrentFont) return CurrentFont->LineHeight;
     TEXTMETRICW metrics{};
-    GetTextMetricsW(Memory.get(), &metrics);
+    GetTextMetricsW(Memory.Get(), &metrics);
     return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
 void GdiCanvas::PrintText(std::string_view text) {
     if (!Memory) return;
     const std::wstring wide = Cp1252ToWide(text);
-    TextOutW(Memory.get(), X, Y, wide.data(), static_cast<int>(wide.size()));
+    TextOutW(Memory.Get(), X, Y, wide.data(), static_cast<int>(wide.size()));
     X = 0;
     Y += CurrentLineHeight();
 }
@@ -138,7 +138,7 @@ int GdiCanvas::TextWidth(std::string_view text) {
     if (!Memory) return 0;
     const std::wstring wide = Cp1252ToWide(text);
     SIZE extent{};
-    if (!GetTextExtentPoint32W(Memory.get(), wide.data(), static_cast<int>(wide.size()), &extent))
+    if (!GetTextExtentPoint32W(Memory.Get(), wide.data(), static_cast<int>(wide.size()), &extent))
         return 0;
     return extent.cx;
 }
@@ -146,18 +146,18 @@ int GdiCanvas::TextWidth(std::string_view text) {
 void GdiCanvas::HollowRectangle(int x1, int y1, int x2, int y2, Colour colour, int penWidth) {
     if (!Memory) return;
     auto& pen = Pens[{colour, penWidth}];
-    if (!pen) pen.reset(CreatePen(PS_SOLID, penWidth, colour));
+    if (!pen) pen.Reset(CreatePen(PS_SOLID, penWidth, colour));
     if (!pen) return;
-    if (CurrentPen != pen.get()) {
-        SelectObject(Memory.get(), pen.get());
-        CurrentPen = pen.get();
+    if (CurrentPen != pen.Get()) {
+        SelectObject(Memory.Get(), pen.Get());
+        CurrentPen = pen.Get();
     }
     // The null brush stays selected: the box is an outline only.
-    Rectangle(Memory.get(), x1, y1, x2, y2);
+    Rectangle(Memory.Get(), x1, y1, x2, y2);
 }
 
 void GdiCanvas::DrawIconFile(std::string_view path, int x, int y, int size) {
     if (!Memory) return;
     if (const SheetIcon* icon = Icons.Get(Cp1252ToWide(path), size))
-        icon->Draw(Memory.get(), IconSource.get(), x, y);
+        icon->Draw(Memory.Get(), IconSource.Get(), x, y);
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/win32/gdi_handles.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/icon_cache.h"
 #include "render/bitmap_file.h"
 #include "render/canvas.h"
@@ -24,7 +24,7 @@ class GdiCanvas final : public Canvas {
     GdiCanvas& operator=(const GdiCanvas&) = delete;
 
     // The memory device context with the sheet's bitmap selected, for copying to a window.
-    HDC Dc() const { return Memory.get(); }
+    HDC Dc() const { return Memory.Get(); }
     // Fills the whole image and starts a new draw: icon files are looked at again once in
     // every draw, so a draw must begin here.
     void Clear(Colour colour = White);
@@ -47,14 +47,14 @@ class GdiCanvas final : public Canvas {
         auto operator<=>(const FontKey&) const = default;
     };
     struct Font {
-        UniqueGdiObject<HFONT> Handle;
+        UniqueGdi<HFONT> Handle;
         int LineHeight;  // character height + external leading
     };
     int CurrentLineHeight();
 
     // Declared first so that it is deleted last, after the objects it holds were selected out.
-    UniqueMemoryDc Memory;
-    UniqueGdiObject<HBITMAP> Bitmap;
+    UniqueDc Memory;
+    UniqueGdi<HBITMAP> Bitmap;
     HGDIOBJ OriginalBitmap = nullptr;
     HGDIOBJ OriginalFont = nullptr;
     HGDIOBJ OriginalPen = nullptr;
@@ -63,10 +63,10 @@ class GdiCanvas final : public Canvas {
 
     std::map<FontKey, Font> Fonts;
     const Font* CurrentFont = nullptr;
-    std::map<std::pair<Colour, int>, UniqueGdiObject<HPEN>> Pens;
+    std::map<std::pair<Colour, int>, UniqueGdi<HPEN>> Pens;
     HPEN CurrentPen = nullptr;
     IconCache Icons;
-    UniqueMemoryDc IconSource;  // holds each icon's images while they are copied
+    UniqueDc IconSource;  // holds each icon's images while they are copied
     int X = 0;
     int Y = 0;
 };

@@ -25,13 +25,12 @@ std::vector<std::uint32_t> ReadImage(HDC scratch, HBITMAP image, int size) {
 }
 
 // Each colour scaled by its alpha, rounded to the nearest value: the form blending expects.
-UniqueGdiObject<HBITMAP> PremultipliedImage(HDC scratch, const std::vector<std::uint32_t>& pixels,
-                                            int size) {
+UniqueGdi<HBITMAP> PremultipliedImage(HDC scratch, const std::vector<std::uint32_t>& pixels,
+                                      int size) {
     BITMAPINFO info = TopDown32(size, size);
     void* bits = nullptr;
-    UniqueGdiObject<HBITMAP> bitmap(
-        CreateDIBSection(scratch, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) return nullptr;
+    UniqueGdi<HBITMAP> bitmap(CreateDIBSection(scratch, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return {};
     auto* out = static_cast<std::uint8_t*>(bits);
     for (std::uint32_t pixel : pixels) {
         const std::uint32_t alpha = pixel >> 24;
@@ -67,16 +66,16 @@ std::unique_ptr<SheetIcon> SheetIcon::Load(const std::wstring& path, int size) {
 
     ICONINFO parts{};
     if (!GetIconInfo(result->Icon.Get(), &parts)) return result;
-    UniqueGdiObject<HBITMAP> image(parts.hbmColor);
-    UniqueGdiObject<HBITMAP> mask(parts.hbmMask);
+    UniqueGdi<HBITMAP> image(parts.hbmColor);
+    UniqueGdi<HBITMAP> mask(parts.hbmMask);
     BITMAP imageSize{};
-    if (!image || !mask || !GetObjectW(image.get(), sizeof imageSize, &imageSize) ||
+    if (!image || !mask || !GetObjectW(image.Get(), sizeof imageSize, &imageSize) ||
         imageSize.bmWidth != size || imageSize.bmHeight != size)
         return result;  // monochrome or unusual: DrawIconEx draws it
 
     const MemoryDc scratch;
     if (!scratch.Dc) return result;
-    const std::vector<std::uint32_t> pixels = ReadImage(scratch.Dc, image.get(), size);
+    const std::vector<std::uint32_t> pixels = ReadImage(scratch.Dc, image.Get(), size);
     if (pixels.empty()) return result;
     bool hasAlpha = false;
     for (std::uint32_t pixel : pixels) hasAlpha |= (pixel >> 24) != 0;
@@ -91,7 +90,7 @@ std::unique_ptr<SheetIcon> SheetIcon::Load(const std::wstring& path, int size) {
 
 void SheetIcon::Draw(HDC target, HDC scratch, int x, int y) const {
     if (Premultiplied) {
-        const HGDIOBJ previous = SelectObject(scratch, Premultiplied.get());
+        const HGDIOBJ previous = SelectObject(scratch, Premultiplied.Get());
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         GdiAlphaBlend(target, x, y, Size, Size, scratch, 0, 0, Size, Size, blend);
         SelectObject(scratch, previous);
@@ -99,9 +98,9 @@ void SheetIcon::Draw(HDC target, HDC scratch, int x, int y) const {
         // The monochrome mask turns into black (0) and white (1) on the way in.
         const COLORREF text = SetTextColor(target, RGB(0, 0, 0));
         const COLORREF background = SetBkColor(target, RGB(255, 255, 255));
-        const HGDIOBJ previous = SelectObject(scratch, Mask.get());
+        const HGDIOBJ previous = SelectObject(scratch, Mask.Get());
         BitBlt(target, x, y, Size, Size, scratch, 0, 0, SRCAND);
-        SelectObject(scratch, Image.get());
+        SelectObject(scratch, Image.Get());
         BitBlt(target, x, y, Size, Size, scratch, 0, 0, SRCINVERT);
         SelectObject(scratch, previous);
         SetTextColor(target, text);

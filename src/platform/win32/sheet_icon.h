@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/win32/gdi_handles.h"
+#include "platform/win32/handles.h"
 
 class SheetIcon {
   public:
@@ -24,7 +24,7 @@ class SheetIcon {
   private:
     UniqueIcon Icon;
     int Size = 0;
-    UniqueGdiObject<HBITMAP> Premultiplied;  // when the icon has an alpha channel
-    UniqueGdiObject<HBITMAP> Mask;           // otherwise: AND mask ...
-    UniqueGdiObject<HBITMAP> Image;          // ... and XOR image
+    UniqueGdi<HBITMAP> Premultiplied;  // when the icon has an alpha channel
+    UniqueGdi<HBITMAP> Mask;           // otherwise: AND mask ...
+    UniqueGdi<HBITMAP> Image;          // ... and XOR image
 };
