@@ -13,7 +13,9 @@
 #include "calendar/calendar_names.h"
 #include "calendar/month_sheet.h"
 #include "calendar/saints_table.h"
+#include "driver/file_dialogs.h"
 #include "driver/program_driver.h"
+#include "persistence/work_file.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/win32/gdi_canvas.h"
@@ -141,33 +143,6 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
     return pixel;
 }
 
-HWND FindDescendant(HWND parent, const wchar_t* className) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (ClassOf(child) == className) return child;
-        if (const HWND inner = FindDescendant(child, className)) return inner;
-    }
-    return nullptr;
-}
-
-// The system's open dialog of the program: the window with the file-name box (id 1148).
-HWND WaitForFileDialog(Session& session) {
-    HWND found = nullptr;
-    WaitUntil([&] {
-        for (const HWND window : session.Dialogs())
-            if (GetDlgItem(window, 1148)) found = window;
-        return found != nullptr;
-    });
-    return found;
-}
-
-// Types a name into the file dialog and confirms it.
-void ChooseFileName(HWND dialog, const std::wstring& name) {
-    const HWND box = GetDlgItem(dialog, 1148);
-    const HWND edit = ClassOf(box) == L"Edit" ? box : FindDescendant(box, L"Edit");
-    SetText(edit ? edit : box, name);
-    Press(dialog, IDOK);
-}
-
 // The colour chooser: the window with the red, green and blue boxes.
 constexpr int RedBox = 706, GreenBox = 707, BlueBox = 708;
 HWND WaitForColourDialog(Session& session) {
@@ -195,21 +170,31 @@ std::vector<std::uint8_t> ExportedSheet(Session& session) {
     return bytes.value_or(std::vector<std::uint8_t>{});
 }
 
-// The sheet of the month drawn here by the program's own renderer after the change given.
+// The program's document as it stands after start-up and a redraw, then the change given, and
+// drawn again: what the running program holds after the same change made through its editor.
 template <typename Change>
-std::vector<std::uint8_t> ExpectedSheet(const Session& session, Change change) {
+std::unique_ptr<MonthSheet> ExpectedDocument(const Session& session, GdiCanvas& canvas,
+                                             Change change) {
     InitCalendarNames();
     BuildSaintsTable();
     auto sheet = std::make_unique<MonthSheet>();
     sheet->Year = static_cast<std::int16_t>(session.Year);
     sheet->Month = static_cast<std::int16_t>(session.Month);
     ResetCells(*sheet);
-    GdiCanvas canvas;
+    AssignSlot(sheet->Cell(0, 2).IconPath[8], "apple.ico");
     canvas.Clear(White);
     DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
     change(*sheet);
     canvas.Clear(White);
     DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
+    return sheet;
+}
+
+// The bitmap file of that sheet.
+template <typename Change>
+std::vector<std::uint8_t> ExpectedSheet(const Session& session, Change change) {
+    GdiCanvas canvas;
+    ExpectedDocument(session, canvas, change);
     return EncodeBitmapFile(canvas.ReadPixels());
 }
 
@@ -411,11 +396,11 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
     // The first chooser opens in the current directory, the program's folder: a bare name
     // there is found.
     Press(editor, IconButton5);
-    HWND chooser = WaitForFileDialog(session);
+    HWND chooser = WaitForFileDialog(session.program);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(OuterRect(chooser).left, OuterRect(editor).left + 30);
     EXPECT_EQ(OuterRect(chooser).top, OuterRect(editor).top + 30);
-    ChooseFileName(chooser, L"apple.ico");
+    ChooseInFileDialog(chooser, L"apple.ico");
     ASSERT_TRUE(Closed(chooser));
     // The apple at 32 x 32 from (1, 1) of the preview: a pixel of its red body.
     const COLORREF appleRed = RGB(0xD8, 0x1E, 0x28);
@@ -425,7 +410,7 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
 
     // A cancelled choice keeps the icon.
     Press(editor, IconButton5);
-    chooser = WaitForFileDialog(session);
+    chooser = WaitForFileDialog(session.program);
     ASSERT_NE(chooser, nullptr);
     Press(chooser, IDCANCEL);
     ASSERT_TRUE(Closed(chooser));
@@ -434,9 +419,9 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
 
     // An icon from another folder is drawn over the previous one without clearing it.
     Press(editor, IconButton5);
-    chooser = WaitForFileDialog(session);
+    chooser = WaitForFileDialog(session.program);
     ASSERT_NE(chooser, nullptr);
-    ChooseFileName(chooser, moon);
+    ChooseInFileDialog(chooser, moon);
     ASSERT_TRUE(Closed(chooser));
     const COLORREF moonYellow = RGB(0xF2, 0xD4, 0x5C);
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(preview, 6, 17) == moonYellow; }));
@@ -444,9 +429,9 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
 
     // The next chooser, for another position, opens in the moon's folder.
     Press(editor, 4037);
-    chooser = WaitForFileDialog(session);
+    chooser = WaitForFileDialog(session.program);
     ASSERT_NE(chooser, nullptr);
-    ChooseFileName(chooser, L"luna.ico");
+    ChooseInFileDialog(chooser, L"luna.ico");
     ASSERT_TRUE(Closed(chooser)) << "luna.ico was not found where the chooser opened";
     EXPECT_TRUE(
         WaitUntil([&] { return ScreenPixel(GetDlgItem(editor, 4036), 6, 17) == moonYellow; }));
@@ -525,6 +510,75 @@ TEST(DayEditorReset, NoKeepsTheDayYesClearsItAndClosesAtOnce) {
         cell.Lines[0].LineIsSaint = 0;
     });
     EXPECT_TRUE(exported == expected) << "the cleared day should show nothing but its box";
+}
+
+TEST(DayEditorSave, AWorkFileSavedAfterEditingHoldsTheEditsByteForByte) {
+    ScratchFolder work(L"guardar");
+    const std::wstring star = work / L"estrella.ico";
+    ASSERT_TRUE(CopyFileW((SampleIconFolder() + L"\\star.ico").c_str(), star.c_str(), FALSE));
+    Session session;
+    ASSERT_TRUE(session.Ready());
+    const int day = session.SomeDay(26);
+    HWND editor = session.Open(day);
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(Toggle(editor, TopRight));
+    ASSERT_TRUE(Toggle(editor, Text3));
+    ASSERT_TRUE(Toggle(editor, IconBox5));
+    Press(editor, IconButton5);
+    const HWND chooser = WaitForFileDialog(session.program);
+    ASSERT_NE(chooser, nullptr);
+    ASSERT_TRUE(ChooseInFileDialog(chooser, star));
+    ASSERT_TRUE(Closed(chooser));
+    SetText(GetDlgItem(editor, Edit3), L"A\u00F1o nuevo en la monta\u00F1a!!");  // 25 characters
+    Press(editor, ExitButton);
+    ASSERT_TRUE(Closed(editor));
+
+    const std::wstring saved = work / L"diciembre.vrel";
+    session.program.Command(1016);  // "Grabar"
+    const HWND dialog = WaitForFileDialog(session.program);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ChooseInFileDialog(dialog, saved));
+    ASSERT_TRUE(WaitUntil([&] {
+        return ReadWholeFile(saved).value_or(std::vector<std::uint8_t>{}).size() == 49u * 2652u;
+    }));
+    const auto bytes = ReadWholeFile(saved);
+    ASSERT_TRUE(bytes.has_value());
+
+    const Place place = session.PlaceOf(day);
+    const std::string starPath = WideToCp1252(star);
+    GdiCanvas canvas;
+    auto expected = ExpectedDocument(session, canvas, [&](MonthSheet& sheet) {
+        DayCell& cell = sheet.Cell(place.Column, place.Row);
+        cell.NumberTopRight = 1;
+        cell.Lines[2].LineIsText = 1;
+        cell.IconShown[4] = 1;
+        // The chosen path is stored with the blanks of the chooser's field up to 255 characters.
+        AssignSlot(cell.IconPath[4], starPath + std::string(255 - starPath.size(), ' '));
+        AssignSlot(cell.LineText[2], "A\xF1o nuevo en la mont");
+    });
+    const std::wstring written = work / L"esperado.vrel";
+    AssignPathField(expected->WorkFilePath, WideToCp1252(written));
+    ASSERT_TRUE(WriteWorkFile(*expected));
+    const auto wanted = ReadWholeFile(written);
+    ASSERT_TRUE(wanted.has_value());
+    EXPECT_TRUE(*bytes == *wanted) << "the saved work file differs from the edited document";
+
+    // The edited day's record itself, field by field.
+    bool found = false;
+    for (std::size_t at = 0; at + sizeof(DayCell) <= bytes->size(); at += sizeof(DayCell)) {
+        DayCell cell;
+        std::memcpy(&cell, bytes->data() + at, sizeof cell);
+        if (cell.Column != place.Column || cell.Row != place.Row) continue;
+        found = true;
+        EXPECT_EQ(ReadSlot(cell.LineText[2]), "A\xF1o nuevo en la mont");
+        EXPECT_EQ(std::string(cell.IconPath[4], 255),
+                  starPath + std::string(255 - starPath.size(), ' '));
+        EXPECT_EQ(cell.IconPath[4][255], '\0');
+        const std::int32_t flags[] = {cell.NumberTopRight, cell.Lines[2].LineIsText,
+                                      cell.IconShown[4]};
+        for (const std::int32_t flag : flags) EXPECT_EQ(flag, 1);
+    }
+    EXPECT_TRUE(found);
 }
 
 }  // namespace
