@@ -1,6 +1,8 @@
 #include "editor/day_editor_model.h"
 
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "editor/day_editor_controls.h"
 #include "editor/icon_choice.h"
@@ -17,31 +19,36 @@ std::string DayEditorModel::Caption() const {
     return caption;
 }
 
-std::int32_t* DayEditorModel::FlagOfBox(int checkBoxId) const {
-    DayCell& cell = Cell();
-    std::int32_t* const numberFlags[] = {&cell.NumberTopLeft, &cell.NumberTopRight,
-                                         &cell.NumberBottomLeft, &cell.NumberBottomRight,
-                                         &cell.NumberCentre};
+// The flags sit in a packed record, at addresses an int may not be read from directly: each is
+// reached by its byte offset and copied.
+std::ptrdiff_t DayEditorModel::FlagOffset(int checkBoxId) {
+    constexpr std::ptrdiff_t FlagSize = sizeof(std::int32_t);
     if (const int which = IndexOfId(NumberBoxIds, checkBoxId); which >= 0)
-        return numberFlags[which];
+        return offsetof(DayCell, NumberTopLeft) + FlagSize * which;
     if (const int line = IndexOfId(TextBoxIds, checkBoxId); line >= 0)
-        return &cell.Lines[line].LineIsText;
+        return offsetof(DayCell, Lines) + sizeof(LineChoice) * line +
+               offsetof(LineChoice, LineIsText);
     if (const int line = IndexOfId(SaintBoxIds, checkBoxId); line >= 0)
-        return &cell.Lines[line].LineIsSaint;
+        return offsetof(DayCell, Lines) + sizeof(LineChoice) * line +
+               offsetof(LineChoice, LineIsSaint);
     if (const int position = IndexOfId(IconBoxIds, checkBoxId); position >= 0)
-        return &cell.IconShown[position];
-    return nullptr;
+        return offsetof(DayCell, IconShown) + FlagSize * position;
+    return -1;
 }
 
 bool DayEditorModel::BoxTicked(int checkBoxId) const {
-    const std::int32_t* flag = FlagOfBox(checkBoxId);
-    return flag && *flag != 0;
+    const std::ptrdiff_t offset = FlagOffset(checkBoxId);
+    if (offset < 0) return false;
+    std::int32_t flag = 0;
+    std::memcpy(&flag, reinterpret_cast<const unsigned char*>(&Cell()) + offset, sizeof flag);
+    return flag != 0;
 }
 
 int DayEditorModel::TickBox(int checkBoxId, bool ticked) {
-    std::int32_t* flag = FlagOfBox(checkBoxId);
-    if (!flag) return 0;
-    *flag = ticked ? 1 : 0;
+    const std::ptrdiff_t offset = FlagOffset(checkBoxId);
+    if (offset < 0) return 0;
+    const std::int32_t flag = ticked ? 1 : 0;
+    std::memcpy(reinterpret_cast<unsigned char*>(&Cell()) + offset, &flag, sizeof flag);
     LineChoice* lines = Cell().Lines;
     if (const int line = IndexOfId(TextBoxIds, checkBoxId); line >= 0) {
         lines[line].LineIsSaint = 0;

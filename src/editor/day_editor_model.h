@@ -4,6 +4,7 @@
 // at every change: a later click on the sheet moves the selection but not the editor.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,7 +46,7 @@ class DayEditorModel {
     void ClearDay();
 
   private:
-    std::int32_t* FlagOfBox(int checkBoxId) const;
+    static std::ptrdiff_t FlagOffset(int checkBoxId);
 
     MonthSheet& sheet_;
     int column_;

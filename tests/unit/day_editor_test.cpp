@@ -55,31 +55,43 @@ TEST(DayEditorBoxes, EveryFlagShowsInItsOwnBoxAndOnlyThere) {
     editor.Cell().NumberBottomLeft = 0;
     ASSERT_TRUE(TickedBoxes(editor).empty());
 
-    DayCell& cell = editor.Cell();
-    const std::pair<std::int32_t*, int> flags[] = {
-        {&cell.NumberTopLeft, 4002},        {&cell.NumberTopRight, 4003},
-        {&cell.NumberBottomLeft, 4004},     {&cell.NumberBottomRight, 4005},
-        {&cell.NumberCentre, 4006},         {&cell.Lines[0].LineIsText, 4008},
-        {&cell.Lines[0].LineIsSaint, 4009}, {&cell.Lines[1].LineIsText, 4014},
-        {&cell.Lines[1].LineIsSaint, 4013}, {&cell.Lines[2].LineIsText, 4019},
-        {&cell.Lines[2].LineIsSaint, 4018}, {&cell.Lines[3].LineIsText, 4024},
-        {&cell.Lines[3].LineIsSaint, 4023}, {&cell.Lines[4].LineIsText, 4029},
-        {&cell.Lines[4].LineIsSaint, 4028}, {&cell.IconShown[0], 4034},
-        {&cell.IconShown[1], 4040},         {&cell.IconShown[2], 4042},
-        {&cell.IconShown[3], 4045},         {&cell.IconShown[4], 4048},
-        {&cell.IconShown[5], 4051},         {&cell.IconShown[6], 4054},
-        {&cell.IconShown[7], 4057},         {&cell.IconShown[8], 4060},
+    // Each flag reached by name, so the table does not restate how the editor finds it.
+    struct Flag {
+        void (*Set)(DayCell&, std::int32_t);
+        std::int32_t (*Get)(const DayCell&);
+        int Id;
     };
-    for (auto [flag, id] : flags) {
-        *flag = 1;
-        EXPECT_EQ(TickedBoxes(editor), std::set<int>{id}) << id;
-        *flag = 0;
+#define FLAG(field, id)                                                             \
+    Flag {                                                                          \
+        [](DayCell& c, std::int32_t v) { c.field = v; },                            \
+            [](const DayCell& c) { return static_cast<std::int32_t>(c.field); }, id \
+    }
+    const Flag flags[] = {
+        FLAG(NumberTopLeft, 4002),        FLAG(NumberTopRight, 4003),
+        FLAG(NumberBottomLeft, 4004),     FLAG(NumberBottomRight, 4005),
+        FLAG(NumberCentre, 4006),         FLAG(Lines[0].LineIsText, 4008),
+        FLAG(Lines[0].LineIsSaint, 4009), FLAG(Lines[1].LineIsText, 4014),
+        FLAG(Lines[1].LineIsSaint, 4013), FLAG(Lines[2].LineIsText, 4019),
+        FLAG(Lines[2].LineIsSaint, 4018), FLAG(Lines[3].LineIsText, 4024),
+        FLAG(Lines[3].LineIsSaint, 4023), FLAG(Lines[4].LineIsText, 4029),
+        FLAG(Lines[4].LineIsSaint, 4028), FLAG(IconShown[0], 4034),
+        FLAG(IconShown[1], 4040),         FLAG(IconShown[2], 4042),
+        FLAG(IconShown[3], 4045),         FLAG(IconShown[4], 4048),
+        FLAG(IconShown[5], 4051),         FLAG(IconShown[6], 4054),
+        FLAG(IconShown[7], 4057),         FLAG(IconShown[8], 4060),
+    };
+#undef FLAG
+    DayCell& cell = editor.Cell();
+    for (const Flag& flag : flags) {
+        flag.Set(cell, 1);
+        EXPECT_EQ(TickedBoxes(editor), std::set<int>{flag.Id}) << flag.Id;
+        flag.Set(cell, 0);
         // And the other way round: ticking the box sets exactly that flag.
-        editor.TickBox(id, true);
-        EXPECT_EQ(*flag, 1) << id;
-        EXPECT_EQ(TickedBoxes(editor), std::set<int>{id}) << id;
-        editor.TickBox(id, false);
-        EXPECT_EQ(*flag, 0) << id;
+        editor.TickBox(flag.Id, true);
+        EXPECT_EQ(flag.Get(cell), 1) << flag.Id;
+        EXPECT_EQ(TickedBoxes(editor), std::set<int>{flag.Id}) << flag.Id;
+        editor.TickBox(flag.Id, false);
+        EXPECT_EQ(flag.Get(cell), 0) << flag.Id;
     }
 }
 
@@ -90,19 +102,19 @@ TEST(DayEditorBoxes, TextAndSaintOfALineExcludeEachOther) {
     line3.LineIsSaint = 1;
 
     EXPECT_EQ(editor.TickBox(4019, true), 4018);  // "Texto en línea 3" unticks its "Santoral"
-    EXPECT_EQ(line3.LineIsText, 1);
-    EXPECT_EQ(line3.LineIsSaint, 0);
+    EXPECT_EQ(+line3.LineIsText, 1);
+    EXPECT_EQ(+line3.LineIsSaint, 0);
     EXPECT_EQ(editor.TickBox(4019, false), 4018);  // unticking leaves both off
-    EXPECT_EQ(line3.LineIsText, 0);
-    EXPECT_EQ(line3.LineIsSaint, 0);
+    EXPECT_EQ(+line3.LineIsText, 0);
+    EXPECT_EQ(+line3.LineIsSaint, 0);
 
     editor.TickBox(4019, true);
     EXPECT_EQ(editor.TickBox(4018, true), 4019);
-    EXPECT_EQ(line3.LineIsSaint, 1);
-    EXPECT_EQ(line3.LineIsText, 0);
+    EXPECT_EQ(+line3.LineIsSaint, 1);
+    EXPECT_EQ(+line3.LineIsText, 0);
 
     // Line 1 keeps its saint: only the line whose box was used changes.
-    EXPECT_EQ(editor.Cell().Lines[0].LineIsSaint, 1);
+    EXPECT_EQ(+editor.Cell().Lines[0].LineIsSaint, 1);
 }
 
 TEST(DayEditorBoxes, CornersAndIconsAreIndependent) {
@@ -116,7 +128,7 @@ TEST(DayEditorBoxes, CornersAndIconsAreIndependent) {
     editor.TickBox(4005, false);
     EXPECT_EQ(TickedBoxes(editor), std::set<int>{4009});  // no position at all is allowed
     EXPECT_EQ(editor.TickBox(4048, true), 0);
-    EXPECT_EQ(editor.Cell().IconShown[4], 1);
+    EXPECT_EQ(+editor.Cell().IconShown[4], 1);
 }
 
 TEST(DayEditorCell, StaysTheOneSelectedWhenTheEditorOpened) {
@@ -126,15 +138,15 @@ TEST(DayEditorCell, StaysTheOneSelectedWhenTheEditorOpened) {
     sheet->SelectedRow = 4;
     editor.TickBox(4003, true);
     editor.TakeColourChoice(1, 0x00112233);
-    EXPECT_EQ(sheet->Cell(2, 3).NumberTopRight, 1);
-    EXPECT_EQ(sheet->Cell(2, 3).LineColor[1], 0x00112233u);
-    EXPECT_EQ(sheet->Cell(5, 4).NumberTopRight, 0);
-    EXPECT_EQ(sheet->Cell(5, 4).LineColor[1], Black);
+    EXPECT_EQ(+sheet->Cell(2, 3).NumberTopRight, 1);
+    EXPECT_EQ(+sheet->Cell(2, 3).LineColor[1], 0x00112233u);
+    EXPECT_EQ(+sheet->Cell(5, 4).NumberTopRight, 0);
+    EXPECT_EQ(+sheet->Cell(5, 4).LineColor[1], Black);
 
     // A reset of the document under the open editor: it still edits (2, 3), now a fresh cell.
     ResetCells(*sheet);
     editor.TickBox(4006, true);
-    EXPECT_EQ(sheet->Cell(2, 3).NumberCentre, 1);
+    EXPECT_EQ(+sheet->Cell(2, 3).NumberCentre, 1);
 }
 
 TEST(DayEditorColour, AConfirmedColourIsStoredACancelledOneChangesNothing) {
@@ -142,10 +154,10 @@ TEST(DayEditorColour, AConfirmedColourIsStoredACancelledOneChangesNothing) {
     DayEditorModel editor(*sheet);
     editor.Cell().LineColor[4] = Red;
     EXPECT_FALSE(editor.TakeColourChoice(4, std::nullopt));
-    EXPECT_EQ(editor.Cell().LineColor[4], Red);
+    EXPECT_EQ(+editor.Cell().LineColor[4], Red);
     EXPECT_TRUE(editor.TakeColourChoice(4, White));
-    EXPECT_EQ(editor.Cell().LineColor[4], 0x00FFFFFFu);
-    for (int line = 0; line < 4; ++line) EXPECT_EQ(editor.Cell().LineColor[line], Black);
+    EXPECT_EQ(+editor.Cell().LineColor[4], 0x00FFFFFFu);
+    for (int line = 0; line < 4; ++line) EXPECT_EQ(+editor.Cell().LineColor[line], Black);
 }
 
 TEST(DayEditorTexts, ExitKeepsTheTypedTextsInWindows1252CutToTwentyBytes) {
@@ -189,17 +201,17 @@ TEST(DayEditorReset, ClearsTheDayWithoutRestoringTheDefaults) {
     DayEditorModel editor(*sheet);
     editor.ClearDay();
 
-    EXPECT_EQ(cell.NumberTopLeft + cell.NumberTopRight + cell.NumberBottomLeft +
+    EXPECT_EQ(+cell.NumberTopLeft + cell.NumberTopRight + cell.NumberBottomLeft +
                   cell.NumberBottomRight + cell.NumberCentre,
               0);
     for (int line = 0; line < TextLineCount; ++line) {
-        EXPECT_EQ(cell.Lines[line].LineIsText, 0);
-        EXPECT_EQ(cell.Lines[line].LineIsSaint, 0);
+        EXPECT_EQ(+cell.Lines[line].LineIsText, 0);
+        EXPECT_EQ(+cell.Lines[line].LineIsSaint, 0);
         EXPECT_EQ(ReadSlot(cell.LineText[line]), "");
-        EXPECT_EQ(cell.LineColor[line], Black);
+        EXPECT_EQ(+cell.LineColor[line], Black);
     }
     for (int position = 0; position < IconCount; ++position) {
-        EXPECT_EQ(cell.IconShown[position], 0);
+        EXPECT_EQ(+cell.IconShown[position], 0);
         EXPECT_EQ(ReadSlot(cell.IconPath[position]), "");
     }
     // Everything before the user fields is left exactly as it was.

@@ -78,8 +78,8 @@ TEST(IconChoice, AnExistingFileIsStoredWithItsPaddingAndTheBoxIsLeftAlone) {
     for (std::size_t i = path.size(); i < 255; ++i) ASSERT_EQ(cell.IconPath[4][i], ' ') << i;
     EXPECT_EQ(cell.IconPath[4][255], '\0');
     EXPECT_EQ(IconFileOf(cell, 4), path);
-    EXPECT_EQ(cell.IconShown[4], 0);
-    EXPECT_EQ(cell.IconShown[5], 1);
+    EXPECT_EQ(+cell.IconShown[4], 0);
+    EXPECT_EQ(+cell.IconShown[5], 1);
     EXPECT_EQ(cell.IconPath[3][0], '\0');
     EXPECT_EQ(cell.IconPath[5][0], '\0');
 }
