@@ -230,7 +230,16 @@ void SetText(HWND control, std::wstring_view text) {
 }
 
 void Press(HWND dialog, int buttonId) {
-    PostMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+    const HWND button = GetDlgItem(dialog, buttonId);
+    const LONG_PTR kind = GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
+    // A push button tells its dialog it was clicked; that notice is posted directly, because
+    // BM_CLICK's simulated mouse press is lost now and then when the button's window has not
+    // been activated yet. Check boxes still get the click, which toggles them.
+    if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON)
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    else
+        PostMessageW(button, BM_CLICK, 0, 0);
 }
 
 void ClickAt(HWND window, int x, int y) {

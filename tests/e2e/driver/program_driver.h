@@ -117,7 +117,7 @@ class Program {
 std::wstring TextOf(HWND window);
 std::wstring ClassOf(HWND window);
 void SetText(HWND control, std::wstring_view text);
-// Posts BM_CLICK to the dialog's button with this id (message boxes: 1 OK, 6 Yes, 7 No).
+// Clicks the dialog's button with this id (message boxes: 1 OK, 6 Yes, 7 No).
 void Press(HWND dialog, int buttonId);
 // Posts a left click at a client position of the window.
 void ClickAt(HWND window, int x, int y);
