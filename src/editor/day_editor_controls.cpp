@@ -7,7 +7,7 @@ constexpr const wchar_t* Icon_ = L"Icono";
 }  // namespace
 
 // clang-format off
-const std::array<EditorControlSpec, DayEditorControlCount> DayEditorControls = {{
+const std::array<EditorControlLayout, DayEditorControlCount> DayEditorControls = {{
     {4001, K::GroupBox,   L"D\u00EDa del mes",                   8,   8, 352, 152},
     {4002, K::CheckBox,   L"Esquina superior izquierda",        16,  32, 336,  24},
     {4003, K::CheckBox,   L"Esquina superior derecha",          16,  56, 336,  24},
@@ -102,7 +102,7 @@ EditorCommandRole RoleOfCommand(int controlId, int notification) {
 std::array<int, CheckBoxCount> AllCheckBoxIds() {
     std::array<int, CheckBoxCount> ids{};
     std::size_t next = 0;
-    for (const EditorControlSpec& control : DayEditorControls)
+    for (const EditorControlLayout& control : DayEditorControls)
         if (control.Kind == EditorControlKind::CheckBox) ids[next++] = control.Id;
     return ids;
 }

@@ -41,7 +41,7 @@ int IndexOfId(const std::array<int, N>& ids, int id) {
 
 enum class EditorControlKind { GroupBox, CheckBox, PushButton, TextBox, DrawingBox, Label };
 
-struct EditorControlSpec {
+struct EditorControlLayout {
     int Id;
     EditorControlKind Kind;
     const wchar_t* Caption;
@@ -49,7 +49,7 @@ struct EditorControlSpec {
 };
 
 inline constexpr std::size_t DayEditorControlCount = 66;
-extern const std::array<EditorControlSpec, DayEditorControlCount> DayEditorControls;
+extern const std::array<EditorControlLayout, DayEditorControlCount> DayEditorControls;
 
 inline constexpr int DayEditorClientWidth = 770;
 inline constexpr int DayEditorClientHeight = 632;

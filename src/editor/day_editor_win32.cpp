@@ -24,43 +24,43 @@ CustomColourSet CustomColors = {};
 constexpr wchar_t ResetQuestion[] =
     L"Seguro que quieres resetear ... ?\r\nPerdera toda la informaci\u00F3n de este d\u00EDa ...";
 
-ControlSpec ToControlSpec(const EditorControlSpec& control) {
-    ControlSpec spec;
-    spec.Id = control.Id;
-    spec.Text = control.Caption ? control.Caption : L"";
-    spec.Left = control.X;
-    spec.Top = control.Y;
-    spec.Width = control.Width;
-    spec.Height = control.Height;
-    spec.Style = WS_CHILD | WS_VISIBLE;
+ControlLayout ToControlLayout(const EditorControlLayout& control) {
+    ControlLayout layout;
+    layout.Id = control.Id;
+    layout.Text = control.Caption ? control.Caption : L"";
+    layout.Left = control.X;
+    layout.Top = control.Y;
+    layout.Width = control.Width;
+    layout.Height = control.Height;
+    layout.Style = WS_CHILD | WS_VISIBLE;
     switch (control.Kind) {
         case EditorControlKind::GroupBox:
-            spec.ClassName = L"BUTTON";
-            spec.Style |= BS_GROUPBOX;
+            layout.ClassName = L"BUTTON";
+            layout.Style |= BS_GROUPBOX;
             break;
         case EditorControlKind::CheckBox:
-            spec.ClassName = L"BUTTON";
-            spec.Style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+            layout.ClassName = L"BUTTON";
+            layout.Style |= WS_TABSTOP | BS_AUTOCHECKBOX;
             break;
         case EditorControlKind::PushButton:
-            spec.ClassName = L"BUTTON";
-            spec.Style |= WS_TABSTOP | BS_PUSHBUTTON;
+            layout.ClassName = L"BUTTON";
+            layout.Style |= WS_TABSTOP | BS_PUSHBUTTON;
             break;
         case EditorControlKind::TextBox:  // no ES_AUTOHSCROLL: typing stops at the box's edge
-            spec.ClassName = L"EDIT";
-            spec.Style |= WS_TABSTOP | ES_LEFT;
-            spec.ExStyle = WS_EX_CLIENTEDGE;
+            layout.ClassName = L"EDIT";
+            layout.Style |= WS_TABSTOP | ES_LEFT;
+            layout.ExStyle = WS_EX_CLIENTEDGE;
             break;
         case EditorControlKind::DrawingBox:
-            spec.ClassName = L"STATIC";
-            spec.Style |= WS_BORDER | SS_OWNERDRAW;
+            layout.ClassName = L"STATIC";
+            layout.Style |= WS_BORDER | SS_OWNERDRAW;
             break;
         case EditorControlKind::Label:
-            spec.ClassName = L"STATIC";
-            spec.Style |= WS_BORDER | SS_LEFT;
+            layout.ClassName = L"STATIC";
+            layout.Style |= WS_BORDER | SS_LEFT;
             break;
     }
-    return spec;
+    return layout;
 }
 
 DialogFrame EditorFrame() {
@@ -103,14 +103,14 @@ class DayEditorDialog : public MemoryDialog {
 
 void DayEditorDialog::Build(HFONT font) {
     std::vector<int> fontIds;
-    for (const EditorControlSpec& control : DayEditorControls) {
-        const ControlSpec spec = ToControlSpec(control);
+    for (const EditorControlLayout& control : DayEditorControls) {
+        const ControlLayout layout = ToControlLayout(control);
         if (control.Kind != EditorControlKind::DrawingBox) {
-            AddControl(spec);
+            AddControl(layout);
             fontIds.push_back(control.Id);
             continue;
         }
-        PictureBox& picture = AddPicture(spec);
+        PictureBox& picture = AddPicture(layout);
         const bool swatch = IndexOfId(SwatchIds, control.Id) >= 0;
         picture.SetColours(GetSysColor(COLOR_WINDOWTEXT),
                            swatch ? SwatchColourAtBuild : GetSysColor(COLOR_BTNFACE));

@@ -239,7 +239,7 @@ TEST(DayEditorCommands, PushButtonsActOnClickOrAcceleratorCheckBoxesOnAnything) 
 TEST(DayEditorLayout, ListsEveryControlOnceWithItsKindAndPitch) {
     std::set<int> ids;
     int drawingBoxes = 0;
-    for (const EditorControlSpec& control : DayEditorControls) {
+    for (const EditorControlLayout& control : DayEditorControls) {
         EXPECT_TRUE(ids.insert(control.Id).second) << control.Id;
         if (control.Kind == EditorControlKind::DrawingBox) ++drawingBoxes;
     }
@@ -247,9 +247,9 @@ TEST(DayEditorLayout, ListsEveryControlOnceWithItsKindAndPitch) {
     EXPECT_FALSE(ids.count(4035) || ids.count(4038));
 
     auto find = [](int id) {
-        for (const EditorControlSpec& control : DayEditorControls)
+        for (const EditorControlLayout& control : DayEditorControls)
             if (control.Id == id) return control;
-        return EditorControlSpec{};
+        return EditorControlLayout{};
     };
     for (int line = 1; line < TextLineCount; ++line) {
         const int pitch = 88 * line;

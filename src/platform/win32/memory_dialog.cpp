@@ -99,15 +99,15 @@ void MemoryDialog::PlaceWindow(const DialogFrame& frame) {
     }
 }
 
-HWND MemoryDialog::AddControl(const ControlSpec& spec) {
-    return CreateWindowExW(spec.ExStyle, spec.ClassName, spec.Text.c_str(), spec.Style, spec.Left,
-                           spec.Top, spec.Width, spec.Height, Dialog,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)),
+HWND MemoryDialog::AddControl(const ControlLayout& layout) {
+    return CreateWindowExW(layout.ExStyle, layout.ClassName, layout.Text.c_str(), layout.Style,
+                           layout.Left, layout.Top, layout.Width, layout.Height, Dialog,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)),
                            ProgramInstance(), nullptr);
 }
 
-PictureBox& MemoryDialog::AddPicture(const ControlSpec& spec) {
-    Pictures.push_back(std::make_unique<PictureBox>(AddControl(spec)));
+PictureBox& MemoryDialog::AddPicture(const ControlLayout& layout) {
+    Pictures.push_back(std::make_unique<PictureBox>(AddControl(layout)));
     return *Pictures.back();
 }
 

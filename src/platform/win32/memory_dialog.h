@@ -35,7 +35,7 @@ struct DialogFrame {
     DWORD ExStyle = 0;  // WS_EX_TOPMOST keeps the dialog above all other windows
 };
 
-struct ControlSpec {
+struct ControlLayout {
     int Id = 0;
     const wchar_t* ClassName = L"STATIC";
     std::wstring Text;
@@ -57,10 +57,10 @@ class MemoryDialog {
     HWND Window() const { return Dialog; }
     HWND Control(int id) const { return GetDlgItem(Dialog, id); }
 
-    HWND AddControl(const ControlSpec& spec);
-    // A control whose picture the dialog keeps and repaints (the spec's style should carry
+    HWND AddControl(const ControlLayout& layout);
+    // A control whose picture the dialog keeps and repaints (the layout's style should carry
     // SS_OWNERDRAW).
-    PictureBox& AddPicture(const ControlSpec& spec);
+    PictureBox& AddPicture(const ControlLayout& layout);
     PictureBox* Picture(int id) const;
     // Gives the font to the controls (WM_SETFONT). The caller keeps the font alive until the
     // dialog has ended.
