@@ -117,7 +117,7 @@ def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
     with open(os.path.join(folder, "almanaque.ico"), "wb") as f:
-        f.write(icon_file([calendar_page(s) for s in (16, 32, 48)]))
+        f.write(icon_file([calendar_page(s) for s in (16, 32, 48, 64)]))
 
 
 if __name__ == "__main__":

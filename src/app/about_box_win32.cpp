@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/dialog_font.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 
 namespace {
@@ -29,7 +30,12 @@ DialogFrame AboutFrame() {
 class AboutBox final : public MemoryDialog {
   public:
     explicit AboutBox(HFONT font) : MemoryDialog(AboutFrame()) {
-        AddControl({IconId, L"STATIC", L"#200", 8, 8, 64, 64, WS_CHILD | WS_VISIBLE | SS_ICON});
+        const HWND picture =
+            AddControl({IconId, L"STATIC", L"#200", 8, 8, 64, 64, WS_CHILD | WS_VISIBLE | SS_ICON});
+        // An icon control takes the size of its icon: the 64-pixel image keeps it 64 x 64.
+        Icon.Reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200),
+                                                 IMAGE_ICON, 64, 64, LR_DEFAULTCOLOR)));
+        if (Icon) SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(Icon.Get()), 0);
         AddControl({NoticeId, L"STATIC", Notice, 8, 72, 280, 80, WS_CHILD | WS_VISIBLE});
         AddControl(
             {ExitId, L"BUTTON", L"Salir", 216, 160, 75, 24, WS_CHILD | WS_VISIBLE | WS_TABSTOP});
@@ -37,6 +43,8 @@ class AboutBox final : public MemoryDialog {
     }
 
   private:
+    UniqueIcon Icon;  // outlives the control, which is destroyed with the dialog
+
     void OnCommand(int id, int code, HWND) override {
         if (id == ExitId && (code == BN_CLICKED || code == 1)) End(0);
     }

@@ -84,6 +84,11 @@ TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {
     EXPECT_FALSE(GetWindowLongPtrW(about, GWL_STYLE) & WS_SYSMENU);
     EXPECT_EQ(TextOf(GetDlgItem(about, 3005)), L"Salir");
     EXPECT_NE(SendMessageW(GetDlgItem(about, 3002), STM_GETICON, 0, 0), 0) << "the program's icon";
+    const RECT picture = ChildRect(GetDlgItem(about, 3002));
+    EXPECT_EQ(picture.left, 8);
+    EXPECT_EQ(picture.top, 8);
+    EXPECT_EQ(picture.right - picture.left, 64);
+    EXPECT_EQ(picture.bottom - picture.top, 64);
     EXPECT_FALSE(TextOf(GetDlgItem(about, 3004)).empty());
     EXPECT_TRUE(IsWindowEnabled(main)) << "an about box has no owner to disable";
 
