@@ -8,21 +8,8 @@
 #include "platform/cp1252.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/message_box.h"
+#include "platform/win32/program_file.h"
 #include "render/bitmap_file.h"
-
-std::wstring ProgramFilePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
     if (bytes.empty()) return false;

@@ -13,9 +13,6 @@
 
 void ExportSheetImage(const GdiCanvas& canvas, std::string_view imageBaseName);
 
-// Full path of the running program.
-std::wstring ProgramFilePath();
-
 // Creates or replaces the file with exactly these bytes; on any failure after the file was
 // opened, the partial file is removed. True when every byte was written.
 bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes);

@@ -100,17 +100,12 @@ void MainWindow::InitialiseMainWindow() {
     if (!CommandTail.empty()) {
         AssignPathField(sheet.WorkFilePath, WorkFilePathFromCommandTail(WideToCp1252(CommandTail)));
         if (FileExists(PathFieldText(sheet.WorkFilePath))) {
-            switch (ReadWorkFile(sheet, State.ImageBaseName)) {
-                case ReadResult::Replaced:
-                    RefreshSheet(sheet.Year, sheet.Month);
-                    return;
-                case ReadResult::WrongFormat:
-                    ShowMessage(WorkFileWrongFormatMessage);
-                    break;
-                case ReadResult::Unreadable:
-                    ShowMessage(WorkFileUnreadableMessage);
-                    break;
+            const ReadResult result = ReadWorkFile(sheet, State.ImageBaseName);
+            if (result == ReadResult::Replaced) {
+                RefreshSheet(sheet.Year, sheet.Month);
+                return;
             }
+            ShowMessage(ReadResultMessage(result));
         }
     }
     const LocalDate now = TodayLocal();

@@ -15,16 +15,9 @@ void ChooseWorkFile(MonthSheet& sheet, WorkFileDialogs& dialogs, WorkFileDialogM
 bool OpenWorkFileFlow(MonthSheet& sheet, std::string& imageBaseName, WorkFileDialogs& dialogs) {
     ChooseWorkFile(sheet, dialogs, WorkFileDialogMode::Open);
     if (!FileExists(PathFieldText(sheet.WorkFilePath))) return false;
-    switch (ReadWorkFile(sheet, imageBaseName)) {
-        case ReadResult::Replaced:
-            return true;
-        case ReadResult::WrongFormat:
-            dialogs.ShowMessage(WorkFileWrongFormatMessage);
-            return false;
-        case ReadResult::Unreadable:
-            dialogs.ShowMessage(WorkFileUnreadableMessage);
-            return false;
-    }
+    const ReadResult result = ReadWorkFile(sheet, imageBaseName);
+    if (result == ReadResult::Replaced) return true;
+    dialogs.ShowMessage(ReadResultMessage(result));
     return false;
 }
 

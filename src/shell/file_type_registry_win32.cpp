@@ -5,6 +5,7 @@
 #include "platform/cp1252.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/message_box.h"
+#include "platform/win32/program_file.h"
 
 namespace {
 
@@ -65,14 +66,9 @@ std::string ClassesRootRegistry::ExpandEnvironmentReferences(std::string_view te
     return WideToCp1252(expanded.data());
 }
 
-std::string ProgramPath() {
-    std::vector<wchar_t> path(MAX_PATH + 1, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), MAX_PATH);
-    return WideToCp1252(std::wstring_view(path.data(), length));
-}
-
 void CheckFileTypeRegistration() {
     ClassesRootRegistry registry;
-    if (EnsureFileTypeRegistered(registry, ProgramPath()) == RegisterResult::ExtensionWithDot)
+    if (EnsureFileTypeRegistered(registry, WideToCp1252(ProgramFilePath())) ==
+        RegisterResult::ExtensionWithDot)
         ShowMessage(ExtensionWithDotMessage);
 }

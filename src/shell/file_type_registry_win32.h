@@ -20,8 +20,5 @@ class ClassesRootRegistry final : public FileTypeRegistry {
     std::string ExpandEnvironmentReferences(std::string_view text) override;
 };
 
-// Full path of the running executable, as a Windows-1252 text.
-std::string ProgramPath();
-
 // At every start: registers ".vrel" unless an open command for it exists. Silent on failure.
 void CheckFileTypeRegistration();

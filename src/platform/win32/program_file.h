@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// Full path of the running program's executable file.
+std::wstring ProgramFilePath();
