@@ -27,5 +27,8 @@ void SaveWorkFileFlow(MonthSheet& sheet, WorkFileDialogs& dialogs) {
     const std::string path = PathFieldText(sheet.WorkFilePath);
     if (path.empty()) return;
     if (FileExists(path) && !dialogs.AskOverwrite()) return;
+    // The question has no owner window: while it waited, another "Grabar" or a "Leer" may have
+    // named another file. The answer is about this one.
+    AssignPathField(sheet.WorkFilePath, path);
     if (!WriteWorkFile(sheet)) dialogs.ShowMessage(WorkFileUnwritableMessage);
 }

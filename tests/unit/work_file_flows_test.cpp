@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
+#include <utility>
 
 #include "platform/cp1252.h"
 #include "platform/last_folder.h"
@@ -22,6 +24,7 @@ class ScriptedDialogs final : public WorkFileDialogs {
     std::vector<std::string> OpenedIn;
     int OverwriteQuestions = 0;
     std::vector<std::wstring> Messages;
+    std::function<void()> WhileAsking;  // what the user does elsewhere while the question waits
 
     std::string ChoosePath(WorkFileDialogMode, const std::string& initialFolder) override {
         OpenedIn.push_back(initialFolder);
@@ -29,6 +32,7 @@ class ScriptedDialogs final : public WorkFileDialogs {
     }
     bool AskOverwrite() override {
         ++OverwriteQuestions;
+        if (WhileAsking) std::exchange(WhileAsking, nullptr)();
         return OverwriteAnswer;
     }
     void ShowMessage(const wchar_t* text) override { Messages.emplace_back(text); }
@@ -87,6 +91,24 @@ TEST_F(WorkFileFlows, SaveOverAnExistingFileAsksFirst) {
     SaveWorkFileFlow(*sheet, dialogs);
     EXPECT_EQ(dialogs.OverwriteQuestions, 2);
     EXPECT_EQ(fs::file_size(target), 49u * DayCellSize);
+}
+
+TEST_F(WorkFileFlows, YesWritesTheFileAskedAboutWhateverAnotherSaveNamedMeanwhile) {
+    const fs::path asked = folder / "enero.vrel";
+    const fs::path refused = folder / "febrero.vrel";
+    std::ofstream(asked, std::ios::binary) << "enero anterior";
+    std::ofstream(refused, std::ios::binary) << "febrero anterior";
+    // The question has no owner window, so "Grabar" can be chosen again while it waits.
+    ScriptedDialogs second;
+    second.NextChoice = Text(refused);
+    second.OverwriteAnswer = false;
+    dialogs.NextChoice = Text(asked);
+    dialogs.OverwriteAnswer = true;
+    dialogs.WhileAsking = [&] { SaveWorkFileFlow(*sheet, second); };
+    SaveWorkFileFlow(*sheet, dialogs);
+    EXPECT_TRUE(Bytes(refused) == "febrero anterior") << "the file refused with No was replaced";
+    EXPECT_EQ(fs::file_size(asked), 49u * DayCellSize);
+    EXPECT_EQ(PathFieldText(sheet->WorkFilePath), Text(asked));
 }
 
 TEST_F(WorkFileFlows, CancelledSaveForgetsThePathAndTheNextOpenStartsInTheCurrentDirectory) {
