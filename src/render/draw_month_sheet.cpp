@@ -23,7 +23,7 @@ bool IsMonth(std::int16_t month) {
     return month >= 1 && month <= 12;
 }
 
-void DrawTitle(Canvas& canvas, const MonthSheet& sheet, const std::string& title) {
+void PrintCentred(Canvas& canvas, const MonthSheet& sheet, const std::string& title) {
     canvas.SelectFont(ReadSlot(sheet.Cell(0, 0).FontName), TitlePoints, true);
     canvas.SetTextColor(Black);
     const int width = canvas.TextWidth(title);
@@ -73,7 +73,7 @@ void DrawMonthSheet(Canvas& canvas, const SheetGeometry& geometry, MonthSheet& s
                     std::int16_t year, std::int16_t month) {
     if (!IsMonth(month)) return;
     const LocalDate today = TodayLocal();
-    DrawTitle(canvas, sheet, SheetTitle(year, month));
+    PrintCentred(canvas, sheet, SheetTitle(year, month));
 
     // The sheet has cells for seven columns and seven rows only, whatever the counts say.
     const int columns = std::clamp<int>(geometry.ColumnCount, 0, UsedGridSize);
