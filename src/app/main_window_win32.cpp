@@ -151,7 +151,7 @@ void MainWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
 
 void MainWindow::OnNew() {
     if (State.ChooserBusy) return;
-    State.ChooserBusy = 1;
+    const RaisedFlag busy(State.ChooserBusy);
     RunMonthChooser(State.Sheet);
     MonthSheet& sheet = State.Sheet;
     SheetCanvas->Clear(White);
@@ -159,7 +159,6 @@ void MainWindow::OnNew() {
     DrawAndShow(sheet.Year, sheet.Month);
     // The exported image is named after the month on show.
     State.ImageBaseName = FormImageBaseName(sheet.Year, sheet.Month);
-    State.ChooserBusy = 0;
 }
 
 void MainWindow::OnOpen() {
@@ -176,19 +175,17 @@ void MainWindow::OnSave() {
 
 void MainWindow::OnAbout() {
     if (State.EditorOpen) return;
-    State.EditorOpen = 1;
+    const RaisedFlag open(State.EditorOpen);
     RunAboutBox();
-    State.EditorOpen = 0;
 }
 
 void MainWindow::OnSheetClick(LPARAM position) {
     const auto x = static_cast<std::uint16_t>(LOWORD(position));
     const auto y = static_cast<std::uint16_t>(HIWORD(position));
     if (!SelectPlaceForClick(State.Sheet, x, y, State.EditorOpen != 0)) return;
-    State.EditorOpen = 1;
+    const RaisedFlag open(State.EditorOpen);
     OpenDayEditor(State.Sheet);
     RefreshSheet(State.Sheet.Year, State.Sheet.Month);
-    State.EditorOpen = 0;
 }
 
 LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wParam,

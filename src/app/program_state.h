@@ -13,3 +13,16 @@ struct ProgramState {
     std::int32_t EditorOpen = 0;   // 1 while the day editor or the about box is open
     std::int32_t ChooserBusy = 0;  // 1 while the month chooser of "Nuevo" is open
 };
+
+// Raises a dialog guard flag for as long as it lives, so that the flag comes down whatever way the
+// dialog's command ends.
+class RaisedFlag {
+  public:
+    explicit RaisedFlag(std::int32_t& flag) : Flag(flag) { Flag = 1; }
+    ~RaisedFlag() { Flag = 0; }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+
+  private:
+    std::int32_t& Flag;
+};
