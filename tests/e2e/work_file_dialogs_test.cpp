@@ -26,10 +26,21 @@ bool ChooseAfter(Program& program, int command, std::wstring_view name) {
     return typed;
 }
 
+// Cancels the dialog the command opens, after checking that it stands 30 pixels right of and
+// below the main window's corner.
 void CancelAfter(Program& program, int command) {
     program.Command(command);
     const HWND dialog = WaitForFileDialog(program);
     ASSERT_NE(dialog, nullptr);
+    RECT main{}, placed{};
+    GetWindowRect(program.MainWindow(), &main);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            GetWindowRect(dialog, &placed);
+            return placed.left == main.left + 30 && placed.top == main.top + 30;
+        },
+        3s))
+        << placed.left - main.left << ", " << placed.top - main.top;
     CancelFileDialog(dialog);
     WaitUntil([&] { return !IsWindow(dialog); });
 }
@@ -46,7 +57,8 @@ std::vector<std::uint8_t> Export(Program& program, int year, int month) {
         Press(box, IDOK);
         WaitUntil([&] { return !IsWindow(box); });
     }
-    return ReadWholeFile(program.Folder() + L"\\" + ExportName(year, month)).value_or(std::vector<std::uint8_t>{});
+    return ReadWholeFile(program.Folder() + L"\\" + ExportName(year, month))
+        .value_or(std::vector<std::uint8_t>{});
 }
 
 ProgramOptions StartingIn(const std::wstring& currentDirectory, std::wstring tail = {}) {
