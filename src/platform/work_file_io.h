@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 // A file opened for reading, not shared with anyone while open. Opening a name that no longer
@@ -36,6 +37,10 @@ class ReplacementFile {
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
     bool Create(std::string_view targetPath);
+#ifdef _WIN32
+    // The same for a target named in the system's own form, which may hold any character.
+    bool Create(const std::wstring& targetPath);
+#endif
     bool Write(const void* bytes, std::size_t count);
     // Flushes and closes the replacement, lifts a read-only attribute of the target and puts the
     // replacement in its place in one step. On failure the target keeps its bytes and its

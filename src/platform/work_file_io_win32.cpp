@@ -77,9 +77,13 @@ void ReplacementFile::Discard() {
 }
 
 bool ReplacementFile::Create(std::string_view targetPath) {
+    return Create(Cp1252ToWide(targetPath));
+}
+
+bool ReplacementFile::Create(const std::wstring& targetPath) {
     Discard();
     auto names = std::make_unique<Names>();
-    names->Target = Cp1252ToWide(targetPath);
+    names->Target = targetPath;
     const std::wstring folder = FolderOf(names->Target);
     // A name of our own that nobody else holds: the file is created new or not at all, so only
     // a file made here is ever removed.
