@@ -1,7 +1,8 @@
 #pragma once
-// File access for work files, on document paths (Windows-1252 texts). Reading opens the file
-// without sharing and reads it piece by piece; writing builds a replacement beside the target and
-// swaps it in at once, so the target is either the old file or the complete new one.
+// File access for work files, on document paths (Windows-1252 texts), and the one replacing writer
+// of every file the program writes. Reading opens the file without sharing and reads it piece by
+// piece; writing builds a replacement beside the target and swaps it in at once, so the target is
+// either the old file or the complete new one.
 
 #include <cstddef>
 #include <cstdint>
