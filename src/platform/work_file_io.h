@@ -26,8 +26,9 @@ class InputFile {
     std::intptr_t Handle = -1;
 };
 
-// A temporary file in the target's folder that becomes the target on Commit. Until then the
-// target is untouched; a replacement that is not committed is removed.
+// A temporary file in the target's folder (named by ReplacementNameFor) that becomes the target
+// on Commit. Until then the target is untouched; a replacement that is not committed is removed.
+// A read-only target is never replaced: Create refuses it.
 class ReplacementFile {
   public:
     ReplacementFile();
@@ -37,9 +38,8 @@ class ReplacementFile {
 
     bool Create(std::string_view targetPath);
     bool Write(const void* bytes, std::size_t count);
-    // Flushes and closes the replacement, lifts a read-only attribute of the target and puts the
-    // replacement in its place in one step. On failure the target keeps its bytes and its
-    // attributes, and the replacement is removed.
+    // Flushes and closes the replacement and puts it in the target's place in one step. On
+    // failure the target keeps its bytes and the replacement is removed.
     bool Commit();
 
   private:
