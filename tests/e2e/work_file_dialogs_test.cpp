@@ -21,15 +21,6 @@ constexpr int ExportImage = 1014;
 constexpr int New = 1011;
 constexpr std::uintmax_t SavedSize = 49 * 2652;
 
-bool ChooseAfter(Program& program, int command, std::wstring_view name) {
-    program.Command(command);
-    const HWND dialog = WaitForFileDialog(program);
-    if (!dialog) return false;
-    const bool typed = ChooseInFileDialog(dialog, name);
-    WaitUntil([&] { return !IsWindow(dialog); });
-    return typed;
-}
-
 // Cancels the dialog the command opens, after checking that it stands 30 pixels right of and
 // below the main window's corner.
 void CancelAfter(Program& program, int command) {
