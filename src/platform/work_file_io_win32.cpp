@@ -77,9 +77,13 @@ void ReplacementFile::Discard() {
 }
 
 bool ReplacementFile::Create(std::string_view targetPath) {
+    return Create(Cp1252ToWide(targetPath));
+}
+
+bool ReplacementFile::Create(const std::wstring& targetPath) {
     Discard();
     auto names = std::make_unique<Names>();
-    names->Target = Cp1252ToWide(targetPath);
+    names->Target = targetPath;
     const DWORD attributes = GetFileAttributesW(names->Target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
         return false;

@@ -10,9 +10,9 @@
 struct PixelImage {
     int Width = 0;
     int Height = 0;
-    std::vector<Colour> Pixels;
+    std::vector<Color> Pixels;
 
-    Colour At(int x, int y) const { return Pixels[static_cast<std::size_t>(y) * Width + x]; }
+    Color At(int x, int y) const { return Pixels[static_cast<std::size_t>(y) * Width + x]; }
 };
 
 // The whole file: a 14-byte file header, a 40-byte information header, then the rows from the

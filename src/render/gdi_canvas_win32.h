@@ -1,6 +1,6 @@
 #pragma once
-// The sheet's off-screen image: a memory bitmap compatible with the screen, SheetWidth x
-// SheetHeight pixels, drawn through the Canvas seam with GDI. Fonts and pens are created once
+// An off-screen image: a memory bitmap compatible with the screen, of the pixel size its owner
+// gives, drawn through the Canvas seam with GDI. Fonts and pens are created once
 // and kept for the canvas's life; icons are kept while their files stay unchanged.
 
 #include <windows.h>
@@ -11,14 +11,14 @@
 #include <utility>
 
 #include "platform/win32/handles.h"
-#include "platform/win32/icon_cache.h"
 #include "render/bitmap_file.h"
 #include "render/canvas.h"
+#include "render/icon_cache_win32.h"
 
 class GdiCanvas final : public Canvas {
   public:
     // If the system refuses the bitmap, drawing does nothing and ReadPixels gives an empty image.
-    GdiCanvas();
+    GdiCanvas(int width, int height);
     ~GdiCanvas() override;
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
@@ -27,16 +27,16 @@ class GdiCanvas final : public Canvas {
     HDC Dc() const { return Memory.Get(); }
     // Fills the whole image and starts a new draw: icon files are looked at again once in
     // every draw, so a draw must begin here.
-    void Clear(Colour colour = White);
+    void Clear(Color color = White);
     // The image's pixels, rows from the top; Width 0 when they cannot be read.
     PixelImage ReadPixels() const;
 
     void SelectFont(std::string_view face, int points, bool bold) override;
-    void SetTextColor(Colour colour) override;
+    void SetTextColor(Color color) override;
     void MoveTo(int x, int y) override;
     void PrintText(std::string_view text) override;
     int TextWidth(std::string_view text) override;
-    void HollowRectangle(int x1, int y1, int x2, int y2, Colour colour, int penWidth) override;
+    void HollowRectangle(int x1, int y1, int x2, int y2, Color color, int penWidth) override;
     void DrawIconFile(std::string_view path, int x, int y, int size) override;
 
   private:
@@ -59,11 +59,13 @@ class GdiCanvas final : public Canvas {
     HGDIOBJ OriginalFont = nullptr;
     HGDIOBJ OriginalPen = nullptr;
     HGDIOBJ OriginalBrush = nullptr;
+    int Width;
+    int Height;
     int PixelsPerInchY = 96;
 
     std::map<FontKey, Font> Fonts;
     const Font* CurrentFont = nullptr;
-    std::map<std::pair<Colour, int>, UniqueGdi<HPEN>> Pens;
+    std::map<std::pair<Color, int>, UniqueGdi<HPEN>> Pens;
     HPEN CurrentPen = nullptr;
     IconCache Icons;
     UniqueDc IconSource;  // holds each icon's images while they are copied
