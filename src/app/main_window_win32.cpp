@@ -191,8 +191,7 @@ LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wPa
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-int RunMainWindow(std::wstring commandTail) {
+void RunMainWindow(std::wstring commandTail) {
     auto window = std::make_unique<MainWindow>(std::move(commandTail));
     window->RunModal();
-    return 0;
 }

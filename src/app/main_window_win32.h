@@ -57,5 +57,5 @@ class MainWindow final : public MemoryDialog {
     PictureBox* SheetView = nullptr;
 };
 
-// Runs the main window until "Salir"; returns the program's exit code.
-int RunMainWindow(std::wstring commandTail);
+// Runs the main window until "Salir".
+void RunMainWindow(std::wstring commandTail);
