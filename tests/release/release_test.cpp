@@ -313,7 +313,8 @@ TEST_F(Release, InstallUseUpgradeAndUninstall) {
     // A second install, over the first: it finds the first one's folder by itself, replaces
     // what it installed and keeps what the user made.
     ASSERT_TRUE(DeleteFileW((folder + L"\\sun.ico").c_str()));
-    ASSERT_TRUE(DeleteFileW(program.c_str()));
+    // The system may hold the program's file for a moment after it has ended.
+    ASSERT_TRUE(WaitUntil([&] { return DeleteFileW(program.c_str()) != 0; }, 5s));
     ASSERT_EQ(RunToEnd(L"\"" + setup + L"\" /S"), std::optional<DWORD>(0));
     installed.insert(installed.end(), {L"mi hoja.vrel", ExportName(2029, 8)});
     EXPECT_EQ(NamesIn(folder), Sorted(installed));
