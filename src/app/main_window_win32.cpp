@@ -72,10 +72,6 @@ HWND MainWindow::SheetViewWindow() const {
 }
 
 void MainWindow::OnInitialise() {
-    InitialiseMainWindow();
-}
-
-void MainWindow::InitialiseMainWindow() {
     const LocalDate today = TodayLocal();
     MonthSheet& sheet = State.Sheet;
     sheet.Year = today.Year;

@@ -38,7 +38,6 @@ class MainWindow final : public MemoryDialog {
     void OnInitialise() override;
     void OnCommand(int id, int code, HWND control) override;
 
-    void InitialiseMainWindow();
     void DrawAndShow(std::int16_t year, std::int16_t month);
     void OnNew();
     void OnOpen();
