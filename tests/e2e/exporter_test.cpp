@@ -1,0 +1,184 @@
+// almanaque-exportar run as a person runs it: pages of a dressed work file, a whole year at
+// print resolution, and every kind of bad input.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include "calendar/calendar_arithmetic.h"
+#include "calendar/calendar_names.h"
+#include "calendar/saints_table.h"
+#include "driver/console_program.h"
+#include "driver/program_driver.h"
+#include "driver/sheets.h"
+#include "persistence/work_file.h"
+#include "platform/cp1252.h"
+#include "platform/win32/gdi_canvas.h"
+#include "render/draw_month_sheet.h"
+#include "render/sheet_scale.h"
+
+namespace e2e {
+namespace {
+
+constexpr int ExportImage = 1014;
+
+// The names in a folder, sorted.
+std::vector<std::wstring> NamesIn(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().wstring());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A February 2024 that shows everything a user can put on a sheet: icons by a name beside the
+// program and by full path, one that is missing, coloured lines of text and saints, numbers in
+// every place and colour, another face in some cells.
+bool WriteDecoratedWorkFile(const std::wstring& path) {
+    InitCalendarNames();
+    BuildSaintsTable();
+    auto sheet = std::make_unique<MonthSheet>();
+    sheet->Year = 2024;
+    sheet->Month = 2;
+    ResetCells(*sheet);
+    GdiCanvas canvas;  // the drawing records each day's place in its cell
+    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, 2024, 2);
+    const std::string samples = WideToCp1252(SampleIconFolder()) + "\\";
+    const std::string icons[] = {"apple.ico",          "star.ico",  samples + "sun.ico",
+                                 samples + "moon.ico", "heart.ico", "falta.ico"};
+    for (int column = 0; column < 7; ++column) {
+        sheet->Cell(column, 0).NumberColor = 0x00C04000;
+        for (int row = 1; row < 7; ++row) {
+            DayCell& cell = sheet->Cell(column, row);
+            if (!cell.HasDay) continue;
+            const int day = cell.Day;
+            if (day % 4 == 0) AssignSlot(cell.FontName, "Courier New");
+            cell.NumberColor = 0x00008000u + static_cast<Colour>(40 * column);
+            cell.Lines[1] = {1, 0};
+            AssignSlot(cell.LineText[1], "Cumplea\xF1os de Ana");
+            cell.LineColor[1] = 0x00FF0000;
+            cell.Lines[2] = {0, day % 3 == 0};
+            cell.LineColor[2] = 0x000080FF;
+            cell.Lines[4] = {1, 1};
+            AssignSlot(cell.LineText[4], "Reuni\xF3n");
+            cell.NumberTopLeft = day % 2;
+            cell.NumberTopRight = 1;
+            cell.NumberBottomRight = day % 3 == 1;
+            cell.NumberCentre = day % 5 == 0;
+            for (int k = 0; k < 9; ++k) {
+                cell.IconShown[k] = (day + k) % 4 == 0;
+                AssignSlot(cell.IconPath[k], icons[(day + k) % 6]);
+            }
+        }
+    }
+    AssignPathField(sheet->WorkFilePath, WideToCp1252(path));
+    return WriteWorkFile(*sheet);
+}
+
+TEST(ExporterBitmap, ADecoratedWorkFileAt96DpiIsTheProgramsOwnExportByteForByte) {
+    ScratchFolder data(L"data");
+    ScratchFolder pages(L"pages");
+    const std::wstring workFile = data / L"febrero.vrel";
+    ASSERT_TRUE(WriteDecoratedWorkFile(workFile));
+
+    HandoverRecorder handover;
+    Program program(ProgramOptions::WithCommandTail(L"\"" + workFile + L"\""));
+    ASSERT_NE(program.MainWindow(), nullptr);
+    EXPECT_EQ(program.Caption(), MonthTitle(2024, 2));
+    program.Command(ExportImage);
+    const HWND box = program.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"Mes fotocopiado a bitmap ...");
+    const auto exported = ReadWholeFile(program.Folder() + L"\\" + ExportName(2024, 2));
+    Press(box, IDOK);
+    ASSERT_TRUE(exported.has_value());
+    ASSERT_NE(*exported, DefaultSheetBitmap(2024, 2)) << "the decoration does not show";
+
+    // From the program's folder, where it finds the icons named without a folder.
+    const ConsoleRun run = RunConsoleProgram(
+        BuiltExporterPath(),
+        {L"--ppp", L"96", L"--formato", L"bmp", L"--carpeta", pages.Path(), workFile},
+        program.Folder());
+    ASSERT_EQ(run.ExitCode, 0u) << run.Errors;
+    EXPECT_EQ(run.Output, Utf8(pages / ExportName(2024, 2) + L"  1/1\r\n"));
+    EXPECT_EQ(run.Errors, "");
+    const auto page = ReadWholeFile(pages / ExportName(2024, 2));
+    ASSERT_TRUE(page.has_value());
+    EXPECT_TRUE(*page == *exported) << "the page differs from \"Grabar Imagen\"";
+    EXPECT_EQ(NamesIn(pages.Path()), std::vector<std::wstring>{ExportName(2024, 2)});
+}
+
+TEST(ExporterBadInput, EachBadTargetIsReportedAndSkippedAndLeavesNoFile) {
+    ScratchFolder folder(L"bad");
+    ASSERT_TRUE(WriteDressedWorkFile(folder / L"bueno.vrel", 2025, 3));
+    const auto good = ReadWholeFile(folder / L"bueno.vrel");
+    ASSERT_TRUE(good.has_value());
+    {
+        std::vector<std::uint8_t> shorter(good->begin(), good->end() - 1);
+        std::FILE* file = _wfopen((folder / L"corto.vrel").c_str(), L"wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(shorter.data(), 1, shorter.size(), file);
+        std::fclose(file);
+    }
+
+    const ConsoleRun run = RunConsoleProgram(
+        BuiltExporterPath(),
+        {L"0", L"40000", L"2027-13", L"falta.vrel", L"corto.vrel", L"bueno.vrel", L"2027-02"},
+        folder.Path());
+    EXPECT_EQ(run.ExitCode, 1u);
+    EXPECT_EQ(
+        run.Errors,
+        Utf8(L"0: el a\u00f1o debe estar entre 1 y 32767\r\n"
+             L"40000: el a\u00f1o debe estar entre 1 y 32767\r\n"
+             L"2027-13: el mes debe estar entre 1 y 12\r\n"
+             L"falta.vrel: No se ha podido leer el fichero ...\r\n"
+             L"corto.vrel: Formato de fichero erroneo ...\r\n"
+             L"Se puede tratar de un fichero de trabajo de una versi\u00f3n anterior ...\r\n"));
+    // The good targets are still made.
+    EXPECT_NE(run.Output.find("2025 3.png  "), std::string::npos) << run.Output;
+    EXPECT_NE(run.Output.find("2027 2.png  "), std::string::npos) << run.Output;
+    EXPECT_EQ(NamesIn(folder.Path()), (std::vector<std::wstring>{L"2025 3.png", L"2027 2.png",
+                                                                 L"bueno.vrel", L"corto.vrel"}));
+
+    // A folder that cannot be written: a file stands where it should be.
+    const std::wstring notAFolder = folder / L"bueno.vrel";
+    const ConsoleRun blocked = RunConsoleProgram(
+        BuiltExporterPath(), {L"--carpeta", notAFolder, L"2027-02", L"2027-03"}, folder.Path());
+    EXPECT_EQ(blocked.ExitCode, 1u);
+    EXPECT_EQ(blocked.Output, "");
+    const std::string unwritable = ": No se ha podido grabar la imagen ...\r\n";
+    EXPECT_NE(blocked.Errors.find(Utf8(notAFolder + L"\\2027 2.png") + unwritable),
+              std::string::npos)
+        << blocked.Errors;
+    EXPECT_NE(blocked.Errors.find(Utf8(notAFolder + L"\\2027 3.png") + unwritable),
+              std::string::npos)
+        << blocked.Errors;
+    EXPECT_EQ(ReadWholeFile(notAFolder), good);
+
+    // Usage mistakes make nothing at all.
+    const std::pair<std::vector<std::wstring>, std::wstring> mistakes[] = {
+        {{L"--color", L"rojo", L"2027"}, L"Opci\u00f3n desconocida: --color"},
+        {{L"--ppp", L"1200", L"2027"},
+         L"Valor no v\u00e1lido para --ppp: 1200 (un n\u00famero de 96 a 600)"},
+        {{L"--formato", L"jpg", L"2027"}, L"Valor no v\u00e1lido para --formato: jpg (png o bmp)"},
+        {{}, L"Falta el OBJETIVO: un a\u00f1o, un mes o un fichero de trabajo"},
+    };
+    for (const auto& [arguments, error] : mistakes) {
+        const ConsoleRun mistaken =
+            RunConsoleProgram(BuiltExporterPath(), arguments, folder.Path());
+        EXPECT_EQ(mistaken.ExitCode, 2u) << Utf8(error);
+        EXPECT_TRUE(mistaken.Errors.starts_with(Utf8(error + L"\r\nUso: almanaque-exportar ")))
+            << mistaken.Errors;
+        EXPECT_EQ(mistaken.Output, "");
+    }
+    EXPECT_EQ(NamesIn(folder.Path()).size(), 4u);
+
+    const ConsoleRun help = RunConsoleProgram(BuiltExporterPath(), {L"--ayuda"}, folder.Path());
+    EXPECT_EQ(help.ExitCode, 0u);
+    EXPECT_TRUE(help.Output.starts_with("Uso: almanaque-exportar ")) << help.Output;
+}
+
+}  // namespace
+}  // namespace e2e
