@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+
+#include "export/page_palette.h"
 
 namespace {
 
@@ -31,27 +34,6 @@ std::vector<std::uint8_t> StreamBytes(IStream* stream) {
     return bytes;
 }
 
-bool WriteRows(IWICBitmapFrameEncode* frame, const PixelImage& image) {
-    const UINT stride = (static_cast<UINT>(image.Width) * 3 + 3) & ~3u;
-    std::vector<BYTE> rows(static_cast<std::size_t>(stride) * RowsPerBatch);
-    for (int top = 0; top < image.Height; top += RowsPerBatch) {
-        const int count = std::min(RowsPerBatch, image.Height - top);
-        for (int y = 0; y < count; ++y) {
-            BYTE* out = rows.data() + static_cast<std::size_t>(y) * stride;
-            for (int x = 0; x < image.Width; ++x) {
-                const Colour pixel = image.At(x, top + y);  // 0x00BBGGRR
-                *out++ = static_cast<BYTE>(pixel >> 16);
-                *out++ = static_cast<BYTE>(pixel >> 8);
-                *out++ = static_cast<BYTE>(pixel);
-            }
-        }
-        if (FAILED(
-                frame->WritePixels(static_cast<UINT>(count), stride, stride * count, rows.data())))
-            return false;
-    }
-    return true;
-}
-
 // Rows go in unfiltered: a page is mostly rows of white, which compress just as well that way,
 // and choosing a filter for every row is most of the encoder's time.
 bool ChooseNoFilter(IPropertyBag2* frameOptions) {
@@ -61,6 +43,57 @@ bool ChooseNoFilter(IPropertyBag2* frameOptions) {
     value.vt = VT_UI1;
     value.bVal = WICPngFilterNone;
     return SUCCEEDED(frameOptions->Write(1, &option, &value));
+}
+
+// Hands the rows over in batches; `fill` writes one row of the pixel format into its buffer.
+template <typename FillRow>
+bool WriteRows(IWICBitmapFrameEncode* frame, int height, UINT rowBytes, FillRow fill) {
+    const UINT stride = (rowBytes + 3) & ~3u;
+    std::vector<BYTE> rows(static_cast<std::size_t>(stride) * RowsPerBatch);
+    for (int top = 0; top < height; top += RowsPerBatch) {
+        const int count = std::min(RowsPerBatch, height - top);
+        for (int y = 0; y < count; ++y) fill(top + y, rows.data() + std::size_t{stride} * y);
+        if (FAILED(
+                frame->WritePixels(static_cast<UINT>(count), stride, stride * count, rows.data())))
+            return false;
+    }
+    return true;
+}
+
+bool SetFormat(IWICBitmapFrameEncode* frame, const WICPixelFormatGUID& wanted) {
+    WICPixelFormatGUID format = wanted;
+    return SUCCEEDED(frame->SetPixelFormat(&format)) && format == wanted;
+}
+
+bool WritePaletted(IWICImagingFactory* factory, IWICBitmapFrameEncode* frame,
+                   const PalettedImage& paletted, int width, int height) {
+    std::vector<WICColor> colours;
+    for (const Colour colour : paletted.Palette)  // 0x00BBGGRR to opaque 0xAARRGGBB
+        colours.push_back(0xFF000000u | (colour & 0xFF) << 16 | (colour & 0xFF00) |
+                          (colour >> 16 & 0xFF));
+    ComPtr<IWICPalette> palette;
+    if (FAILED(factory->CreatePalette(&palette)) ||
+        FAILED(palette->InitializeCustom(colours.data(), static_cast<UINT>(colours.size()))) ||
+        !SetFormat(frame, GUID_WICPixelFormat8bppIndexed) ||
+        FAILED(frame->SetPalette(palette.Get())))
+        return false;
+    const auto rowBytes = static_cast<UINT>(width);
+    return WriteRows(frame, height, rowBytes, [&](int y, BYTE* out) {
+        std::memcpy(out, paletted.Indices.data() + std::size_t{rowBytes} * y, rowBytes);
+    });
+}
+
+bool WriteTrueColour(IWICBitmapFrameEncode* frame, const PixelImage& image) {
+    if (!SetFormat(frame, GUID_WICPixelFormat24bppBGR)) return false;
+    return WriteRows(frame, image.Height, static_cast<UINT>(image.Width) * 3,
+                     [&](int y, BYTE* out) {
+                         for (int x = 0; x < image.Width; ++x) {
+                             const Colour pixel = image.At(x, y);  // 0x00BBGGRR
+                             *out++ = static_cast<BYTE>(pixel >> 16);
+                             *out++ = static_cast<BYTE>(pixel >> 8);
+                             *out++ = static_cast<BYTE>(pixel);
+                         }
+                     });
 }
 
 }  // namespace
@@ -84,9 +117,10 @@ std::vector<std::uint8_t> EncodePngFile(const PixelImage& image, int dotsPerInch
         FAILED(frame->SetSize(static_cast<UINT>(image.Width), static_cast<UINT>(image.Height))) ||
         FAILED(frame->SetResolution(dotsPerInch, dotsPerInch)))
         return {};
-    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    if (FAILED(frame->SetPixelFormat(&format)) || format != GUID_WICPixelFormat24bppBGR ||
-        !WriteRows(frame.Get(), image) || FAILED(frame->Commit()) || FAILED(encoder->Commit()))
-        return {};
+    const std::optional<PalettedImage> paletted = PaletteOf(image);
+    const bool written =
+        paletted ? WritePaletted(factory.Get(), frame.Get(), *paletted, image.Width, image.Height)
+                 : WriteTrueColour(frame.Get(), image);
+    if (!written || FAILED(frame->Commit()) || FAILED(encoder->Commit())) return {};
     return StreamBytes(stream.Get());
 }

@@ -5,6 +5,7 @@
 
 #include "export/export_options.h"
 #include "export/export_pages.h"
+#include "export/page_palette.h"
 #include "persistence/work_file.h"
 #include "persistence/work_file_messages.h"
 #include "render/sheet_scale.h"
@@ -167,6 +168,21 @@ TEST(SheetScale, PageSizesAndPlacesAtPrintResolutions) {
     EXPECT_EQ(SheetScale(600).PageHeight(), 4962);  // 4962.5
     EXPECT_EQ(SheetScale(144).ToPixels(3), 4);      // 4.5
     EXPECT_EQ(SheetScale(144).ToPixels(5), 8);      // 7.5
+}
+
+TEST(PagePalette, FewColoursBecomeIndicesThatGiveBackEveryPixelAndManyGiveNoPalette) {
+    PixelImage image{300, 2, std::vector<Colour>(600, White)};
+    for (int x = 0; x < 254; ++x) image.Pixels[300 + x] = static_cast<Colour>(x * 0x010101);
+    image.Pixels[7] = Red;  // 254 greys, white and red
+    const std::optional<PalettedImage> paletted = PaletteOf(image);
+    ASSERT_TRUE(paletted.has_value());
+    EXPECT_EQ(paletted->Palette.size(), 256u);
+    ASSERT_EQ(paletted->Indices.size(), image.Pixels.size());
+    for (std::size_t k = 0; k < image.Pixels.size(); ++k)
+        EXPECT_EQ(paletted->Palette.at(paletted->Indices[k]), image.Pixels[k]) << k;
+
+    image.Pixels[299] = 0x00123456;  // the 257th colour
+    EXPECT_FALSE(PaletteOf(image).has_value());
 }
 
 }  // namespace
