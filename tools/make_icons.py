@@ -40,14 +40,14 @@ def render(size, layers):
                 for sx in range(SAMPLES):
                     u = (px + (sx + 0.5) / SAMPLES) / size
                     v = (py + (sy + 0.5) / SAMPLES) / size
-                    colour = (0, 0, 0, 0)
+                    color = (0, 0, 0, 0)
                     for inside, fill in layers:
                         if inside(u, v):
-                            colour = fill
-                    alpha = colour[3] / 255.0
-                    acc[0] += colour[0] * alpha
-                    acc[1] += colour[1] * alpha
-                    acc[2] += colour[2] * alpha
+                            color = fill
+                    alpha = color[3] / 255.0
+                    acc[0] += color[0] * alpha
+                    acc[1] += color[1] * alpha
+                    acc[2] += color[2] * alpha
                     acc[3] += alpha
             n = SAMPLES * SAMPLES
             a = acc[3] / n
@@ -80,8 +80,8 @@ def calendar_page(size):
         for column in range(columns):
             x0 = left + column * step_x + step_x * 0.15
             y0 = top + row * step_y + step_y * 0.15
-            colour = red if (row, column) == (rows - 1, columns - 1) else box
-            layers.append((rect(x0, y0, x0 + step_x * 0.7, y0 + step_y * 0.7), colour))
+            color = red if (row, column) == (rows - 1, columns - 1) else box
+            layers.append((rect(x0, y0, x0 + step_x * 0.7, y0 + step_y * 0.7), color))
     return render(size, layers)
 
 
@@ -94,7 +94,7 @@ def icon_file(images):
     for pixels in images:
         size = len(pixels)
         info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-        colour = b"".join(
+        color = b"".join(
             bytes((b, g, r, a)) for row in reversed(pixels) for (r, g, b, a) in row)
         mask_row_bytes = ((size + 31) // 32) * 4
         mask = b""
@@ -104,7 +104,7 @@ def icon_file(images):
                 if a == 0:
                     bits[x // 8] |= 0x80 >> (x % 8)
             mask += bytes(bits)
-        image = info + colour + mask
+        image = info + color + mask
         entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image),
                                offset + len(data))
         data += image

@@ -7,17 +7,18 @@
 #include "app/month_chooser_win32.h"
 #include "app/sheet_click.h"
 #include "app/startup_rules.h"
+#include "app/work_file_dialogs_win32.h"
+#include "app/work_file_flows.h"
+#include "persistence/work_file_messages.h"
 #include "calendar/calendar_names.h"
 #include "calendar/saints_table.h"
 #include "editor/day_editor_win32.h"
 #include "persistence/work_file.h"
-#include "persistence/work_file_dialogs_win32.h"
-#include "persistence/work_file_flows.h"
-#include "persistence/work_file_messages.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/win32/message_box.h"
+#include "platform/win32/program_file.h"
 #include "render/draw_month_sheet.h"
 #include "render/sheet_geometry.h"
 
@@ -57,7 +58,7 @@ MainWindow::MainWindow(std::wstring commandTail)
     using namespace MainWindowLayout;
     SheetView = &AddPicture({SheetViewId, L"STATIC", L"", SheetViewLeft, SheetViewTop, SheetWidth,
                              SheetHeight, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_OWNERDRAW});
-    SheetView->SetColours(GetSysColor(COLOR_WINDOWTEXT), White);
+    SheetView->SetColors(GetSysColor(COLOR_WINDOWTEXT), White);
     SheetView->Clear();
 
     UniqueMenu menu = BuildMainMenu();
@@ -94,7 +95,7 @@ void MainWindow::InitialiseMainWindow() {
     AssignSlot(sheet.Cell(0, 2).IconPath[8], "apple.ico");
     InitCalendarNames();
     BuildSaintsTable();
-    SheetCanvas = std::make_unique<GdiCanvas>();
+    SheetCanvas = std::make_unique<GdiCanvas>(SheetWidth, SheetHeight);
     SheetCanvas->Clear(White);
 
     if (!CommandTail.empty()) {

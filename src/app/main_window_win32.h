@@ -11,8 +11,8 @@
 #include <string>
 
 #include "app/program_state.h"
-#include "platform/win32/gdi_canvas.h"
 #include "platform/win32/memory_dialog.h"
+#include "render/gdi_canvas_win32.h"
 
 namespace MainWindowLayout {
 inline constexpr int ClientWidth = 1132;  // before the menu bar takes its height

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/month_chooser_rules.h"
@@ -98,15 +100,22 @@ class MonthChooser final : public MemoryDialog {
         SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(item.data()));
         item.resize(static_cast<std::size_t>(length));
-        Sheet.Month = MonthOfItem(WideToCp1252(item));
+        PickedMonth = MonthOfItem(WideToCp1252(item));
     }
 
+    // The document takes the year and month only here, so while the chooser waits it keeps
+    // the month on show and can never be saved with a year that reading would refuse.
     void CloseIfComplete() {
-        Sheet.Year = YearOfTypedText(WideToCp1252(WindowText(Control(YearBoxId))));
-        if (ChooserMayClose(Sheet.Year, Sheet.Month)) End(0);
+        const std::int16_t year = YearOfTypedText(WideToCp1252(WindowText(Control(YearBoxId))));
+        const std::int16_t month = PickedMonth.value_or(Sheet.Month);
+        if (!ChooserMayClose(year, month)) return;
+        Sheet.Year = year;
+        Sheet.Month = month;
+        End(0);
     }
 
     MonthSheet& Sheet;
+    std::optional<std::int16_t> PickedMonth;  // none: the month on show when the chooser closes
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "calendar/calendar_names.h"
 
-#include "platform/text_slot.h"
+#include "calendar/text_slot.h"
 
 MonthNameTable MonthNames{};
 

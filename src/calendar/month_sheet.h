@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/text_slot.h"
+#include "calendar/text_slot.h"
 
-using Colour = std::uint32_t;  // 0x00BBGGRR
-inline constexpr Colour Black = 0x00000000;
-inline constexpr Colour Red = 0x000000FF;
-inline constexpr Colour White = 0x00FFFFFF;
+using Color = std::uint32_t;  // 0x00BBGGRR
+inline constexpr Color Black = 0x00000000;
+inline constexpr Color Red = 0x000000FF;
+inline constexpr Color White = 0x00FFFFFF;
 
 inline constexpr int TextLineCount = 5;
 inline constexpr int IconCount = 9;
@@ -26,7 +26,7 @@ struct LineChoice {
 // icon position 9 (lower right).
 struct DayCell {
     char FontName[101];
-    Colour NumberColor;
+    Color NumberColor;
     std::int16_t Year;
     std::int16_t Month;
     std::int16_t Day;
@@ -45,7 +45,7 @@ struct DayCell {
     std::int32_t NumberCentre;
     std::int32_t IconShown[IconCount];
     char LineText[TextLineCount][21];
-    Colour LineColor[TextLineCount];
+    Color LineColor[TextLineCount];
     char IconPath[IconCount][256];
 };
 #pragma pack(pop)

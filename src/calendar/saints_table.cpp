@@ -1,6 +1,6 @@
 #include "calendar/saints_table.h"
 
-#include "platform/text_slot.h"
+#include "calendar/text_slot.h"
 
 SaintsTableSlots SaintsTable{};
 

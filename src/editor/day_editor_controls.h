@@ -16,7 +16,7 @@ inline constexpr std::array<int, TextLineCount> TextBoxIds = {4008, 4014, 4019, 
 inline constexpr std::array<int, TextLineCount> SaintBoxIds = {4009, 4013, 4018, 4023, 4028};
 inline constexpr std::array<int, TextLineCount> LineEditIds = {4010, 4015, 4020, 4025, 4030};
 inline constexpr std::array<int, TextLineCount> SwatchIds = {4011, 4016, 4021, 4026, 4031};
-inline constexpr std::array<int, TextLineCount> ColourButtonIds = {4012, 4017, 4022, 4027, 4032};
+inline constexpr std::array<int, TextLineCount> ColorButtonIds = {4012, 4017, 4022, 4027, 4032};
 inline constexpr int IconGroupId = 4033;
 // Index 0 is icon position 1 (upper left), row by row.
 inline constexpr std::array<int, IconCount> IconBoxIds = {4034, 4040, 4042, 4045, 4048,
@@ -61,12 +61,12 @@ inline constexpr const wchar_t* DayEditorNotice =
     L"Este dialogo solo afecta al d\u00EDa "
     L"elegido. Para modificar cada d\u00EDa, hay que hacerlo uno a uno, "
     L"clickeando en cada uno de ellos.";
-inline constexpr Colour NoticeColour = 0x00800000;
+inline constexpr Color NoticeColor = 0x00800000;
 
 // Swatches are white until the editor has started and shows each line's colour.
-inline constexpr Colour SwatchColourAtBuild = White;
+inline constexpr Color SwatchColorAtBuild = White;
 // The colour chooser always starts from mid grey, whatever the line's colour is.
-inline constexpr Colour ColourChooserStart = 0x00808080;
+inline constexpr Color ColorChooserStart = 0x00808080;
 // The chooser dialogs open this many pixels right of and below the editor's top-left corner.
 inline constexpr int ChooserOffset = 30;
 // The pause after "Salir", in milliseconds.
@@ -80,11 +80,11 @@ inline constexpr int PreviewIconOffset = 1;
 // 1 (accelerator); check boxes act on any notification; everything else does nothing.
 enum class EditorCommand {
     None,
-    TickBox,       // a check box: store its state (see DayEditorModel::TickBox)
-    ChooseColour,  // Index: the line
-    ChooseIcon,    // Index: the position
-    Exit,          // "Salir"
-    Reset,         // "Resetear"
+    TickBox,     // a check box: store its state (see DayEditorModel::TickBox)
+    PickColor,   // Index: the line
+    ChooseIcon,  // Index: the position
+    Exit,        // "Salir"
+    Reset,       // "Resetear"
 };
 struct EditorCommandRole {
     EditorCommand Command;

@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "calendar/text_slot.h"
 #include "editor/day_editor_controls.h"
 #include "editor/icon_choice.h"
 #include "platform/cp1252.h"
-#include "platform/text_slot.h"
 
 DayEditorModel::DayEditorModel(MonthSheet& sheet)
-    : sheet_(sheet), column_(sheet.SelectedColumn), row_(sheet.SelectedRow) {}
+    : Sheet(sheet), CellColumn(sheet.SelectedColumn), CellRow(sheet.SelectedRow) {}
 
 std::string DayEditorModel::Caption() const {
     const DayCell& cell = Cell();
@@ -61,7 +61,7 @@ int DayEditorModel::TickBox(int checkBoxId, bool ticked) {
     return 0;
 }
 
-bool DayEditorModel::TakeColourChoice(int line, std::optional<Colour> chosen) {
+bool DayEditorModel::TakeColorChoice(int line, std::optional<Color> chosen) {
     if (!chosen) return false;
     Cell().LineColor[line] = *chosen;
     return true;

@@ -10,16 +10,16 @@
 #include <string>
 
 #include "calendar/month_sheet.h"
-#include "platform/text_slot.h"
+#include "calendar/text_slot.h"
 
 class DayEditorModel {
   public:
     // The sheet's SelectedColumn and SelectedRow must lie in 0..7.
     explicit DayEditorModel(MonthSheet& sheet);
 
-    int Column() const { return column_; }
-    int Row() const { return row_; }
-    DayCell& Cell() const { return sheet_.Cell(column_, row_); }
+    int Column() const { return CellColumn; }
+    int Row() const { return CellRow; }
+    DayCell& Cell() const { return Sheet.Cell(CellColumn, CellRow); }
 
     // The dialog's caption: day and month with at least two digits, the year plain ("05/03/2024").
     std::string Caption() const;
@@ -33,7 +33,7 @@ class DayEditorModel {
 
     // The colour chooser's result for a line: a confirmed colour is stored, no colour changes
     // nothing. Returns whether the line's colour was stored.
-    bool TakeColourChoice(int line, std::optional<Colour> chosen);
+    bool TakeColorChoice(int line, std::optional<Color> chosen);
 
     // The "Icono" choice for a position: stores the chosen file's path when the file exists.
     bool TakeIconChoice(int position, const PathField& choiceSlot);
@@ -48,9 +48,9 @@ class DayEditorModel {
   private:
     static std::ptrdiff_t FlagOffset(int checkBoxId);
 
-    MonthSheet& sheet_;
-    int column_;
-    int row_;
+    MonthSheet& Sheet;
+    int CellColumn;
+    int CellRow;
 };
 
 // The text a line's edit box starts with.

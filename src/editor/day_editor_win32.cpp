@@ -10,7 +10,7 @@
 #include "editor/icon_choice.h"
 #include "editor/icon_chooser_win32.h"
 #include "platform/cp1252.h"
-#include "platform/win32/colour_dialog.h"
+#include "platform/win32/color_dialog.h"
 #include "platform/win32/dialog_font.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
@@ -19,7 +19,7 @@
 namespace {
 
 // The colour chooser's custom colours, kept for the whole run and shared by every day.
-CustomColourSet CustomColors = {};
+CustomColorSet CustomColors = {};
 
 constexpr wchar_t ResetQuestion[] =
     L"Seguro que quieres resetear ... ?\r\nPerdera toda la informaci\u00F3n de este d\u00EDa ...";
@@ -86,14 +86,14 @@ class DayEditorDialog : public MemoryDialog {
 
   private:
     void Build(HFONT font);
-    void ShowLineColour(int line, COLORREF colour);
+    void ShowLineColor(int line, COLORREF color);
     void DrawIconPreview(int position);
     void SetTick(int id, bool ticked) {
         CheckDlgButton(Window(), id, ticked ? BST_CHECKED : BST_UNCHECKED);
     }
 
     void OnTickBox(int id);
-    void OnChooseColour(int line);
+    void OnPickColor(int line);
     void OnChooseIcon(int position);
     void OnExit();
     void OnReset();
@@ -112,8 +112,8 @@ void DayEditorDialog::Build(HFONT font) {
         }
         PictureBox& picture = AddPicture(layout);
         const bool swatch = IndexOfId(SwatchIds, control.Id) >= 0;
-        picture.SetColours(GetSysColor(COLOR_WINDOWTEXT),
-                           swatch ? SwatchColourAtBuild : GetSysColor(COLOR_BTNFACE));
+        picture.SetColors(GetSysColor(COLOR_WINDOWTEXT),
+                          swatch ? SwatchColorAtBuild : GetSysColor(COLOR_BTNFACE));
         picture.Clear();
     }
     std::sort(fontIds.begin(), fontIds.end());
@@ -126,7 +126,7 @@ void DayEditorDialog::OnInitialise() {
     for (int line = 0; line < TextLineCount; ++line) {
         SetDlgItemTextW(Window(), LineEditIds[line],
                         LineTextForEditing(Model.Cell(), line).c_str());
-        ShowLineColour(line, Model.Cell().LineColor[line]);
+        ShowLineColor(line, Model.Cell().LineColor[line]);
     }
     for (int position = 0; position < IconCount; ++position) DrawIconPreview(position);
     EnableWindow(Control(LockButtonId), FALSE);
@@ -140,8 +140,8 @@ void DayEditorDialog::OnCommand(int id, int code, HWND) {
         case EditorCommand::TickBox:
             OnTickBox(id);
             break;
-        case EditorCommand::ChooseColour:
-            OnChooseColour(role.Index);
+        case EditorCommand::PickColor:
+            OnPickColor(role.Index);
             break;
         case EditorCommand::ChooseIcon:
             OnChooseIcon(role.Index);
@@ -165,7 +165,7 @@ bool DayEditorDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
     }
     if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == Control(NoticeId)) {
         const HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, NoticeColour);
+        SetTextColor(dc, NoticeColor);
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
         return true;
@@ -178,11 +178,11 @@ void DayEditorDialog::OnTickBox(int id) {
     if (const int partner = Model.TickBox(id, ticked)) SetTick(partner, false);
 }
 
-void DayEditorDialog::OnChooseColour(int line) {
-    const std::optional<COLORREF> chosen = ChooseColour(Window(), ColourChooserStart, CustomColors);
+void DayEditorDialog::OnPickColor(int line) {
+    const std::optional<COLORREF> chosen = PickColor(Window(), ColorChooserStart, CustomColors);
     if (!chosen) return;
-    ShowLineColour(line, *chosen);
-    Model.TakeColourChoice(line, static_cast<Colour>(*chosen));
+    ShowLineColor(line, *chosen);
+    Model.TakeColorChoice(line, static_cast<Color>(*chosen));
 }
 
 void DayEditorDialog::OnChooseIcon(int position) {
@@ -211,10 +211,10 @@ void DayEditorDialog::OnReset() {
 }
 
 // The swatch shows the colour over its whole picture, white being its drawing colour.
-void DayEditorDialog::ShowLineColour(int line, COLORREF colour) {
+void DayEditorDialog::ShowLineColor(int line, COLORREF color) {
     PictureBox* swatch = Picture(SwatchIds[line]);
     if (!swatch) return;
-    swatch->SetColours(White, colour);
+    swatch->SetColors(White, color);
     swatch->Clear();
     swatch->Repaint();
 }

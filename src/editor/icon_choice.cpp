@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "calendar/last_folder.h"
 #include "platform/files.h"
-#include "platform/last_folder.h"
 #include "platform/path_text.h"
 
 PathField IconChoicePath = {};

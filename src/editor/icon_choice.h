@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "calendar/month_sheet.h"
-#include "platform/text_slot.h"
+#include "calendar/text_slot.h"
 
 // 274 zero bytes at program start; once a choice has been made, the path padded with blanks.
 extern PathField IconChoicePath;

@@ -5,9 +5,9 @@
 #include <mutex>
 #include <thread>
 
-namespace {
+#include "render/bitmap_file.h"
 
-constexpr const wchar_t* PageUnwritableMessage = L"No se ha podido grabar la imagen ...";
+namespace {
 
 struct PlannedPage {
     ExportPage Page;
@@ -32,7 +32,7 @@ bool MakePages(const std::vector<PlannedPage>& pages, const ExportOptions& optio
             if (written)
                 console.Progress(pages[k].Path + L"  " + std::to_wstring(handled) + L"/" + total);
             else
-                console.Failure(pages[k].Path + L": " + PageUnwritableMessage);
+                console.Failure(pages[k].Path + L": " + ImageUnwritableMessage);
         }
     };
     const unsigned threads =

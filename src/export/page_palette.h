@@ -9,7 +9,7 @@
 #include "render/bitmap_file.h"
 
 struct PalettedImage {
-    std::vector<Colour> Palette;        // at most 256 colours, in order of first appearance
+    std::vector<Color> Palette;         // at most 256 colours, in order of first appearance
     std::vector<std::uint8_t> Indices;  // one per pixel, rows from the top
 };
 

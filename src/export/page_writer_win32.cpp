@@ -4,12 +4,13 @@
 // after windows.h, which it needs
 #include <objbase.h>
 
-#include "app/image_export_win32.h"
 #include "export/png_file_win32.h"
-#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/whole_file.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
+#include "render/gdi_canvas_win32.h"
 #include "render/sheet_geometry.h"
+#include "render/sheet_scale.h"
 
 namespace {
 
@@ -29,7 +30,10 @@ class ComApartment {
 
 class GdiPageWriter final : public PageWriter {
   public:
-    explicit GdiPageWriter(const ExportOptions& options) : Options(options) {}
+    explicit GdiPageWriter(const ExportOptions& options)
+        : Options(options),
+          Scale(options.DotsPerInch),
+          Canvas(Scale.PageWidth(), Scale.PageHeight(), Scale) {}
 
     bool Write(const ExportPage& page, const std::wstring& path) override {
         const std::unique_ptr<MonthSheet> sheet = SheetOfPage(page);
@@ -45,6 +49,7 @@ class GdiPageWriter final : public PageWriter {
   private:
     ComApartment Com;
     ExportOptions Options;
+    SheetScale Scale;
     GdiCanvas Canvas;
 };
 

@@ -67,13 +67,13 @@ bool SetFormat(IWICBitmapFrameEncode* frame, const WICPixelFormatGUID& wanted) {
 
 bool WritePaletted(IWICImagingFactory* factory, IWICBitmapFrameEncode* frame,
                    const PalettedImage& paletted, int width, int height) {
-    std::vector<WICColor> colours;
-    for (const Colour colour : paletted.Palette)  // 0x00BBGGRR to opaque 0xAARRGGBB
-        colours.push_back(0xFF000000u | (colour & 0xFF) << 16 | (colour & 0xFF00) |
-                          (colour >> 16 & 0xFF));
+    std::vector<WICColor> colors;
+    for (const Color color : paletted.Palette)  // 0x00BBGGRR to opaque 0xAARRGGBB
+        colors.push_back(0xFF000000u | (color & 0xFF) << 16 | (color & 0xFF00) |
+                         (color >> 16 & 0xFF));
     ComPtr<IWICPalette> palette;
     if (FAILED(factory->CreatePalette(&palette)) ||
-        FAILED(palette->InitializeCustom(colours.data(), static_cast<UINT>(colours.size()))) ||
+        FAILED(palette->InitializeCustom(colors.data(), static_cast<UINT>(colors.size()))) ||
         !SetFormat(frame, GUID_WICPixelFormat8bppIndexed) ||
         FAILED(frame->SetPalette(palette.Get())))
         return false;
@@ -83,12 +83,12 @@ bool WritePaletted(IWICImagingFactory* factory, IWICBitmapFrameEncode* frame,
     });
 }
 
-bool WriteTrueColour(IWICBitmapFrameEncode* frame, const PixelImage& image) {
+bool WriteTrueColor(IWICBitmapFrameEncode* frame, const PixelImage& image) {
     if (!SetFormat(frame, GUID_WICPixelFormat24bppBGR)) return false;
     return WriteRows(frame, image.Height, static_cast<UINT>(image.Width) * 3,
                      [&](int y, BYTE* out) {
                          for (int x = 0; x < image.Width; ++x) {
-                             const Colour pixel = image.At(x, y);  // 0x00BBGGRR
+                             const Color pixel = image.At(x, y);  // 0x00BBGGRR
                              *out++ = static_cast<BYTE>(pixel >> 16);
                              *out++ = static_cast<BYTE>(pixel >> 8);
                              *out++ = static_cast<BYTE>(pixel);
@@ -120,7 +120,7 @@ std::vector<std::uint8_t> EncodePngFile(const PixelImage& image, int dotsPerInch
     const std::optional<PalettedImage> paletted = PaletteOf(image);
     const bool written =
         paletted ? WritePaletted(factory.Get(), frame.Get(), *paletted, image.Width, image.Height)
-                 : WriteTrueColour(frame.Get(), image);
+                 : WriteTrueColor(frame.Get(), image);
     if (!written || FAILED(frame->Commit()) || FAILED(encoder->Commit())) return {};
     return StreamBytes(stream.Get());
 }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/text_slot.h"
+#include "calendar/text_slot.h"
 
 namespace {
 

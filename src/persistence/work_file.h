@@ -23,8 +23,8 @@ enum class ReadResult {
 ReadResult ReadWorkFile(MonthSheet& sheet, std::string& imageBaseName);
 
 // Stamps the sheet's Year and Month into the 49 used cells and writes them as the work file,
-// replacing any old file (a read-only one too) in one step. False when the file could not be
-// written; the old file is then exactly as it was.
+// replacing any old file in one step; a read-only old file is not replaced. False when the file
+// could not be written; the old file is then exactly as it was.
 bool WriteWorkFile(MonthSheet& sheet);
 
 // Where ReadWorkFile's records come from: the file itself, or memory.

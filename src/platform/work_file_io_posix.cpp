@@ -4,9 +4,9 @@
 
 #include <cerrno>
 #include <string>
-#include <vector>
 
 #include "platform/cp1252.h"
+#include "platform/replacement_name.h"
 #include "platform/work_file_io.h"
 
 // The native stand-in for the Windows half: the same steps with POSIX calls. A POSIX file cannot
@@ -84,17 +84,20 @@ bool ReplacementFile::Create(std::string_view targetPath) {
     Discard();
     auto names = std::make_unique<Names>();
     names->Target = Cp1252ToUtf8(targetPath);
-    std::string pattern = FolderOf(names->Target) + ".vrl-XXXXXX";
-    std::vector<char> temporary(pattern.begin(), pattern.end());
-    temporary.push_back('\0');
-    const int file = ::mkstemp(temporary.data());
+    // A target without its owner's write permission stands for a read-only file.
+    struct stat status {};
+    if (::stat(names->Target.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+        (status.st_mode & S_IWUSR) == 0)
+        return false;
+    const std::size_t nameStart = targetPath.find_last_of('/') + 1;
+    const std::string temporary =
+        FolderOf(names->Target) +
+        WideToCp1252(ReplacementNameFor(Cp1252ToWide(targetPath.substr(nameStart))));
+    const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (file < 0) return false;
-    names->Temporary = temporary.data();
+    names->Temporary = temporary;
     Paths = std::move(names);
     Handle = file;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(file, 0666 & ~mask);
     return true;
 }
 
@@ -120,17 +123,10 @@ bool ReplacementFile::Commit() {
         Discard();
         return false;
     }
-
-    // A target without its owner's write permission stands for a read-only file.
-    struct stat status {};
-    const bool lifted = ::stat(Paths->Target.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-                        (status.st_mode & S_IWUSR) == 0 &&
-                        ::chmod(Paths->Target.c_str(), status.st_mode | S_IWUSR) == 0;
     if (::rename(Paths->Temporary.c_str(), Paths->Target.c_str()) == 0) {
         Paths.reset();
         return true;
     }
-    if (lifted) ::chmod(Paths->Target.c_str(), status.st_mode);
     Discard();
     return false;
 }

@@ -1,9 +1,9 @@
 #include <windows.h>
 
-#include <cwchar>
 #include <string>
 
 #include "platform/cp1252.h"
+#include "platform/replacement_name.h"
 #include "platform/work_file_io.h"
 
 namespace {
@@ -77,30 +77,27 @@ void ReplacementFile::Discard() {
 }
 
 bool ReplacementFile::Create(std::string_view targetPath) {
+    return Create(Cp1252ToWide(targetPath));
+}
+
+bool ReplacementFile::Create(const std::wstring& targetPath) {
     Discard();
     auto names = std::make_unique<Names>();
-    names->Target = Cp1252ToWide(targetPath);
+    names->Target = targetPath;
+    const DWORD attributes = GetFileAttributesW(names->Target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return false;
     const std::wstring folder = FolderOf(names->Target);
-    // A name of our own that nobody else holds: the file is created new or not at all, so only
-    // a file made here is ever removed.
-    ULONGLONG seed = GetTickCount64() ^ (ULONGLONG{GetCurrentProcessId()} << 32);
-    for (int attempt = 0; attempt < 100; ++attempt, seed = seed * 6364136223846793005ULL + 1) {
-        wchar_t unique[32] = {};
-        swprintf(unique, 32, L"~vrl%08lx.tmp",
-                 static_cast<unsigned long>((seed >> 16) & 0xFFFFFFFF));
-        const std::wstring temporary = folder + unique;
-        const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            names->Temporary = temporary;
-            Paths = std::move(names);
-            Handle = reinterpret_cast<std::intptr_t>(file);
-            return true;
-        }
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return false;
-    }
-    return false;
+    const std::wstring temporary =
+        folder + ReplacementNameFor(std::wstring_view(names->Target).substr(folder.size()));
+    // Whatever an interrupted save of this target left under that name is overwritten.
+    const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    names->Temporary = temporary;
+    Paths = std::move(names);
+    Handle = reinterpret_cast<std::intptr_t>(file);
+    return true;
 }
 
 bool ReplacementFile::Write(const void* bytes, std::size_t count) {
@@ -126,17 +123,11 @@ bool ReplacementFile::Commit() {
         Discard();
         return false;
     }
-
-    const DWORD oldAttributes = GetFileAttributesW(Paths->Target.c_str());
-    const bool lifted = oldAttributes != INVALID_FILE_ATTRIBUTES &&
-                        (oldAttributes & FILE_ATTRIBUTE_READONLY) != 0 &&
-                        SetFileAttributesW(Paths->Target.c_str(), FILE_ATTRIBUTE_ARCHIVE) != 0;
     if (MoveFileExW(Paths->Temporary.c_str(), Paths->Target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         Paths.reset();
         return true;
     }
-    if (lifted) SetFileAttributesW(Paths->Target.c_str(), oldAttributes);
     Discard();
     return false;
 }

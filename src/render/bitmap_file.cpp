@@ -52,7 +52,7 @@ std::vector<std::uint8_t> EncodeBitmapFile(const PixelImage& image) {
     for (int field = 0; field < 6; ++field) out.U32(0);  // no compression, sizes, resolutions
 
     for (std::size_t row = height; row-- > 0;) {
-        const Colour* pixel = image.Pixels.data() + row * width;
+        const Color* pixel = image.Pixels.data() + row * width;
         for (std::size_t x = 0; x < width; ++x) {
             bytes.push_back(static_cast<std::uint8_t>(pixel[x] >> 16));  // blue
             bytes.push_back(static_cast<std::uint8_t>(pixel[x] >> 8));   // green

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "calendar/saints_table.h"
-#include "platform/text_slot.h"
+#include "calendar/text_slot.h"
 
 namespace {
 

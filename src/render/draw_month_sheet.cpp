@@ -5,8 +5,8 @@
 
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/calendar_names.h"
+#include "calendar/text_slot.h"
 #include "platform/clock.h"
-#include "platform/text_slot.h"
 #include "render/draw_day_cell.h"
 
 namespace {

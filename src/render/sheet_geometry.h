@@ -17,7 +17,7 @@ struct SheetGeometry {
     std::int16_t RowCount;     // rows walked, the header row included
     std::int32_t OriginX;
     std::int32_t OriginY;
-    Colour GridColor;  // outline of the day boxes
+    Color GridColor;  // outline of the day boxes
     std::int32_t PenWidth;
     std::int16_t Gap;  // extra pixels per column and per row
 };

@@ -1,63 +1,64 @@
 #include "shell/file_type_registration.h"
 
-#include "platform/path_text.h"
-
 namespace {
 
-// The registration reads values into 128-byte slots: 127 characters at most.
+// The registration reads values into 128-character slots: 127 characters at most.
 constexpr std::size_t ValueSlotCharacters = 127;
 
-std::string CutToSlot(std::string text) {
+std::wstring CutToSlot(std::wstring text) {
     if (text.size() > ValueSlotCharacters) text.resize(ValueSlotCharacters);
     return text;
 }
 
+bool IsBlank(std::wstring_view text) {
+    return text.find_first_not_of(L' ') == std::wstring_view::npos;
+}
+
 }  // namespace
 
-std::string& DoubleBackslashes(std::string& path) {
-    std::string doubled;
+std::wstring& DoubleBackslashes(std::wstring& path) {
+    std::wstring doubled;
     doubled.reserve(path.size() * 2);
-    for (char character : path) {
+    for (wchar_t character : path) {
         doubled.push_back(character);
-        if (character == '\\') doubled.push_back('\\');
+        if (character == L'\\') doubled.push_back(L'\\');
     }
     path = std::move(doubled);
     return path;
 }
 
-std::string StripKeyPathBackslashes(std::string_view keyPath) {
-    const std::size_t first = keyPath.find_first_not_of('\\');
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = keyPath.find_last_not_of('\\');
-    return std::string(keyPath.substr(first, last - first + 1));
+std::wstring StripKeyPathBackslashes(std::wstring_view keyPath) {
+    const std::size_t first = keyPath.find_first_not_of(L'\\');
+    if (first == std::wstring_view::npos) return {};
+    const std::size_t last = keyPath.find_last_not_of(L'\\');
+    return std::wstring(keyPath.substr(first, last - first + 1));
 }
 
-std::string ReadOpenCommand(FileTypeRegistry& registry, std::string_view extension) {
-    const std::string fileType = CutToSlot(registry.ReadDefaultValue(extension).value_or(""));
+std::wstring ReadOpenCommand(FileTypeRegistry& registry, std::wstring_view extension) {
+    const std::wstring fileType = CutToSlot(registry.ReadDefaultValue(extension).value_or(L""));
     if (fileType.empty()) return {};
-    const std::string commandKey = CutToSlot(fileType + "\\shell\\open\\command");
-    const std::string command = CutToSlot(registry.ReadDefaultValue(commandKey).value_or(""));
+    const std::wstring commandKey = CutToSlot(fileType + L"\\shell\\open\\command");
+    const std::wstring command = CutToSlot(registry.ReadDefaultValue(commandKey).value_or(L""));
     if (command.empty()) return {};
     return CutToSlot(registry.ExpandEnvironmentReferences(command));
 }
 
-RegisterResult RegisterFileType(FileTypeRegistry& registry, std::string_view extension,
-                                int iconIndex, std::string programPath) {
-    if (extension.find('.') != std::string_view::npos) return RegisterResult::ExtensionWithDot;
-    const std::string name(extension);
+RegisterResult RegisterFileType(FileTypeRegistry& registry, std::wstring_view extension,
+                                int iconIndex, std::wstring programPath) {
+    if (extension.find(L'.') != std::wstring_view::npos) return RegisterResult::ExtensionWithDot;
+    const std::wstring name(extension);
     DoubleBackslashes(programPath);
-    registry.WriteDefaultValue(StripKeyPathBackslashes("\\." + name), name + "-files");
-    registry.WriteDefaultValue(StripKeyPathBackslashes("\\" + name + "-files\\DefaultIcon"),
-                               programPath + "," + std::to_string(iconIndex));
+    registry.WriteDefaultValue(StripKeyPathBackslashes(L"\\." + name), name + L"-files");
+    registry.WriteDefaultValue(StripKeyPathBackslashes(L"\\" + name + L"-files\\DefaultIcon"),
+                               programPath + L"," + std::to_wstring(iconIndex));
     registry.WriteDefaultValue(
-        StripKeyPathBackslashes("\\" + name + "-files\\Shell\\Open\\Command"),
-        "\"" + programPath + "\" %1");
+        StripKeyPathBackslashes(L"\\" + name + L"-files\\Shell\\Open\\Command"),
+        L"\"" + programPath + L"\" %1");
     return RegisterResult::Written;
 }
 
 RegisterResult EnsureFileTypeRegistered(FileTypeRegistry& registry,
-                                        const std::string& programPath) {
-    if (!TrimBlanks(ReadOpenCommand(registry, ".vrel")).empty())
-        return RegisterResult::AlreadyRegistered;
-    return RegisterFileType(registry, "vrel", ProgramIconIndex, programPath);
+                                        const std::wstring& programPath) {
+    if (!IsBlank(ReadOpenCommand(registry, L".vrel"))) return RegisterResult::AlreadyRegistered;
+    return RegisterFileType(registry, L"vrel", ProgramIconIndex, programPath);
 }

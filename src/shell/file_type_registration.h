@@ -9,27 +9,27 @@
 #include <string_view>
 
 // The registry as this registration needs it: default (unnamed) values of keys under
-// HKEY_CLASSES_ROOT, as Windows-1252 texts.
+// HKEY_CLASSES_ROOT, as UTF-16 texts (so a program folder of any name is registered truly).
 class FileTypeRegistry {
   public:
     virtual ~FileTypeRegistry() = default;
     // The key's default value, opened with read access only; nothing when the key can't be
     // opened. A key without a default value reads as the empty text.
-    virtual std::optional<std::string> ReadDefaultValue(std::string_view keyPath) = 0;
+    virtual std::optional<std::wstring> ReadDefaultValue(std::wstring_view keyPath) = 0;
     // Creates or opens the key and sets its default value; false when that fails.
-    virtual bool WriteDefaultValue(std::string_view keyPath, std::string_view text) = 0;
-    virtual std::string ExpandEnvironmentReferences(std::string_view text) = 0;
+    virtual bool WriteDefaultValue(std::wstring_view keyPath, std::wstring_view text) = 0;
+    virtual std::wstring ExpandEnvironmentReferences(std::wstring_view text) = 0;
 };
 
 // Every backslash written twice; the caller's text holds the result too.
-std::string& DoubleBackslashes(std::string& path);
+std::wstring& DoubleBackslashes(std::wstring& path);
 
 // The key path without any leading or trailing backslash ("\.vrel" -> ".vrel").
-std::string StripKeyPathBackslashes(std::string_view keyPath);
+std::wstring StripKeyPathBackslashes(std::wstring_view keyPath);
 
 // The open command registered for an extension given with its dot, with environment references
 // expanded; empty when there is none.
-std::string ReadOpenCommand(FileTypeRegistry& registry, std::string_view extension);
+std::wstring ReadOpenCommand(FileTypeRegistry& registry, std::wstring_view extension);
 
 enum class RegisterResult { Written, ExtensionWithDot, AlreadyRegistered };
 
@@ -37,11 +37,12 @@ enum class RegisterResult { Written, ExtensionWithDot, AlreadyRegistered };
 // running executable's full path; it is written with doubled backslashes, and quoted in the open
 // command so that a path with blanks stays one program name. A failed write does not stop the
 // following ones.
-RegisterResult RegisterFileType(FileTypeRegistry& registry, std::string_view extension,
-                                int iconIndex, std::string programPath);
+RegisterResult RegisterFileType(FileTypeRegistry& registry, std::wstring_view extension,
+                                int iconIndex, std::wstring programPath);
 
 // The start-up check: registers the type when no open command exists for ".vrel".
-RegisterResult EnsureFileTypeRegistered(FileTypeRegistry& registry, const std::string& programPath);
+RegisterResult EnsureFileTypeRegistered(FileTypeRegistry& registry,
+                                        const std::wstring& programPath);
 
 // The icon of the program file that work files show: its own icon, the first in the file.
 inline constexpr int ProgramIconIndex = 0;

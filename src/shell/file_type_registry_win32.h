@@ -10,14 +10,14 @@
 // Sets a value of a key (created when missing) as REG_SZ; a root of 0 stands for
 // HKEY_CURRENT_USER, an empty value name for the default value. Leading and trailing
 // backslashes of the key path are ignored. Returns 1 when the value was written, else 0.
-int WriteRegistryText(HKEY root, std::string_view keyPath, std::string_view valueName,
-                      std::string_view text);
+int WriteRegistryText(HKEY root, std::wstring_view keyPath, std::wstring_view valueName,
+                      std::wstring_view text);
 
 class ClassesRootRegistry final : public FileTypeRegistry {
   public:
-    std::optional<std::string> ReadDefaultValue(std::string_view keyPath) override;
-    bool WriteDefaultValue(std::string_view keyPath, std::string_view text) override;
-    std::string ExpandEnvironmentReferences(std::string_view text) override;
+    std::optional<std::wstring> ReadDefaultValue(std::wstring_view keyPath) override;
+    bool WriteDefaultValue(std::wstring_view keyPath, std::wstring_view text) override;
+    std::wstring ExpandEnvironmentReferences(std::wstring_view text) override;
 };
 
 // At every start: registers ".vrel" unless an open command for it exists. Silent on failure.

@@ -18,9 +18,9 @@
 #include "persistence/work_file.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
-#include "platform/win32/gdi_canvas.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
+#include "render/gdi_canvas_win32.h"
 #include "render/sheet_geometry.h"
 
 namespace e2e {
@@ -33,7 +33,7 @@ constexpr int ExportImage = 1014;
 constexpr int TopLeft = 4002, TopRight = 4003, BottomLeft = 4004, BottomRight = 4005;
 constexpr int Centre = 4006;
 constexpr int Text1 = 4008, Saint1 = 4009, Edit1 = 4010, Saint2 = 4013, Text2 = 4014;
-constexpr int Edit2 = 4015, Swatch2 = 4016, Colour2 = 4017, Saint3 = 4018, Text3 = 4019;
+constexpr int Edit2 = 4015, Swatch2 = 4016, Color2 = 4017, Saint3 = 4018, Text3 = 4019;
 constexpr int Edit3 = 4020;
 constexpr int IconBox5 = 4048, Preview5 = 4049, IconButton5 = 4050;
 constexpr int ExitButton = 4063, ResetButton = 4065;
@@ -50,7 +50,7 @@ struct Place {
 class Session {
   public:
     Session() {
-        Main = program.MainWindow();
+        Main = Running.MainWindow();
         if (Main) View = GetDlgItem(Main, SheetViewId);
         const LocalDate today = TodayLocal();
         Year = today.Year;
@@ -81,18 +81,18 @@ class Session {
 
     HWND Open(int day) {
         ClickOn(PlaceOf(day));
-        return program.WaitForWindow(CaptionOf(day));
+        return Running.WaitForWindow(CaptionOf(day));
     }
 
     // The top-level windows of the program other than the main window.
     std::vector<HWND> Dialogs() const {
         std::vector<HWND> dialogs;
-        for (const HWND window : program.Windows())
+        for (const HWND window : Running.Windows())
             if (window != Main) dialogs.push_back(window);
         return dialogs;
     }
 
-    Program program;
+    Program Running;
     HWND Main = nullptr;
     HWND View = nullptr;
     int Year = 0, Month = 0, Today = 0;
@@ -145,7 +145,7 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
 
 // The colour chooser: the window with the red, green and blue boxes.
 constexpr int RedBox = 706, GreenBox = 707, BlueBox = 708;
-HWND WaitForColourDialog(Session& session) {
+HWND WaitForColorDialog(Session& session) {
     HWND found = nullptr;
     WaitUntil([&] {
         for (const HWND window : session.Dialogs())
@@ -159,10 +159,10 @@ HWND WaitForColourDialog(Session& session) {
 std::vector<std::uint8_t> ExportedSheet(Session& session) {
     HandoverRecorder handover;
     const std::wstring path =
-        session.program.Folder() + L"\\" + ExportName(session.Year, session.Month);
+        session.Running.Folder() + L"\\" + ExportName(session.Year, session.Month);
     DeleteFileW(path.c_str());
-    session.program.Command(ExportImage);
-    const HWND box = session.program.WaitForMessageBox();
+    session.Running.Command(ExportImage);
+    const HWND box = session.Running.WaitForMessageBox();
     if (!box) return {};
     auto bytes = ReadWholeFile(path);
     Press(box, IDOK);
@@ -193,7 +193,7 @@ std::unique_ptr<MonthSheet> ExpectedDocument(const Session& session, GdiCanvas& 
 // The bitmap file of that sheet.
 template <typename Change>
 std::vector<std::uint8_t> ExpectedSheet(const Session& session, Change change) {
-    GdiCanvas canvas;
+    GdiCanvas canvas{SheetWidth, SheetHeight};
     ExpectedDocument(session, canvas, change);
     return EncodeBitmapFile(canvas.ReadPixels());
 }
@@ -237,7 +237,7 @@ TEST(DayEditorOpening, ASecondClickOpensNoSecondEditorAndTheFirstKeepsItsCell) {
     session.ClickOn(session.PlaceOf(second));
     Sleep(700);
     EXPECT_EQ(session.Dialogs().size(), 1u);
-    EXPECT_TRUE(session.program.Windows(session.CaptionOf(second)).empty());
+    EXPECT_TRUE(session.Running.Windows(session.CaptionOf(second)).empty());
     ASSERT_TRUE(Toggle(editor, TopRight));
     ASSERT_TRUE(CloseAsAltF4(editor));
 
@@ -313,7 +313,7 @@ TEST(DayEditorTexts, SalirKeepsTheTextsAfterASecondAndTheCloseCommandDropsThem) 
     ASSERT_TRUE(Closed(editor));
 }
 
-TEST(DayEditorColour, AConfirmedColourIsStoredAndShownACancelledOneChangesNothing) {
+TEST(DayEditorColor, AConfirmedColorIsStoredAndShownACancelledOneChangesNothing) {
     Session session;
     ASSERT_TRUE(session.Ready());
     const int day = session.SomeDay(10);
@@ -323,8 +323,8 @@ TEST(DayEditorColour, AConfirmedColourIsStoredAndShownACancelledOneChangesNothin
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(swatch, 15, 15) == RGB(0, 0, 0); }))
         << "a colour of 0 shows black";
 
-    Press(editor, Colour2);
-    HWND chooser = WaitForColourDialog(session);
+    Press(editor, Color2);
+    HWND chooser = WaitForColorDialog(session);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(OuterRect(chooser).left, OuterRect(editor).left + 30);
     EXPECT_EQ(OuterRect(chooser).top, OuterRect(editor).top + 30);
@@ -341,8 +341,8 @@ TEST(DayEditorColour, AConfirmedColourIsStoredAndShownACancelledOneChangesNothin
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(swatch, 15, 15) == green; }));
 
     // A cancelled choice leaves the swatch and the line as they are.
-    Press(editor, Colour2);
-    chooser = WaitForColourDialog(session);
+    Press(editor, Color2);
+    chooser = WaitForColorDialog(session);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(TextOf(GetDlgItem(chooser, RedBox)), L"128");
     SetText(GetDlgItem(chooser, RedBox), L"255");
@@ -396,7 +396,7 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
     // The first chooser opens in the current directory, the program's folder: a bare name
     // there is found.
     Press(editor, IconButton5);
-    HWND chooser = WaitForFileDialog(session.program);
+    HWND chooser = WaitForFileDialog(session.Running);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(OuterRect(chooser).left, OuterRect(editor).left + 30);
     EXPECT_EQ(OuterRect(chooser).top, OuterRect(editor).top + 30);
@@ -410,7 +410,7 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
 
     // A cancelled choice keeps the icon.
     Press(editor, IconButton5);
-    chooser = WaitForFileDialog(session.program);
+    chooser = WaitForFileDialog(session.Running);
     ASSERT_NE(chooser, nullptr);
     Press(chooser, IDCANCEL);
     ASSERT_TRUE(Closed(chooser));
@@ -419,7 +419,7 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
 
     // An icon from another folder is drawn over the previous one without clearing it.
     Press(editor, IconButton5);
-    chooser = WaitForFileDialog(session.program);
+    chooser = WaitForFileDialog(session.Running);
     ASSERT_NE(chooser, nullptr);
     ChooseInFileDialog(chooser, moon);
     ASSERT_TRUE(Closed(chooser));
@@ -429,7 +429,7 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
 
     // The next chooser, for another position, opens in the moon's folder.
     Press(editor, 4037);
-    chooser = WaitForFileDialog(session.program);
+    chooser = WaitForFileDialog(session.Running);
     ASSERT_NE(chooser, nullptr);
     ChooseInFileDialog(chooser, L"luna.ico");
     ASSERT_TRUE(Closed(chooser)) << "luna.ico was not found where the chooser opened";
@@ -473,7 +473,7 @@ TEST(DayEditorReset, NoKeepsTheDayYesClearsItAndClosesAtOnce) {
     editor = session.Open(day);
     ASSERT_NE(editor, nullptr);
     Press(editor, ResetButton);
-    HWND question = session.program.WaitForMessageBox();
+    HWND question = session.Running.WaitForMessageBox();
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(MessageBoxText(question),
               L"Seguro que quieres resetear ... ?\r\nPerdera toda la informaci\u00F3n de este "
@@ -487,7 +487,7 @@ TEST(DayEditorReset, NoKeepsTheDayYesClearsItAndClosesAtOnce) {
     EXPECT_EQ(TickedBoxes(editor), (std::vector<int>{BottomLeft, Centre, Saint1, Text2}));
 
     Press(editor, ResetButton);
-    question = session.program.WaitForMessageBox();
+    question = session.Running.WaitForMessageBox();
     ASSERT_NE(question, nullptr);
     const auto pressed = std::chrono::steady_clock::now();
     Press(question, IDYES);
@@ -525,7 +525,7 @@ TEST(DayEditorSave, AWorkFileSavedAfterEditingHoldsTheEditsByteForByte) {
     ASSERT_TRUE(Toggle(editor, Text3));
     ASSERT_TRUE(Toggle(editor, IconBox5));
     Press(editor, IconButton5);
-    const HWND chooser = WaitForFileDialog(session.program);
+    const HWND chooser = WaitForFileDialog(session.Running);
     ASSERT_NE(chooser, nullptr);
     ASSERT_TRUE(ChooseInFileDialog(chooser, star));
     ASSERT_TRUE(Closed(chooser));
@@ -534,8 +534,8 @@ TEST(DayEditorSave, AWorkFileSavedAfterEditingHoldsTheEditsByteForByte) {
     ASSERT_TRUE(Closed(editor));
 
     const std::wstring saved = work / L"diciembre.vrel";
-    session.program.Command(1016);  // "Grabar"
-    const HWND dialog = WaitForFileDialog(session.program);
+    session.Running.Command(1016);  // "Grabar"
+    const HWND dialog = WaitForFileDialog(session.Running);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ChooseInFileDialog(dialog, saved));
     ASSERT_TRUE(WaitUntil([&] {
@@ -546,7 +546,7 @@ TEST(DayEditorSave, AWorkFileSavedAfterEditingHoldsTheEditsByteForByte) {
 
     const Place place = session.PlaceOf(day);
     const std::string starPath = WideToCp1252(star);
-    GdiCanvas canvas;
+    GdiCanvas canvas{SheetWidth, SheetHeight};
     auto expected = ExpectedDocument(session, canvas, [&](MonthSheet& sheet) {
         DayCell& cell = sheet.Cell(place.Column, place.Row);
         cell.NumberTopRight = 1;

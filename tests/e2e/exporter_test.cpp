@@ -2,8 +2,11 @@
 // print resolution, and every kind of bad input.
 
 #include <gtest/gtest.h>
+#include <wincodec.h>
+#include <wrl/client.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -15,8 +18,8 @@
 #include "driver/sheets.h"
 #include "persistence/work_file.h"
 #include "platform/cp1252.h"
-#include "platform/win32/gdi_canvas.h"
 #include "render/draw_month_sheet.h"
+#include "render/gdi_canvas_win32.h"
 #include "render/sheet_scale.h"
 
 namespace e2e {
@@ -43,7 +46,7 @@ bool WriteDecoratedWorkFile(const std::wstring& path) {
     sheet->Year = 2024;
     sheet->Month = 2;
     ResetCells(*sheet);
-    GdiCanvas canvas;  // the drawing records each day's place in its cell
+    GdiCanvas canvas{SheetWidth, SheetHeight};  // drawing records each day's place in its cell
     DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, 2024, 2);
     const std::string samples = WideToCp1252(SampleIconFolder()) + "\\";
     const std::string icons[] = {"apple.ico",          "star.ico",  samples + "sun.ico",
@@ -55,7 +58,7 @@ bool WriteDecoratedWorkFile(const std::wstring& path) {
             if (!cell.HasDay) continue;
             const int day = cell.Day;
             if (day % 4 == 0) AssignSlot(cell.FontName, "Courier New");
-            cell.NumberColor = 0x00008000u + static_cast<Colour>(40 * column);
+            cell.NumberColor = 0x00008000u + static_cast<Color>(40 * column);
             cell.Lines[1] = {1, 0};
             AssignSlot(cell.LineText[1], "Cumplea\xF1os de Ana");
             cell.LineColor[1] = 0x00FF0000;
@@ -108,6 +111,162 @@ TEST(ExporterBitmap, ADecoratedWorkFileAt96DpiIsTheProgramsOwnExportByteForByte)
     ASSERT_TRUE(page.has_value());
     EXPECT_TRUE(*page == *exported) << "the page differs from \"Grabar Imagen\"";
     EXPECT_EQ(NamesIn(pages.Path()), std::vector<std::wstring>{ExportName(2024, 2)});
+}
+
+// A PNG file read back through the imaging component: its pixels as colours 0x00BBGGRR.
+PixelImage DecodePng(const std::wstring& path) {
+    using Microsoft::WRL::ComPtr;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    UINT width = 0;
+    UINT height = 0;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&factory))) ||
+        FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                  WICDecodeMetadataCacheOnDemand, &decoder)) ||
+        FAILED(decoder->GetFrame(0, &frame)) || FAILED(frame->GetSize(&width, &height)) ||
+        FAILED(factory->CreateFormatConverter(&converter)) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR,
+                                     WICBitmapDitherTypeNone, nullptr, 0,
+                                     WICBitmapPaletteTypeCustom)))
+        return {};
+    std::vector<std::uint32_t> raw(std::size_t{width} * height);
+    if (FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
+                                     reinterpret_cast<BYTE*>(raw.data()))))
+        return {};
+    PixelImage image{static_cast<int>(width), static_cast<int>(height), {}};
+    for (const std::uint32_t pixel : raw)  // 0x00RRGGBB
+        image.Pixels.push_back((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
+    return image;
+}
+
+// The resolution a PNG file stores (its pHYs chunk), in dots per inch; 0 when it has none.
+double StoredDotsPerInch(const std::vector<std::uint8_t>& png) {
+    const std::string bytes(png.begin(), png.end());
+    const std::size_t chunk = bytes.find("pHYs");
+    if (chunk == std::string::npos || chunk + 13 > bytes.size()) return 0;
+    const auto big = [&](std::size_t at) {
+        return std::uint32_t{png[at]} << 24 | std::uint32_t{png[at + 1]} << 16 |
+               std::uint32_t{png[at + 2]} << 8 | png[at + 3];
+    };
+    const bool perMetre = png[chunk + 12] == 1;
+    if (!perMetre || big(chunk + 4) != big(chunk + 8)) return 0;
+    return big(chunk + 4) * 0.0254;
+}
+
+// The page brought down to the screen sheet's size, each pixel the mean of the pixels it covers.
+PixelImage ScaledDown(const PixelImage& page, int width, int height) {
+    PixelImage small{width, height, {}};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int x1 = x * page.Width / width, x2 = (x + 1) * page.Width / width;
+            const int y1 = y * page.Height / height, y2 = (y + 1) * page.Height / height;
+            unsigned sums[3] = {};
+            for (int v = y1; v < y2; ++v)
+                for (int u = x1; u < x2; ++u)
+                    for (int c = 0; c < 3; ++c) sums[c] += page.At(u, v) >> (8 * c) & 0xFF;
+            const unsigned count = static_cast<unsigned>((x2 - x1) * (y2 - y1));
+            Color mean = 0;
+            for (int c = 0; c < 3; ++c) mean |= (sums[c] + count / 2) / count << (8 * c);
+            small.Pixels.push_back(mean);
+        }
+    return small;
+}
+
+// The mean absolute difference of two images of one size, over every pixel and colour channel,
+// in levels of 0..255.
+double MeanDifference(const PixelImage& a, const PixelImage& b) {
+    double total = 0;
+    for (std::size_t k = 0; k < a.Pixels.size(); ++k)
+        for (int c = 0; c < 3; ++c)
+            total += std::abs(static_cast<int>(a.Pixels[k] >> (8 * c) & 0xFF) -
+                              static_cast<int>(b.Pixels[k] >> (8 * c) & 0xFF));
+    return total / (3.0 * static_cast<double>(a.Pixels.size()));
+}
+
+// The sheet of a month as the screen shows it, with no day marked as today.
+PixelImage ScreenSheet(int year, int month) {
+    InitCalendarNames();
+    BuildSaintsTable();
+    auto sheet = std::make_unique<MonthSheet>();
+    sheet->Year = static_cast<std::int16_t>(year);
+    sheet->Month = static_cast<std::int16_t>(month);
+    ResetCells(*sheet);
+    GdiCanvas canvas{SheetWidth, SheetHeight};
+    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month,
+                   TodayMarking::NotMarked);
+    return canvas.ReadPixels();
+}
+
+class ComThread {
+  public:
+    ComThread() { CoInitializeEx(nullptr, COINIT_MULTITHREADED); }
+    ~ComThread() { CoUninitialize(); }
+};
+
+TEST(ExporterYear, TwelvePagesAt300DpiAreTheScreenSheetsScaledUp) {
+    const ComThread com;
+    ScratchFolder folder(L"year");
+    const ConsoleRun run = RunConsoleProgram(BuiltExporterPath(), {L"2027"}, folder.Path());
+    ASSERT_EQ(run.ExitCode, 0u) << run.Errors;
+    EXPECT_EQ(run.Errors, "");
+    for (int k = 1; k <= 12; ++k)
+        EXPECT_NE(run.Output.find("  " + std::to_string(k) + "/12\r\n"), std::string::npos)
+            << run.Output;
+
+    constexpr SheetScale Print(300);
+    // Levels of 0..255, the mean over the page. Same month: glyph edges and the drift of small
+    // text, whose widths do not grow exactly with the size, about 3 to 3.7; another month
+    // about 6 to 8.
+    constexpr double Closely = 5.0;
+    PixelImage previousScreen;
+    for (int month = 1; month <= 12; ++month) {
+        const std::wstring name = std::to_wstring(2027) + L" " + std::to_wstring(month) + L".png";
+        const auto bytes = ReadWholeFile(folder / name);
+        ASSERT_TRUE(bytes.has_value()) << month;
+        EXPECT_NEAR(StoredDotsPerInch(*bytes), 300.0, 0.01) << month;
+        const PixelImage page = DecodePng(folder / name);
+        ASSERT_EQ(page.Width, 3506);
+        ASSERT_EQ(page.Height, 2481);
+
+        const PixelImage screen = ScreenSheet(2027, month);
+        const PixelImage small = ScaledDown(page, screen.Width, screen.Height);
+        const double difference = MeanDifference(small, screen);
+        EXPECT_LT(difference, Closely) << month;
+        std::printf("2027 %d: mean difference %.3f", month, difference);
+        if (!previousScreen.Pixels.empty()) {
+            // The measure tells months apart: the month before is far from this page.
+            const double other = MeanDifference(small, previousScreen);
+            EXPECT_GT(other, Closely) << month;
+            std::printf(", against the month before %.3f", other);
+        }
+        std::printf("\n");
+        previousScreen = screen;
+
+        // Every day box: a three-pixel outline whose corners are the screen's, scaled.
+        const MonthGrid days = PlaceMonth(2027, static_cast<std::int16_t>(month));
+        for (int column = 0; column < 7; ++column)
+            for (int row = 1; row < 7; ++row) {
+                if (days[column][row] == 0) continue;
+                const int x1 = Print.ToPixels(160 * column + 2),
+                          y1 = Print.ToPixels(103 * row + 70);
+                const int x2 = Print.ToPixels(160 * column + 161) - 1,
+                          y2 = Print.ToPixels(103 * row + 172) - 1;
+                for (const auto [x, y, dx, dy] : {std::array{x1, y1, 1, 1},
+                                                  {x2, y1, -1, 1},
+                                                  {x1, y2, 1, -1},
+                                                  {x2, y2, -1, -1}}) {
+                    EXPECT_EQ(page.At(x, y), Black) << month << ": " << x << "," << y;
+                    EXPECT_EQ(page.At(x + 2 * dx, y + 2 * dy), Black)
+                        << month << ": " << x << "," << y;
+                    EXPECT_EQ(page.At(x - dx, y - dy), White) << month << ": " << x << "," << y;
+                    EXPECT_EQ(page.At(x + 3 * dx, y + 3 * dy), White)
+                        << month << ": " << x << "," << y;
+                }
+            }
+    }
 }
 
 TEST(ExporterBadInput, EachBadTargetIsReportedAndSkippedAndLeavesNoFile) {

@@ -73,8 +73,9 @@ class FileType : public ::testing::Test {
     }
 };
 
+// The folder's name has blanks and a letter that Windows-1252 cannot spell ("Łódź").
 TEST_F(FileType, TheFirstStartWritesExactlyTheThreeEntries) {
-    ScratchFolder folder(L"con blancos");
+    ScratchFolder folder(L"con blancos \u0141\u00f3d\u017a");
     StartAndLeave(ProgramOptions::InFolder(folder.Path()));
     const std::wstring program = Doubled(folder / L"almanaque.exe");
     EXPECT_EQ(DefaultValue(L".vrel"), L"vrel-files");

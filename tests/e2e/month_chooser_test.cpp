@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "driver/file_dialogs.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 
@@ -11,6 +12,8 @@ namespace {
 constexpr int New = 1011;
 constexpr int About = 1013;
 constexpr int ExportImage = 1014;
+constexpr int Save = 1016;
+constexpr int Open = 1017;
 constexpr int YearBox = 5002;
 constexpr int MonthList = 5004;
 constexpr int Salir = 5005;
@@ -113,6 +116,37 @@ TEST(MonthChooser, WithoutAPickedMonthKeepsTheMonthOnShow) {
     SetText(GetDlgItem(chooser, YearBox), L"2031");
     Press(chooser, Salir);
     EXPECT_TRUE(WaitUntil([&] { return program.Caption() == MonthTitle(2031, today.Month); }));
+}
+
+// While the chooser waits for a usable year, the main window works on: what it saves then is the
+// month on show, and the program reads it back as that month.
+TEST(MonthChooser, ASaveWhileItWaitsKeepsTheMonthOnShow) {
+    ScratchFolder work(L"work");
+    ProgramOptions options;
+    options.CurrentDirectory = work.Path();
+    Program program(options);
+    ASSERT_NE(program.MainWindow(), nullptr);
+    const YearMonth today = ThisMonth();
+    program.Command(New);
+    const HWND chooser = program.WaitForWindow(ChooserCaption);
+    ASSERT_NE(chooser, nullptr);
+    ASSERT_TRUE(PickListItem(GetDlgItem(chooser, MonthList), L"03 Marzo"));
+    SetText(GetDlgItem(chooser, YearBox), L"99999");
+    Press(chooser, Salir);
+    Sleep(300);
+    ASSERT_EQ(program.Windows(ChooserCaption).size(), 1u);
+
+    ASSERT_TRUE(ChooseAfter(program, Save, L"espera"));
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(work / L"espera.vrel"); }));
+    SetText(GetDlgItem(chooser, YearBox), L"2030");
+    Press(chooser, Salir);
+    ASSERT_TRUE(WaitUntil([&] { return program.Caption() == L"Marzo 2030"; }));
+
+    ASSERT_TRUE(ChooseAfter(program, Open, L"espera.vrel"));
+    EXPECT_TRUE(
+        WaitUntil([&] { return program.Caption() == MonthTitle(today.Year, today.Month); }, 5s))
+        << testing::PrintToString(program.Caption());
+    EXPECT_TRUE(program.Windows(L"Programador").empty()) << "the saved file was refused";
 }
 
 }  // namespace

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "driver/file_dialogs.h"
+#include "driver/folders.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 
@@ -16,15 +20,6 @@ constexpr int Open = 1017;
 constexpr int ExportImage = 1014;
 constexpr int New = 1011;
 constexpr std::uintmax_t SavedSize = 49 * 2652;
-
-bool ChooseAfter(Program& program, int command, std::wstring_view name) {
-    program.Command(command);
-    const HWND dialog = WaitForFileDialog(program);
-    if (!dialog) return false;
-    const bool typed = ChooseInFileDialog(dialog, name);
-    WaitUntil([&] { return !IsWindow(dialog); });
-    return typed;
-}
 
 // Cancels the dialog the command opens, after checking that it stands 30 pixels right of and
 // below the main window's corner.
@@ -99,6 +94,60 @@ TEST(SaveDialog, AnExistingNameIsOnlyReplacedAfterYes) {
     Press(question, IDYES);
     EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(target) != before; }));
     EXPECT_EQ(FileSize(target), SavedSize);
+}
+
+// Each save of a file builds it under one temporary name of its own, so what a save ended
+// halfway (the program killed) left there is replaced by the next save of that file.
+TEST(SaveDialog, ASaveReplacesTheLeftoverOfAnInterruptedSaveOfTheSameFile) {
+    ScratchFolder work(L"work");
+    Program program(StartingIn(work.Path()));
+    ASSERT_NE(program.MainWindow(), nullptr);
+    std::vector<std::wstring> created;
+    {
+        FolderWatch watch(work.Path());
+        ASSERT_TRUE(ChooseAfter(program, Save, L"hoja"));
+        created = watch.Created();
+    }
+    ASSERT_TRUE(WaitUntil([&] { return FileSize(work / L"hoja.vrel") == SavedSize; }));
+    ASSERT_EQ(created.size(), 1u) << testing::PrintToString(created);
+    const std::wstring leftover = work / created[0];
+    ASSERT_TRUE(WaitUntil([&] { return !FileExists(leftover); }));
+    {
+        std::ofstream partial(std::filesystem::path(leftover), std::ios::binary);
+        partial << std::string(5000, 'x');
+    }
+
+    ASSERT_TRUE(ChooseAfter(program, Save, L"hoja.vrel"));
+    const HWND question = program.WaitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    Press(question, IDYES);
+    EXPECT_TRUE(WaitUntil([&] { return NamesIn(work.Path()).size() == 1; }, 5s))
+        << testing::PrintToString(NamesIn(work.Path()));
+    EXPECT_EQ(FileSize(work / L"hoja.vrel"), SavedSize);
+}
+
+// A read-only file is the user's "do not touch", even after "Sobrescribir ?" is answered Yes.
+TEST(SaveDialog, AReadOnlyFileIsLeftAsItWasAndTheSaveIsReportedFailed) {
+    ScratchFolder work(L"work");
+    const std::wstring target = work / L"hoja.vrel";
+    ASSERT_TRUE(WriteDressedWorkFile(target, 2030, 1));
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    const auto before = ReadWholeFile(target);
+    Program program(StartingIn(work.Path()));
+    ASSERT_NE(program.MainWindow(), nullptr);
+
+    ASSERT_TRUE(ChooseAfter(program, Save, L"hoja.vrel"));
+    const HWND question = program.WaitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    Press(question, IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
+    const HWND failure = program.WaitForMessageBox(5s);
+    ASSERT_NE(failure, nullptr);
+    EXPECT_EQ(MessageBoxText(failure), L"No se ha podido grabar el fichero ...");
+    Press(failure, IDOK);
+    EXPECT_EQ(ReadWholeFile(target), before);
+    EXPECT_EQ(NamesIn(work.Path()), std::vector<std::wstring>{L"hoja.vrel"});
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(OpenDialog, ReadingASavedSheetRestoresItsMonthAndPicture) {

@@ -57,7 +57,7 @@ TEST(EncodeBitmapFile, RowsBottomUpPixelsBlueGreenRedAndPadded) {
 }
 
 TEST(EncodeBitmapFile, InconsistentImagesGiveNoBytes) {
-    EXPECT_TRUE(EncodeBitmapFile(PixelImage{3, 2, std::vector<Colour>(5)}).empty());
+    EXPECT_TRUE(EncodeBitmapFile(PixelImage{3, 2, std::vector<Color>(5)}).empty());
     EXPECT_TRUE(EncodeBitmapFile(PixelImage{0, 0, {}}).empty());
     EXPECT_TRUE(EncodeBitmapFile(PixelImage{-1, -1, {White}}).empty());
 }

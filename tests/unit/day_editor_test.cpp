@@ -137,7 +137,7 @@ TEST(DayEditorCell, StaysTheOneSelectedWhenTheEditorOpened) {
     sheet->SelectedColumn = 5;  // a click on another day while the editor is open
     sheet->SelectedRow = 4;
     editor.TickBox(4003, true);
-    editor.TakeColourChoice(1, 0x00112233);
+    editor.TakeColorChoice(1, 0x00112233);
     EXPECT_EQ(+sheet->Cell(2, 3).NumberTopRight, 1);
     EXPECT_EQ(+sheet->Cell(2, 3).LineColor[1], 0x00112233u);
     EXPECT_EQ(+sheet->Cell(5, 4).NumberTopRight, 0);
@@ -149,13 +149,13 @@ TEST(DayEditorCell, StaysTheOneSelectedWhenTheEditorOpened) {
     EXPECT_EQ(+sheet->Cell(2, 3).NumberCentre, 1);
 }
 
-TEST(DayEditorColour, AConfirmedColourIsStoredACancelledOneChangesNothing) {
+TEST(DayEditorColor, AConfirmedColorIsStoredACancelledOneChangesNothing) {
     auto sheet = NewSheetWithSelection(0, 2);
     DayEditorModel editor(*sheet);
     editor.Cell().LineColor[4] = Red;
-    EXPECT_FALSE(editor.TakeColourChoice(4, std::nullopt));
+    EXPECT_FALSE(editor.TakeColorChoice(4, std::nullopt));
     EXPECT_EQ(+editor.Cell().LineColor[4], Red);
-    EXPECT_TRUE(editor.TakeColourChoice(4, White));
+    EXPECT_TRUE(editor.TakeColorChoice(4, White));
     EXPECT_EQ(+editor.Cell().LineColor[4], 0x00FFFFFFu);
     for (int line = 0; line < 4; ++line) EXPECT_EQ(+editor.Cell().LineColor[line], Black);
 }
@@ -221,8 +221,8 @@ TEST(DayEditorReset, ClearsTheDayWithoutRestoringTheDefaults) {
 
 TEST(DayEditorCommands, PushButtonsActOnClickOrAcceleratorCheckBoxesOnAnything) {
     using C = EditorCommand;
-    EXPECT_EQ(RoleOfCommand(4012, 0), (EditorCommandRole{C::ChooseColour, 0}));
-    EXPECT_EQ(RoleOfCommand(4032, 1), (EditorCommandRole{C::ChooseColour, 4}));
+    EXPECT_EQ(RoleOfCommand(4012, 0), (EditorCommandRole{C::PickColor, 0}));
+    EXPECT_EQ(RoleOfCommand(4032, 1), (EditorCommandRole{C::PickColor, 4}));
     EXPECT_EQ(RoleOfCommand(4050, 0), (EditorCommandRole{C::ChooseIcon, 4}));
     EXPECT_EQ(RoleOfCommand(4062, 0), (EditorCommandRole{C::ChooseIcon, 8}));
     EXPECT_EQ(RoleOfCommand(4063, 0).Command, C::Exit);
@@ -257,9 +257,9 @@ TEST(DayEditorLayout, ListsEveryControlOnceWithItsKindAndPitch) {
         EXPECT_EQ(find(SaintBoxIds[line]).Y, find(SaintBoxIds[0]).Y + pitch) << line;
         EXPECT_EQ(find(LineEditIds[line]).Y, find(LineEditIds[0]).Y + pitch) << line;
         EXPECT_EQ(find(SwatchIds[line]).Y, find(SwatchIds[0]).Y + pitch) << line;
-        EXPECT_EQ(find(ColourButtonIds[line]).Y, find(ColourButtonIds[0]).Y + pitch) << line;
+        EXPECT_EQ(find(ColorButtonIds[line]).Y, find(ColorButtonIds[0]).Y + pitch) << line;
         EXPECT_EQ(find(SwatchIds[line]).Kind, EditorControlKind::DrawingBox);
-        EXPECT_EQ(find(ColourButtonIds[line]).Kind, EditorControlKind::PushButton);
+        EXPECT_EQ(find(ColorButtonIds[line]).Kind, EditorControlKind::PushButton);
         EXPECT_EQ(find(LineEditIds[line]).Kind, EditorControlKind::TextBox);
     }
     for (int position = 0; position < IconCount; ++position) {

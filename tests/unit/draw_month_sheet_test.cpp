@@ -15,7 +15,7 @@
 namespace {
 
 using Calls = std::vector<std::string>;
-constexpr Colour Blue = 0x00FF0000;
+constexpr Color Blue = 0x00FF0000;
 
 class DrawMonthSheetTest : public testing::Test {
   protected:
@@ -55,7 +55,7 @@ class DrawMonthSheetTest : public testing::Test {
     std::unique_ptr<MonthSheet> Sheet = std::make_unique<MonthSheet>();
 };
 
-TEST_F(DrawMonthSheetTest, TitleAndHeaderRowFontsColoursAndPlaces) {
+TEST_F(DrawMonthSheetTest, TitleAndHeaderRowFontsColorsAndPlaces) {
     AssignSlot(Sheet->Cell(0, 0).FontName, "Georgia");
     AssignSlot(Sheet->Cell(3, 0).FontName, "Courier New");
     for (int column = 0; column < 7; ++column) Sheet->Cell(column, 0).NumberColor = Blue;
@@ -123,10 +123,10 @@ TEST_F(DrawMonthSheetTest, FullyDressedCellEveryCallInOrder) {
     AssignSlot(cell.IconPath[8], "C:\\iconos\\9.ico      ");  // padded as the chooser stores it
     cell.IconShown[4] = 5;                                    // any value but 0 shows the icon
     const char* texts[5] = {"Primera", "", "Tercera", "", "Quinta linea de texto"};
-    const Colour colours[5] = {0x00112233, 0x00445566, 0x00778899, 0x00AABBCC, 0x00DDEEFF};
+    const Color colors[5] = {0x00112233, 0x00445566, 0x00778899, 0x00AABBCC, 0x00DDEEFF};
     for (int k = 0; k < TextLineCount; ++k) {
         AssignSlot(cell.LineText[k], texts[k]);
-        cell.LineColor[k] = colours[k];
+        cell.LineColor[k] = colors[k];
         cell.Lines[k] = {1, 0};
     }
     cell.Lines[1] = {0, 1};  // the saint

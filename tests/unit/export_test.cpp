@@ -170,9 +170,9 @@ TEST(SheetScale, PageSizesAndPlacesAtPrintResolutions) {
     EXPECT_EQ(SheetScale(144).ToPixels(5), 8);      // 7.5
 }
 
-TEST(PagePalette, FewColoursBecomeIndicesThatGiveBackEveryPixelAndManyGiveNoPalette) {
-    PixelImage image{300, 2, std::vector<Colour>(600, White)};
-    for (int x = 0; x < 254; ++x) image.Pixels[300 + x] = static_cast<Colour>(x * 0x010101);
+TEST(PagePalette, FewColorsBecomeIndicesThatGiveBackEveryPixelAndManyGiveNoPalette) {
+    PixelImage image{300, 2, std::vector<Color>(600, White)};
+    for (int x = 0; x < 254; ++x) image.Pixels[300 + x] = static_cast<Color>(x * 0x010101);
     image.Pixels[7] = Red;  // 254 greys, white and red
     const std::optional<PalettedImage> paletted = PaletteOf(image);
     ASSERT_TRUE(paletted.has_value());

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "calendar/last_folder.h"
 #include "platform/cp1252.h"
-#include "platform/last_folder.h"
 
 namespace {
 

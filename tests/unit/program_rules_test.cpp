@@ -89,36 +89,36 @@ TEST(SheetClick, PixelsMapToTheBoxUnderThePointer) {
 class SheetClickOnSheet : public ::testing::Test {
   protected:
     void SetUp() override {
-        sheet.SelectedColumn = 3;
-        sheet.SelectedRow = 4;
-        sheet.Cell(2, 1).HasDay = 1;
+        Sheet.SelectedColumn = 3;
+        Sheet.SelectedRow = 4;
+        Sheet.Cell(2, 1).HasDay = 1;
     }
-    MonthSheet sheet;
+    MonthSheet Sheet;
 };
 
 TEST_F(SheetClickOnSheet, ADayOpensTheEditorOnExactlyThatPlace) {
-    EXPECT_TRUE(SelectPlaceForClick(sheet, 2 * 160 + 50, 103 + 100, false));
-    EXPECT_EQ(sheet.SelectedColumn, 2);
-    EXPECT_EQ(sheet.SelectedRow, 1);
+    EXPECT_TRUE(SelectPlaceForClick(Sheet, 2 * 160 + 50, 103 + 100, false));
+    EXPECT_EQ(Sheet.SelectedColumn, 2);
+    EXPECT_EQ(Sheet.SelectedRow, 1);
 }
 
 TEST_F(SheetClickOnSheet, AnOpenEditorOrAPlaceWithoutDaySelectsButOpensNothing) {
-    EXPECT_FALSE(SelectPlaceForClick(sheet, 2 * 160 + 50, 103 + 100, true));
-    EXPECT_EQ(sheet.SelectedColumn, 2);
-    EXPECT_EQ(sheet.SelectedRow, 1);
-    EXPECT_FALSE(SelectPlaceForClick(sheet, 50, 100, false));  // weekday-initial row
-    EXPECT_EQ(sheet.SelectedRow, 0);
-    EXPECT_FALSE(SelectPlaceForClick(sheet, 1121, 793, false));  // the unused index 7
-    EXPECT_EQ(sheet.SelectedColumn, 7);
+    EXPECT_FALSE(SelectPlaceForClick(Sheet, 2 * 160 + 50, 103 + 100, true));
+    EXPECT_EQ(Sheet.SelectedColumn, 2);
+    EXPECT_EQ(Sheet.SelectedRow, 1);
+    EXPECT_FALSE(SelectPlaceForClick(Sheet, 50, 100, false));  // weekday-initial row
+    EXPECT_EQ(Sheet.SelectedRow, 0);
+    EXPECT_FALSE(SelectPlaceForClick(Sheet, 1121, 793, false));  // the unused index 7
+    EXPECT_EQ(Sheet.SelectedColumn, 7);
 }
 
 TEST_F(SheetClickOnSheet, AClickOutsideTheGridIsIgnoredAndKeepsTheSelection) {
-    EXPECT_FALSE(SelectPlaceForClick(sheet, 2 * 160 + 50, 20, false));  // above the header row
-    EXPECT_EQ(sheet.SelectedColumn, 3);
-    EXPECT_EQ(sheet.SelectedRow, 4);
-    EXPECT_FALSE(SelectPlaceForClick(sheet, 60000, 300, false));
-    EXPECT_EQ(sheet.SelectedColumn, 3);
-    EXPECT_EQ(sheet.SelectedRow, 4);
+    EXPECT_FALSE(SelectPlaceForClick(Sheet, 2 * 160 + 50, 20, false));  // above the header row
+    EXPECT_EQ(Sheet.SelectedColumn, 3);
+    EXPECT_EQ(Sheet.SelectedRow, 4);
+    EXPECT_FALSE(SelectPlaceForClick(Sheet, 60000, 300, false));
+    EXPECT_EQ(Sheet.SelectedColumn, 3);
+    EXPECT_EQ(Sheet.SelectedRow, 4);
 }
 
 TEST(ImageExportPath, SitsBesideTheProgramUnderTheImageBaseName) {

@@ -28,7 +28,7 @@ class RecordingCanvas final : public Canvas {
         Calls.push_back("font " + std::string(face) + " " + std::to_string(points) +
                         (bold ? " bold" : ""));
     }
-    void SetTextColor(Colour colour) override { Calls.push_back("colour " + Hex(colour)); }
+    void SetTextColor(Color color) override { Calls.push_back("colour " + Hex(color)); }
     void MoveTo(int x, int y) override {
         X = x;
         Y = y;
@@ -40,9 +40,9 @@ class RecordingCanvas final : public Canvas {
         Y += LineHeight(Points);
     }
     int TextWidth(std::string_view text) override { return Width(text); }
-    void HollowRectangle(int x1, int y1, int x2, int y2, Colour colour, int penWidth) override {
+    void HollowRectangle(int x1, int y1, int x2, int y2, Color color, int penWidth) override {
         Calls.push_back("box " + std::to_string(x1) + "," + std::to_string(y1) + "," +
-                        std::to_string(x2) + "," + std::to_string(y2) + " colour " + Hex(colour) +
+                        std::to_string(x2) + "," + std::to_string(y2) + " colour " + Hex(color) +
                         " pen " + std::to_string(penWidth));
     }
     void DrawIconFile(std::string_view path, int x, int y, int size) override {
@@ -50,9 +50,9 @@ class RecordingCanvas final : public Canvas {
                         std::to_string(y) + " size " + std::to_string(size));
     }
 
-    static std::string Hex(Colour colour) {
+    static std::string Hex(Color color) {
         char text[9];
-        std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(colour));
+        std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(color));
         return text;
     }
 

@@ -11,7 +11,7 @@ namespace {
 
 TEST(SaintsTable, HoldsTheResearchedListForEveryDate) {
     BuildSaintsTable();
-    std::ifstream source(ALMANAQUE_TEST_DATA "/santoral.tsv", std::ios::binary);
+    std::ifstream source(ALMANAQUE_DATA "/santoral.tsv", std::ios::binary);
     ASSERT_TRUE(source) << "santoral.tsv not found";
     std::string line;
     int dates = 0;

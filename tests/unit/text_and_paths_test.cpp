@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "calendar/text_slot.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
-#include "platform/text_slot.h"
 
 namespace {
 

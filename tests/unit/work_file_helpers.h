@@ -15,8 +15,8 @@
 
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/month_sheet.h"
+#include "calendar/text_slot.h"
 #include "platform/cp1252.h"
-#include "platform/text_slot.h"
 
 namespace work_file_test {
 
@@ -175,7 +175,7 @@ inline std::unique_ptr<MonthSheet> DressedSheet(std::int16_t year, std::int16_t 
             const std::string name = CellName(column, row);
             AssignSlot(cell.FontName, "Arial Narrow Bold Condensed");
             AssignSlot(cell.FontName, "Ar" + name);
-            cell.NumberColor = 0x00A0B0C0u + static_cast<Colour>(n);
+            cell.NumberColor = 0x00A0B0C0u + static_cast<Color>(n);
             cell.Lines[n % 5].LineIsText = 1;
             cell.Lines[(n + 2) % 5].LineIsSaint = 1;
             cell.NumberTopLeft = n % 2;
@@ -187,7 +187,7 @@ inline std::unique_ptr<MonthSheet> DressedSheet(std::int16_t year, std::int16_t 
                 AssignSlot(cell.LineText[line], "una linea bien larga");
                 AssignSlot(cell.LineText[line], name + "L" + std::to_string(line) + "\xF1");
                 cell.LineColor[line] =
-                    0x00010203u * static_cast<Colour>(line + 1) + static_cast<Colour>(n);
+                    0x00010203u * static_cast<Color>(line + 1) + static_cast<Color>(n);
             }
             for (int icon = 0; icon < 9; ++icon) {
                 cell.IconShown[icon] = (n + icon) % 3 == 0;

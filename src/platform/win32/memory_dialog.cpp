@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/win32/program_file.h"
+
 namespace {
 
 // Windows of the dialogs that are running now, innermost last: every loop routes keyboard
@@ -43,10 +45,6 @@ bool RouteDialogKeyboard(MSG& message) {
 }
 
 }  // namespace
-
-HINSTANCE ProgramInstance() {
-    return GetModuleHandleW(nullptr);
-}
 
 MemoryDialog::MemoryDialog(const DialogFrame& frame) {
     const std::vector<WORD> dialogTemplate = BuildTemplate(frame);

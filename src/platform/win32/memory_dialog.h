@@ -91,6 +91,3 @@ class MemoryDialog {
     INT_PTR Result = 0;
     std::vector<std::unique_ptr<PictureBox>> Pictures;
 };
-
-// The program's module handle (resources, window creation).
-HINSTANCE ProgramInstance();

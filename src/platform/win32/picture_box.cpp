@@ -11,7 +11,7 @@ PictureBox::PictureBox(HWND control) : Window(control) {
     Memory.Reset(CreateCompatibleDC(screen.Get()));
     Image.Reset(CreateCompatibleBitmap(screen.Get(), PictureWidth, PictureHeight));
     PreviousBitmap = SelectObject(Memory.Get(), Image.Get());
-    SetColours(GetSysColor(COLOR_WINDOWTEXT), RGB(255, 255, 255));
+    SetColors(GetSysColor(COLOR_WINDOWTEXT), RGB(255, 255, 255));
     Clear();
 }
 
@@ -19,7 +19,7 @@ PictureBox::~PictureBox() {
     if (PreviousBitmap) SelectObject(Memory.Get(), PreviousBitmap);
 }
 
-void PictureBox::SetColours(COLORREF foreground, COLORREF background) {
+void PictureBox::SetColors(COLORREF foreground, COLORREF background) {
     Background = background;
     SetTextColor(Memory.Get(), foreground);
     SetBkColor(Memory.Get(), background);

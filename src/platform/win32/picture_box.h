@@ -23,7 +23,7 @@ class PictureBox {
     HDC Dc() const { return Memory.Get(); }
 
     // Drawing colour (text) and background colour of the picture's device context.
-    void SetColours(COLORREF foreground, COLORREF background);
+    void SetColors(COLORREF foreground, COLORREF background);
     // Fills the whole picture with the background colour.
     void Clear();
     // Plain copy (SRCCOPY) of the picture's whole area from the source DC's top-left corner.

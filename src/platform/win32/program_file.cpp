@@ -1,7 +1,5 @@
 #include "platform/win32/program_file.h"
 
-#include <windows.h>
-
 std::wstring ProgramFilePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -14,4 +12,8 @@ std::wstring ProgramFilePath() {
         }
         path.resize(path.size() * 2);
     }
+}
+
+HINSTANCE ProgramInstance() {
+    return GetModuleHandleW(nullptr);
 }

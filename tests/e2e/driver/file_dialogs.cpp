@@ -47,4 +47,13 @@ void CancelFileDialog(HWND dialog) {
     Press(dialog, IDCANCEL);
 }
 
+bool ChooseAfter(Program& program, int command, std::wstring_view name) {
+    program.Command(command);
+    const HWND dialog = WaitForFileDialog(program);
+    if (!dialog) return false;
+    const bool typed = ChooseInFileDialog(dialog, name);
+    WaitUntil([&] { return !IsWindow(dialog); });
+    return typed;
+}
+
 }  // namespace e2e

@@ -15,5 +15,8 @@ HWND WaitForFileDialog(const Program& program, std::chrono::milliseconds timeout
 // Types the name and presses OK; false when the dialog had no name box.
 bool ChooseInFileDialog(HWND dialog, std::wstring_view name);
 void CancelFileDialog(HWND dialog);
+// Posts the menu command, types the name into the file dialog it opens and waits for the dialog
+// to close; false when no file dialog came.
+bool ChooseAfter(Program& program, int command, std::wstring_view name);
 
 }  // namespace e2e

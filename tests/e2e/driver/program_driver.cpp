@@ -86,18 +86,23 @@ ScratchFolder::~ScratchFolder() {
 }
 
 Program::Program(ProgramOptions options) {
-    if (options.Folder.empty()) {
-        OwnFolder.emplace(L"program");
-        ProgramFolder = OwnFolder->Path();
+    std::wstring exe = options.Executable;
+    if (!exe.empty()) {
+        ProgramFolder = exe.substr(0, exe.find_last_of(L'\\'));
     } else {
-        ProgramFolder = options.Folder;
-    }
-    const std::wstring exe = ProgramFolder + L"\\almanaque.exe";
-    if (!CopyFileW(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) return;
-    if (options.WithSampleIcons) {
-        for (const wchar_t* icon : {L"apple.ico", L"star.ico", L"heart.ico"})
-            CopyFileW((SampleIconFolder() + L"\\" + icon).c_str(),
-                      (ProgramFolder + L"\\" + icon).c_str(), FALSE);
+        if (options.Folder.empty()) {
+            OwnFolder.emplace(L"program");
+            ProgramFolder = OwnFolder->Path();
+        } else {
+            ProgramFolder = options.Folder;
+        }
+        exe = ProgramFolder + L"\\almanaque.exe";
+        if (!CopyFileW(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) return;
+        if (options.WithSampleIcons) {
+            for (const wchar_t* icon : {L"apple.ico", L"star.ico", L"heart.ico"})
+                CopyFileW((SampleIconFolder() + L"\\" + icon).c_str(),
+                          (ProgramFolder + L"\\" + icon).c_str(), FALSE);
+        }
     }
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!options.CommandTail.empty()) commandLine += L" " + options.CommandTail;

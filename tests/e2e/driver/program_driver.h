@@ -58,6 +58,9 @@ struct ProgramOptions {
     // When set, the whole command line, program name included, parsed as the desktop's open
     // command would be; CommandTail is then ignored.
     std::wstring FullCommandLine;
+    // When set, an installed program started where it is: nothing is copied, and Folder and
+    // WithSampleIcons are not used. Otherwise a copy of the freshly built program is started.
+    std::wstring Executable;
 
     static ProgramOptions WithCommandTail(std::wstring tail) {
         ProgramOptions options;

@@ -7,9 +7,9 @@
 #include "calendar/saints_table.h"
 #include "persistence/work_file.h"
 #include "platform/cp1252.h"
-#include "platform/win32/gdi_canvas.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
+#include "render/gdi_canvas_win32.h"
 #include "render/sheet_geometry.h"
 
 namespace e2e {
@@ -21,7 +21,7 @@ bool WriteDressedWorkFile(const std::wstring& path, int year, int month) {
     sheet->Year = static_cast<std::int16_t>(year);
     sheet->Month = static_cast<std::int16_t>(month);
     ResetCells(*sheet);
-    GdiCanvas canvas;  // drawing records each day's place in its cell
+    GdiCanvas canvas{SheetWidth, SheetHeight};  // drawing records each day's place in its cell
     canvas.Clear(White);
     DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
     for (int column = 0; column < UsedGridSize; ++column)
@@ -43,7 +43,7 @@ std::vector<std::uint8_t> DefaultSheetBitmap(int year, int month) {
     sheet->Year = static_cast<std::int16_t>(year);
     sheet->Month = static_cast<std::int16_t>(month);
     ResetCells(*sheet);
-    GdiCanvas canvas;
+    GdiCanvas canvas{SheetWidth, SheetHeight};
     canvas.Clear(White);
     DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
     return EncodeBitmapFile(canvas.ReadPixels());

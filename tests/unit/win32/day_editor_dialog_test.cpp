@@ -179,7 +179,7 @@ TEST(DayEditorDialog, GivesItsBoldFontToEveryControlButTheDrawingBoxes) {
     });
 }
 
-TEST(DayEditorDialog, ShowsTheCellsTicksTextsColoursAndIcons) {
+TEST(DayEditorDialog, ShowsTheCellsTicksTextsColorsAndIcons) {
     namespace fs = std::filesystem;
     const fs::path folder = fs::temp_directory_path() / "almanaque_editor_dialog";
     fs::create_directories(folder);

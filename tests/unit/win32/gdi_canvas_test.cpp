@@ -1,5 +1,3 @@
-#include "platform/win32/gdi_canvas.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,14 +10,16 @@
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "render/draw_month_sheet.h"
+#include "render/gdi_canvas_win32.h"
+#include "render/sheet_geometry.h"
 #include "support/ico_writer.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Colour Blue = 0x00FF0000;
-constexpr Colour Green = 0x0000FF00;
+constexpr Color Blue = 0x00FF0000;
+constexpr Color Green = 0x0000FF00;
 // Icon file colours are 0x00RRGGBB; on the canvas the same colours read as 0x00BBGGRR.
 constexpr std::uint32_t IconRed = 0xFF0000, IconBlue = 0x0000FF, IconGreen = 0x00FF00;
 
@@ -72,18 +72,18 @@ class GdiSheetTest : public testing::Test {
         for (int column = 0; column < 7; ++column)
             for (int row = 1; row < 7; ++row) MakeBare(Sheet->Cell(column, row));
     }
-    static int CountInArea(const PixelImage& image, int x1, int y1, int x2, int y2, Colour colour) {
+    static int CountInArea(const PixelImage& image, int x1, int y1, int x2, int y2, Color color) {
         int count = 0;
         for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x) count += image.At(x, y) == colour;
+            for (int x = x1; x <= x2; ++x) count += image.At(x, y) == color;
         return count;
     }
-    static bool AllInArea(const PixelImage& image, int x1, int y1, int x2, int y2, Colour colour) {
-        return CountInArea(image, x1, y1, x2, y2, colour) == (x2 - x1 + 1) * (y2 - y1 + 1);
+    static bool AllInArea(const PixelImage& image, int x1, int y1, int x2, int y2, Color color) {
+        return CountInArea(image, x1, y1, x2, y2, color) == (x2 - x1 + 1) * (y2 - y1 + 1);
     }
 
     std::unique_ptr<MonthSheet> Sheet = std::make_unique<MonthSheet>();
-    GdiCanvas Canvas;
+    GdiCanvas Canvas{SheetWidth, SheetHeight};
 };
 
 TEST_F(GdiSheetTest, BoxOutlinesAreExactAndNothingElseIsDrawnBelowTheHeader) {
@@ -122,7 +122,7 @@ TEST_F(GdiSheetTest, February2027LeavesRowsFiveAndSixWhite) {
     EXPECT_LT(CountInArea(image, 0, 103 * 4 + 71, 1121, 103 * 4 + 170, White), 7 * 159 * 100);
 }
 
-TEST_F(GdiSheetTest, SundayInitialAndNumbersAreRedOthersTakeTheirCellsColour) {
+TEST_F(GdiSheetTest, SundayInitialAndNumbersAreRedOthersTakeTheirCellsColor) {
     for (int column = 0; column < 7; ++column) Sheet->Cell(column, 0).NumberColor = Blue;
     for (int column = 0; column < 7; ++column) Sheet->Cell(column, 2).NumberColor = Blue;
     const PixelImage image = Draw(2024, 9);
@@ -135,9 +135,9 @@ TEST_F(GdiSheetTest, SundayInitialAndNumbersAreRedOthersTakeTheirCellsColour) {
     EXPECT_EQ(CountInArea(image, 960, 60, 1121, 172, Blue), 0);
 
     // Row 2 (2..8 September): numbers at the lower left, blue on weekdays, red on Sunday.
-    auto numberArea = [&](int column, Colour colour) {
+    auto numberArea = [&](int column, Color color) {
         return CountInArea(image, 160 * column + 11, 103 * 2 + 155, 160 * column + 40,
-                           103 * 2 + 171, colour);
+                           103 * 2 + 171, color);
     };
     EXPECT_GT(numberArea(5, Blue), 10);
     EXPECT_EQ(numberArea(5, Red), 0);
@@ -203,7 +203,7 @@ TEST_F(GdiSheetTest, DrawingTwiceGivesTheSamePixelsAndRecordsAsAFreshCanvas) {
     const PixelImage first = Draw(2024, 9);
     const auto records = std::make_unique<MonthSheet>(*Sheet);
     const PixelImage second = Draw(2024, 9);
-    GdiCanvas fresh;
+    GdiCanvas fresh{SheetWidth, SheetHeight};
     const PixelImage third = Draw(2024, 9, fresh);
 
     EXPECT_TRUE(first.Pixels == second.Pixels);
@@ -218,10 +218,10 @@ TEST_F(GdiSheetTest, DrawingTwiceGivesTheSamePixelsAndRecordsAsAFreshCanvas) {
 
 class GdiCanvasTest : public testing::Test {
   protected:
-    static Colour PixelAt(const GdiCanvas& canvas, int x, int y) {
+    static Color PixelAt(const GdiCanvas& canvas, int x, int y) {
         return canvas.ReadPixels().At(x, y);
     }
-    GdiCanvas Canvas;
+    GdiCanvas Canvas{SheetWidth, SheetHeight};
 };
 
 TEST_F(GdiCanvasTest, FontsAreBoldSizedFromTheScreenAndIdenticalRequestsShareOneFont) {
@@ -363,7 +363,7 @@ TEST_F(GdiCanvasTest, IconsGiveThePixelsOfDrawIconExOverAnyBackground) {
         for (int left : {0, 400}) {
             for (int i = 0; i < 12; ++i)
                 Canvas.HollowRectangle(left + 3 * i, 3 * i, left + 80 - i, 80 - i,
-                                       0x00101010 * static_cast<Colour>(i), 1);
+                                       0x00101010 * static_cast<Color>(i), 1);
             Canvas.SelectFont("Tahoma", 29, true);
             Canvas.SetTextColor(0x0000C0FF);
             Canvas.MoveTo(left + 5, 20);
@@ -392,7 +392,7 @@ TEST(GdiCanvasLifetime, EveryObjectIsDeletedWithTheCanvas) {
     HGDIOBJ font, pen, bitmap;
     HDC dc;
     {
-        GdiCanvas canvas;
+        GdiCanvas canvas{SheetWidth, SheetHeight};
         canvas.SelectFont("Tahoma", 8, true);
         canvas.HollowRectangle(1, 1, 20, 20, Black, 1);
         dc = canvas.Dc();

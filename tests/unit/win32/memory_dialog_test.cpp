@@ -191,7 +191,7 @@ TEST(PictureBox, RepaintsItsOwnPictureWheneverAsked) {
     COLORREF beforeCover = 0, afterCover = 0, untouched = 0, spoiled = 0;
     dialog.Initialise = [&] { PostMessageW(dialog.Window(), WM_APP, 0, 0); };
     dialog.AppMessage = [&] {
-        picture.SetColours(RGB(0, 0, 0), RGB(0, 0, 255));
+        picture.SetColors(RGB(0, 0, 0), RGB(0, 0, 255));
         picture.Clear();
         const RECT spot{0, 0, 20, 20};
         const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));

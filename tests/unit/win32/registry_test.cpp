@@ -16,22 +16,24 @@ std::wstring ReadUserValue(const wchar_t* key, const wchar_t* name) {
 
 TEST(WriteRegistryText, WritesUnderTheCurrentUserWhenNoRootIsGiven) {
     const wchar_t* key = L"Software\\AlmanaqueTest\\Tipo";
-    EXPECT_EQ(WriteRegistryText(nullptr, "\\\\Software\\AlmanaqueTest\\Tipo\\", "", "C:\\\\x %1"),
-              1);
+    EXPECT_EQ(
+        WriteRegistryText(nullptr, L"\\\\Software\\AlmanaqueTest\\Tipo\\", L"", L"C:\\\\x %1"), 1);
     EXPECT_EQ(ReadUserValue(key, nullptr), L"C:\\\\x %1");
-    EXPECT_EQ(WriteRegistryText(nullptr, "Software\\AlmanaqueTest\\Tipo", "Nombre", "Se\xF1or"), 1);
+    EXPECT_EQ(
+        WriteRegistryText(nullptr, L"Software\\AlmanaqueTest\\Tipo", L"Nombre", L"Se\u00F1or"), 1);
     EXPECT_EQ(ReadUserValue(key, L"Nombre"), L"Se\u00F1or");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\AlmanaqueTest");
 }
 
 TEST(ClassesRootRegistry, ReadsWhatWasWrittenAndExpandsReferences) {
     ClassesRootRegistry registry;
-    ASSERT_TRUE(registry.WriteDefaultValue("\\almanaque-test-type\\Shell\\Open\\Command", "a %1"));
-    EXPECT_EQ(registry.ReadDefaultValue("almanaque-test-type\\shell\\open\\command"), "a %1");
-    EXPECT_EQ(registry.ReadDefaultValue("almanaque-test-missing"), std::nullopt);
+    ASSERT_TRUE(
+        registry.WriteDefaultValue(L"\\almanaque-test-type\\Shell\\Open\\Command", L"a %1"));
+    EXPECT_EQ(registry.ReadDefaultValue(L"almanaque-test-type\\shell\\open\\command"), L"a %1");
+    EXPECT_EQ(registry.ReadDefaultValue(L"almanaque-test-missing"), std::nullopt);
     SetEnvironmentVariableW(L"ALMANAQUE_TEST_DIR", L"C:\\datos");
-    EXPECT_EQ(registry.ExpandEnvironmentReferences("%ALMANAQUE_TEST_DIR%\\a.exe"),
-              "C:\\datos\\a.exe");
+    EXPECT_EQ(registry.ExpandEnvironmentReferences(L"%ALMANAQUE_TEST_DIR%\\a.exe"),
+              L"C:\\datos\\a.exe");
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L"almanaque-test-type");
     RegDeleteKeyW(HKEY_CLASSES_ROOT, L"almanaque-test-type");
 }

@@ -1,7 +1,7 @@
-#include "platform/last_folder.h"
+#include "calendar/last_folder.h"
 
+#include "calendar/text_slot.h"
 #include "platform/path_text.h"
-#include "platform/text_slot.h"
 
 char LastFolder[LastFolderSize] = {};
 

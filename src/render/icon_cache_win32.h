@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/win32/sheet_icon.h"
+#include "render/sheet_icon_win32.h"
 
 class IconCache {
   public:

@@ -1,4 +1,4 @@
-#include "persistence/work_file_dialogs_win32.h"
+#include "app/work_file_dialogs_win32.h"
 
 #include "platform/cp1252.h"
 #include "platform/win32/file_dialog.h"

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-using CustomColourSet = COLORREF[16];
+using CustomColorSet = COLORREF[16];
 
 // The confirmed colour, or nothing when the user closed the chooser without confirming.
-std::optional<COLORREF> ChooseColour(HWND owner, COLORREF initial, CustomColourSet& custom);
+std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColorSet& custom);

@@ -1,4 +1,4 @@
-#include "platform/win32/sheet_icon.h"
+#include "render/sheet_icon_win32.h"
 
 #include <cstdint>
 #include <vector>

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "persistence/work_file_flows.h"
+#include "app/work_file_flows.h"
 
 class SystemWorkFileDialogs final : public WorkFileDialogs {
   public:

@@ -1,9 +1,9 @@
-#include "persistence/work_file_flows.h"
+#include "app/work_file_flows.h"
 
-#include "persistence/work_file.h"
 #include "persistence/work_file_messages.h"
+#include "calendar/last_folder.h"
+#include "persistence/work_file.h"
 #include "platform/files.h"
-#include "platform/last_folder.h"
 
 void ChooseWorkFile(MonthSheet& sheet, WorkFileDialogs& dialogs, WorkFileDialogMode mode) {
     SetLastFolderFrom(PathFieldText(sheet.WorkFilePath));

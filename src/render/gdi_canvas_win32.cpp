@@ -1,24 +1,37 @@
-#include "platform/win32/gdi_canvas.h"
+#include "render/gdi_canvas_win32.h"
 
 #include <algorithm>
 #include <cwchar>
 #include <vector>
 
 #include "platform/cp1252.h"
-#include "render/sheet_geometry.h"
 
 namespace {
 
 constexpr int BoldWeight = 700;
 
+// A wider outline stays inside the box and keeps square corners, as the one-pixel one does.
+HPEN CreateOutlinePen(Color color, int width) {
+    if (width <= 1) return CreatePen(PS_SOLID, width, color);
+    const LOGBRUSH brush{BS_SOLID, color, 0};
+    return ExtCreatePen(PS_GEOMETRIC | PS_INSIDEFRAME | PS_ENDCAP_SQUARE | PS_JOIN_MITER, width,
+                        &brush, 0, nullptr);
+}
+
 }  // namespace
 
-GdiCanvas::GdiCanvas() {
+GdiCanvas::GdiCanvas(int width, int height) : GdiCanvas(width, height, SheetScale(), {}) {}
+
+GdiCanvas::GdiCanvas(int width, int height, SheetScale print)
+    : GdiCanvas(width, height, print, print.DotsPerInch()) {}
+
+GdiCanvas::GdiCanvas(int width, int height, SheetScale scale, std::optional<int> fontDotsPerInch)
+    : Width(width), Height(height), Scale(scale) {
     const ScreenDc screen;
     if (!screen.Get()) return;
-    PixelsPerInchY = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    PixelsPerInchY = fontDotsPerInch.value_or(GetDeviceCaps(screen.Get(), LOGPIXELSY));
     Memory.Reset(CreateCompatibleDC(screen.Get()));
-    Bitmap.Reset(CreateCompatibleBitmap(screen.Get(), SheetWidth, SheetHeight));
+    Bitmap.Reset(CreateCompatibleBitmap(screen.Get(), Width, Height));
     IconSource.Reset(CreateCompatibleDC(screen.Get()));
     if (!Memory || !Bitmap || !IconSource) {
         IconSource.Reset();
@@ -44,11 +57,11 @@ GdiCanvas::~GdiCanvas() {
     // The members now delete the fonts, pens, icons and bitmap, and last the DC itself.
 }
 
-void GdiCanvas::Clear(Colour colour) {
+void GdiCanvas::Clear(Color color) {
     Icons.BeginDraw();
     if (!Memory) return;
-    const RECT whole{0, 0, SheetWidth, SheetHeight};
-    const UniqueGdi<HBRUSH> brush(CreateSolidBrush(colour));
+    const RECT whole{0, 0, Width, Height};
+    const UniqueGdi<HBRUSH> brush(CreateSolidBrush(color));
     if (brush) FillRect(Memory.Get(), &whole, brush.Get());
 }
 
@@ -56,25 +69,25 @@ PixelImage GdiCanvas::ReadPixels() const {
     if (!Memory) return {};
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = SheetWidth;
-    info.bmiHeader.biHeight = -SheetHeight;  // rows from the top
+    info.bmiHeader.biWidth = Width;
+    info.bmiHeader.biHeight = -Height;  // rows from the top
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint32_t> raw(static_cast<std::size_t>(SheetWidth) * SheetHeight);
+    std::vector<std::uint32_t> raw(static_cast<std::size_t>(Width) * Height);
 
     // The bitmap is read while it is selected out of the DC, then put back.
     SelectObject(Memory.Get(), OriginalBitmap);
     const int rows =
-        GetDIBits(Memory.Get(), Bitmap.Get(), 0, SheetHeight, raw.data(), &info, DIB_RGB_COLORS);
+        GetDIBits(Memory.Get(), Bitmap.Get(), 0, Height, raw.data(), &info, DIB_RGB_COLORS);
     SelectObject(Memory.Get(), Bitmap.Get());
-    if (rows != SheetHeight) return {};
+    if (rows != Height) return {};
 
-    PixelImage image{SheetWidth, SheetHeight, {}};
+    PixelImage image{Width, Height, {}};
     image.Pixels.resize(raw.size());
     // Each 32-bit pixel holds 0x00RRGGBB; a colour is 0x00BBGGRR.
     std::transform(raw.begin(), raw.end(), image.Pixels.begin(), [](std::uint32_t pixel) {
-        return static_cast<Colour>((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
+        return static_cast<Color>((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
     });
     return image;
 }
@@ -110,13 +123,13 @@ void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
     }
 }
 
-void GdiCanvas::SetTextColor(Colour colour) {
-    if (Memory) ::SetTextColor(Memory.Get(), colour);
+void GdiCanvas::SetTextColor(Color color) {
+    if (Memory) ::SetTextColor(Memory.Get(), color);
 }
 
 void GdiCanvas::MoveTo(int x, int y) {
-    X = x;
-    Y = y;
+    X = Scale.ToPixels(x);
+    Y = Scale.ToPixels(y);
 }
 
 int GdiCanvas::CurrentLineHeight() {
@@ -140,24 +153,27 @@ int GdiCanvas::TextWidth(std::string_view text) {
     SIZE extent{};
     if (!GetTextExtentPoint32W(Memory.Get(), wide.data(), static_cast<int>(wide.size()), &extent))
         return 0;
-    return extent.cx;
+    return Scale.ToSheet(extent.cx);
 }
 
-void GdiCanvas::HollowRectangle(int x1, int y1, int x2, int y2, Colour colour, int penWidth) {
+void GdiCanvas::HollowRectangle(int x1, int y1, int x2, int y2, Color color, int penWidth) {
     if (!Memory) return;
-    auto& pen = Pens[{colour, penWidth}];
-    if (!pen) pen.Reset(CreatePen(PS_SOLID, penWidth, colour));
+    const int width = Scale.ToPixels(penWidth);
+    auto& pen = Pens[{color, width}];
+    if (!pen) pen.Reset(CreateOutlinePen(color, width));
     if (!pen) return;
     if (CurrentPen != pen.Get()) {
         SelectObject(Memory.Get(), pen.Get());
         CurrentPen = pen.Get();
     }
     // The null brush stays selected: the box is an outline only.
-    Rectangle(Memory.Get(), x1, y1, x2, y2);
+    Rectangle(Memory.Get(), Scale.ToPixels(x1), Scale.ToPixels(y1), Scale.ToPixels(x2),
+              Scale.ToPixels(y2));
 }
 
 void GdiCanvas::DrawIconFile(std::string_view path, int x, int y, int size) {
     if (!Memory) return;
-    if (const SheetIcon* icon = Icons.Get(Cp1252ToWide(path), size))
-        icon->Draw(Memory.Get(), IconSource.Get(), x, y);
+    // The icon file's best image for the scaled size, as the system picks it.
+    if (const SheetIcon* icon = Icons.Get(Cp1252ToWide(path), Scale.ToPixels(size)))
+        icon->Draw(Memory.Get(), IconSource.Get(), Scale.ToPixels(x), Scale.ToPixels(y));
 }

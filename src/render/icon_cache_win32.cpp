@@ -1,4 +1,4 @@
-#include "platform/win32/icon_cache.h"
+#include "render/icon_cache_win32.h"
 
 #include <vector>
 

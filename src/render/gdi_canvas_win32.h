@@ -1,24 +1,30 @@
 #pragma once
-// The sheet's off-screen image: a memory bitmap compatible with the screen, SheetWidth x
-// SheetHeight pixels, drawn through the Canvas seam with GDI. Fonts and pens are created once
+// An off-screen image: a memory bitmap compatible with the screen, of the pixel size its owner
+// gives, drawn through the Canvas seam with GDI. Fonts and pens are created once
 // and kept for the canvas's life; icons are kept while their files stay unchanged.
 
 #include <windows.h>
 
 #include <compare>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "platform/win32/handles.h"
-#include "platform/win32/icon_cache.h"
 #include "render/bitmap_file.h"
 #include "render/canvas.h"
+#include "render/icon_cache_win32.h"
+#include "render/sheet_scale.h"
 
 class GdiCanvas final : public Canvas {
   public:
     // If the system refuses the bitmap, drawing does nothing and ReadPixels gives an empty image.
-    GdiCanvas();
+    // On screen: drawing coordinates are the image's pixels; fonts take the screen's resolution.
+    GdiCanvas(int width, int height);
+    // A printed page: every coordinate, length and pen width drawn is the 96-dpi sheet's, scaled
+    // to the page's resolution, and fonts take that resolution.
+    GdiCanvas(int width, int height, SheetScale print);
     ~GdiCanvas() override;
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
@@ -27,19 +33,21 @@ class GdiCanvas final : public Canvas {
     HDC Dc() const { return Memory.Get(); }
     // Fills the whole image and starts a new draw: icon files are looked at again once in
     // every draw, so a draw must begin here.
-    void Clear(Colour colour = White);
+    void Clear(Color color = White);
     // The image's pixels, rows from the top; Width 0 when they cannot be read.
     PixelImage ReadPixels() const;
 
     void SelectFont(std::string_view face, int points, bool bold) override;
-    void SetTextColor(Colour colour) override;
+    void SetTextColor(Color color) override;
     void MoveTo(int x, int y) override;
     void PrintText(std::string_view text) override;
     int TextWidth(std::string_view text) override;
-    void HollowRectangle(int x1, int y1, int x2, int y2, Colour colour, int penWidth) override;
+    void HollowRectangle(int x1, int y1, int x2, int y2, Color color, int penWidth) override;
     void DrawIconFile(std::string_view path, int x, int y, int size) override;
 
   private:
+    GdiCanvas(int width, int height, SheetScale scale, std::optional<int> fontDotsPerInch);
+
     struct FontKey {
         std::string Face;
         int Points;
@@ -59,11 +67,14 @@ class GdiCanvas final : public Canvas {
     HGDIOBJ OriginalFont = nullptr;
     HGDIOBJ OriginalPen = nullptr;
     HGDIOBJ OriginalBrush = nullptr;
-    int PixelsPerInchY = 96;
+    int Width;
+    int Height;
+    SheetScale Scale;
+    int PixelsPerInchY = SheetDotsPerInch;
 
     std::map<FontKey, Font> Fonts;
     const Font* CurrentFont = nullptr;
-    std::map<std::pair<Colour, int>, UniqueGdi<HPEN>> Pens;
+    std::map<std::pair<Color, int>, UniqueGdi<HPEN>> Pens;
     HPEN CurrentPen = nullptr;
     IconCache Icons;
     UniqueDc IconSource;  // holds each icon's images while they are copied

@@ -1,4 +1,4 @@
-#include "platform/win32/colour_dialog.h"
+#include "platform/win32/color_dialog.h"
 
 #include <commdlg.h>
 
@@ -19,7 +19,7 @@ UINT_PTR CALLBACK PlaceBesideOwner(HWND dialog, UINT message, WPARAM, LPARAM lPa
 
 }  // namespace
 
-std::optional<COLORREF> ChooseColour(HWND owner, COLORREF initial, CustomColourSet& custom) {
+std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColorSet& custom) {
     CHOOSECOLORW choice{};
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = owner;
