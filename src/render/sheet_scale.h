@@ -14,7 +14,6 @@ class SheetScale {
     explicit constexpr SheetScale(int dotsPerInch) : Dots(dotsPerInch) {}
 
     constexpr int DotsPerInch() const { return Dots; }
-    constexpr bool IsIdentity() const { return Dots == SheetDotsPerInch; }
     // A coordinate or length of the layout, in pixels at this resolution.
     constexpr int ToPixels(int sheetPixels) const {
         return static_cast<int>(

