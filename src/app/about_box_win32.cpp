@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/dialog_font.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 

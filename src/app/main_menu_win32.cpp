@@ -27,14 +27,14 @@ void AppendItem(HMENU menu, const MenuEntry& entry) {
 
 UniqueMenu BuildMainMenu() {
     UniqueMenu bar(CreateMenu());
-    const HMENU popup = CreatePopupMenu();
-    for (const MenuEntry& entry : MainMenuEntries) AppendItem(popup, entry);
+    UniqueMenu popup(CreatePopupMenu());
+    for (const MenuEntry& entry : MainMenuEntries) AppendItem(popup.Get(), entry);
     std::wstring title = MainMenuTitle;
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_STRING | MIIM_SUBMENU;
-    item.hSubMenu = popup;
+    item.hSubMenu = popup.Get();
     item.dwTypeData = title.data();
-    InsertMenuItemW(bar.Get(), 0, TRUE, &item);
+    if (InsertMenuItemW(bar.Get(), 0, TRUE, &item)) popup.Release();  // the bar owns it now
     return bar;
 }

@@ -29,12 +29,11 @@ class MainWindow final : public MemoryDialog {
     explicit MainWindow(std::wstring commandTail);
     ~MainWindow() override;
 
-    ProgramState& Program() { return State; }
     HWND SheetViewWindow() const;
-    // Clears the sheet's image, draws the month, sets the caption and shows the result.
-    void RefreshSheet(std::int16_t year, std::int16_t month);
 
   private:
+    // Clears the sheet's image, draws the month, sets the caption and shows the result.
+    void RefreshSheet(std::int16_t year, std::int16_t month);
     void OnInitialise() override;
     void OnCommand(int id, int code, HWND control) override;
 

@@ -8,7 +8,7 @@
 
 #include "app/month_chooser_rules.h"
 #include "platform/cp1252.h"
-#include "platform/win32/dialog_font.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/memory_dialog.h"
 
 namespace {

@@ -67,8 +67,6 @@ inline constexpr Color NoticeColor = 0x00800000;
 inline constexpr Color SwatchColorAtBuild = White;
 // The colour chooser always starts from mid grey, whatever the line's colour is.
 inline constexpr Color ColorChooserStart = 0x00808080;
-// The chooser dialogs open this many pixels right of and below the editor's top-left corner.
-inline constexpr int ChooserOffset = 30;
 // The pause after "Salir", in milliseconds.
 inline constexpr unsigned ExitPauseMilliseconds = 1000;
 

@@ -61,10 +61,8 @@ int DayEditorModel::TickBox(int checkBoxId, bool ticked) {
     return 0;
 }
 
-bool DayEditorModel::TakeColorChoice(int line, std::optional<Color> chosen) {
-    if (!chosen) return false;
-    Cell().LineColor[line] = *chosen;
-    return true;
+void DayEditorModel::TakeColorChoice(int line, std::optional<Color> chosen) {
+    if (chosen) Cell().LineColor[line] = *chosen;
 }
 
 bool DayEditorModel::TakeIconChoice(int position, const PathField& choiceSlot) {

@@ -17,8 +17,6 @@ class DayEditorModel {
     // The sheet's SelectedColumn and SelectedRow must lie in 0..7.
     explicit DayEditorModel(MonthSheet& sheet);
 
-    int Column() const { return CellColumn; }
-    int Row() const { return CellRow; }
     DayCell& Cell() const { return Sheet.Cell(CellColumn, CellRow); }
 
     // The dialog's caption: day and month with at least two digits, the year plain ("05/03/2024").
@@ -32,8 +30,8 @@ class DayEditorModel {
     int TickBox(int checkBoxId, bool ticked);
 
     // The colour chooser's result for a line: a confirmed colour is stored, no colour changes
-    // nothing. Returns whether the line's colour was stored.
-    bool TakeColorChoice(int line, std::optional<Color> chosen);
+    // nothing.
+    void TakeColorChoice(int line, std::optional<Color> chosen);
 
     // The "Icono" choice for a position: stores the chosen file's path when the file exists.
     bool TakeIconChoice(int position, const PathField& choiceSlot);

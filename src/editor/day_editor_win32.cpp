@@ -11,7 +11,7 @@
 #include "editor/icon_chooser_win32.h"
 #include "platform/cp1252.h"
 #include "platform/win32/color_dialog.h"
-#include "platform/win32/dialog_font.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 #include "platform/win32/message_box.h"
@@ -186,7 +186,7 @@ void DayEditorDialog::OnPickColor(int line) {
 }
 
 void DayEditorDialog::OnChooseIcon(int position) {
-    ChooseIconFile(Window(), IconChoicePath, 0);
+    ChooseIconFile(Window(), IconChoicePath);
     if (Model.TakeIconChoice(position, IconChoicePath)) DrawIconPreview(position);
 }
 
@@ -235,14 +235,10 @@ void DayEditorDialog::DrawIconPreview(int position) {
 
 }  // namespace
 
-int OpenDayEditor(MonthSheet& sheet) {
+void OpenDayEditor(MonthSheet& sheet) {
     const auto inGrid = [](int index) { return index >= 0 && index < GridSize; };
-    if (!inGrid(sheet.SelectedColumn) || !inGrid(sheet.SelectedRow)) return 0;
+    if (!inGrid(sheet.SelectedColumn) || !inGrid(sheet.SelectedRow)) return;
     const UniqueFont font = CreateDialogFont(L"MS Sans Serif", 8, FW_BOLD);
-    INT_PTR endCode = 0;
-    {
-        DayEditorDialog editor(sheet, font.Get());
-        endCode = editor.RunModal();
-    }
-    return static_cast<int>(endCode == -1 ? 0 : endCode);
+    DayEditorDialog editor(sheet, font.Get());
+    editor.RunModal();
 }

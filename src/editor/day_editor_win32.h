@@ -4,7 +4,7 @@
 
 #include "calendar/month_sheet.h"
 
-// Builds the editor, runs it until it closes and returns its end code (always 0). The editor has
-// no owner window, so the rest of the program stays usable meanwhile. Changes go straight into
-// the cell; the caller redraws the sheet afterwards. A selection outside 0..7 opens nothing.
-int OpenDayEditor(MonthSheet& sheet);
+// Builds the editor and runs it until it closes. The editor has no owner window, so the rest of the
+// program stays usable meanwhile. Changes go straight into the cell; the caller redraws the sheet
+// afterwards. A selection outside 0..7 opens nothing.
+void OpenDayEditor(MonthSheet& sheet);

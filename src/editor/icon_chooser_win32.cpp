@@ -4,7 +4,7 @@
 #include "platform/cp1252.h"
 #include "platform/win32/file_dialog.h"
 
-int ChooseIconFile(HWND owner, PathField& slot, int /*mode*/) {
+void ChooseIconFile(HWND owner, PathField& slot) {
     FileDialogRequest request;
     request.Owner = owner;
     request.Mode = FileDialogMode::Open;
@@ -13,5 +13,4 @@ int ChooseIconFile(HWND owner, PathField& slot, int /*mode*/) {
     request.DefaultExtension = L"ico";
     request.InitialFolder = Cp1252ToWide(PrepareFileChoice(slot));
     TakeFileChoice(slot, WideToCp1252(ShowFileDialog(request)));
-    return 1;
 }

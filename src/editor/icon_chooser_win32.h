@@ -7,5 +7,5 @@
 
 // Opens the system's open dialog for icon files in the folder of the path the slot holds (or in
 // the current directory), and puts the chosen path, or blanks when the user cancelled, into the
-// slot. Mode 0, the only one, chooses a file to open. Returns 1.
-int ChooseIconFile(HWND owner, PathField& slot, int mode);
+// slot.
+void ChooseIconFile(HWND owner, PathField& slot);

@@ -4,7 +4,6 @@
 
 #include "persistence/work_file.h"
 
-inline constexpr const wchar_t* WorkFileCaption = L"Programador";
 inline constexpr const wchar_t* WorkFileWrongFormatMessage =
     L"Formato de fichero erroneo ...\r\n"
     L"Se puede tratar de un fichero de trabajo de una versi\u00f3n anterior ...";

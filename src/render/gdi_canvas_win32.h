@@ -7,11 +7,11 @@
 
 #include <compare>
 #include <map>
-#include <optional>
 #include <string>
 #include <utility>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/memory_image.h"
 #include "render/bitmap_file.h"
 #include "render/canvas.h"
 #include "render/icon_cache_win32.h"
@@ -25,12 +25,11 @@ class GdiCanvas final : public Canvas {
     // A printed page: every coordinate, length and pen width drawn is the 96-dpi sheet's, scaled
     // to the page's resolution, and fonts take that resolution.
     GdiCanvas(int width, int height, SheetScale print);
-    ~GdiCanvas() override;
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
 
     // The memory device context with the sheet's bitmap selected, for copying to a window.
-    HDC Dc() const { return Memory.Get(); }
+    HDC Dc() const { return Image.Dc(); }
     // Fills the whole image and starts a new draw: icon files are looked at again once in
     // every draw, so a draw must begin here.
     void Clear(Color color = White);
@@ -46,7 +45,7 @@ class GdiCanvas final : public Canvas {
     void DrawIconFile(std::string_view path, int x, int y, int size) override;
 
   private:
-    GdiCanvas(int width, int height, SheetScale scale, std::optional<int> fontDotsPerInch);
+    GdiCanvas(int width, int height, SheetScale scale, int fontDotsPerInch);
 
     struct FontKey {
         std::string Face;
@@ -55,29 +54,28 @@ class GdiCanvas final : public Canvas {
         auto operator<=>(const FontKey&) const = default;
     };
     struct Font {
-        UniqueGdi<HFONT> Handle;
+        UniqueFont Handle;
         int LineHeight;  // character height + external leading
     };
     int CurrentLineHeight();
 
     // Declared first so that it is deleted last, after the objects it holds were selected out.
-    UniqueDc Memory;
-    UniqueGdi<HBITMAP> Bitmap;
-    HGDIOBJ OriginalBitmap = nullptr;
-    HGDIOBJ OriginalFont = nullptr;
-    HGDIOBJ OriginalPen = nullptr;
-    HGDIOBJ OriginalBrush = nullptr;
-    int Width;
-    int Height;
+    MemoryImage Image;
+    UniqueDc IconSource;  // holds each icon's images while they are copied
     SheetScale Scale;
-    int PixelsPerInchY = SheetDotsPerInch;
+    int PixelsPerInchY;
 
     std::map<FontKey, Font> Fonts;
     const Font* CurrentFont = nullptr;
-    std::map<std::pair<Color, int>, UniqueGdi<HPEN>> Pens;
+    std::map<std::pair<Color, int>, UniquePen> Pens;
     HPEN CurrentPen = nullptr;
     IconCache Icons;
-    UniqueDc IconSource;  // holds each icon's images while they are copied
     int X = 0;
     int Y = 0;
+
+    // Declared last so that the DC's own font, pen and brush are selected back before the fonts
+    // and pens above are deleted. The font and pen stay selected until a draw asks for others.
+    SelectedObject OriginalFont;
+    SelectedObject OriginalPen;
+    SelectedObject NullBrush;  // outlines only
 };

@@ -21,7 +21,6 @@ class IconCache {
     // The icon of the file at size x size pixels; null when the file is missing or holds no
     // icon. A relative path is taken from the current directory at the time of the request.
     const SheetIcon* Get(const std::wstring& path, int size);
-    std::size_t Count() const { return Entries.size(); }
 
   private:
     struct Entry {

@@ -3,33 +3,23 @@
 #include <cstdint>
 #include <vector>
 
-namespace {
+#include "platform/win32/memory_image.h"
 
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
+namespace {
 
 // The colour image of the icon as 32-bit pixels 0xAARRGGBB; empty when it cannot be read.
 std::vector<std::uint32_t> ReadImage(HDC scratch, HBITMAP image, int size) {
-    BITMAPINFO info = TopDown32(size, size);
+    BITMAPINFO info = TopDownBitmapInfo(size, size);
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
     if (GetDIBits(scratch, image, 0, size, pixels.data(), &info, DIB_RGB_COLORS) != size) return {};
     return pixels;
 }
 
 // Each colour scaled by its alpha, rounded to the nearest value: the form blending expects.
-UniqueGdi<HBITMAP> PremultipliedImage(HDC scratch, const std::vector<std::uint32_t>& pixels,
-                                      int size) {
-    BITMAPINFO info = TopDown32(size, size);
+UniqueBitmap PremultipliedImage(HDC scratch, const std::vector<std::uint32_t>& pixels, int size) {
+    BITMAPINFO info = TopDownBitmapInfo(size, size);
     void* bits = nullptr;
-    UniqueGdi<HBITMAP> bitmap(CreateDIBSection(scratch, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap(CreateDIBSection(scratch, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits) return {};
     auto* out = static_cast<std::uint8_t*>(bits);
     for (std::uint32_t pixel : pixels) {
@@ -43,17 +33,6 @@ UniqueGdi<HBITMAP> PremultipliedImage(HDC scratch, const std::vector<std::uint32
     return bitmap;
 }
 
-class MemoryDc {
-  public:
-    MemoryDc() : Dc(CreateCompatibleDC(nullptr)) {}
-    ~MemoryDc() {
-        if (Dc) DeleteDC(Dc);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC Dc;
-};
-
 }  // namespace
 
 std::unique_ptr<SheetIcon> SheetIcon::Load(const std::wstring& path, int size) {
@@ -66,21 +45,21 @@ std::unique_ptr<SheetIcon> SheetIcon::Load(const std::wstring& path, int size) {
 
     ICONINFO parts{};
     if (!GetIconInfo(result->Icon.Get(), &parts)) return result;
-    UniqueGdi<HBITMAP> image(parts.hbmColor);
-    UniqueGdi<HBITMAP> mask(parts.hbmMask);
+    UniqueBitmap image(parts.hbmColor);
+    UniqueBitmap mask(parts.hbmMask);
     BITMAP imageSize{};
     if (!image || !mask || !GetObjectW(image.Get(), sizeof imageSize, &imageSize) ||
         imageSize.bmWidth != size || imageSize.bmHeight != size)
         return result;  // monochrome or unusual: DrawIconEx draws it
 
-    const MemoryDc scratch;
-    if (!scratch.Dc) return result;
-    const std::vector<std::uint32_t> pixels = ReadImage(scratch.Dc, image.Get(), size);
+    const UniqueDc scratch(CreateCompatibleDC(nullptr));
+    if (!scratch) return result;
+    const std::vector<std::uint32_t> pixels = ReadImage(scratch.Get(), image.Get(), size);
     if (pixels.empty()) return result;
     bool hasAlpha = false;
     for (std::uint32_t pixel : pixels) hasAlpha |= (pixel >> 24) != 0;
     if (hasAlpha) {
-        result->Premultiplied = PremultipliedImage(scratch.Dc, pixels, size);
+        result->Premultiplied = PremultipliedImage(scratch.Get(), pixels, size);
     } else {
         result->Mask = std::move(mask);
         result->Image = std::move(image);
@@ -90,19 +69,21 @@ std::unique_ptr<SheetIcon> SheetIcon::Load(const std::wstring& path, int size) {
 
 void SheetIcon::Draw(HDC target, HDC scratch, int x, int y) const {
     if (Premultiplied) {
-        const HGDIOBJ previous = SelectObject(scratch, Premultiplied.Get());
+        const SelectedObject source(scratch, Premultiplied.Get());
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         GdiAlphaBlend(target, x, y, Size, Size, scratch, 0, 0, Size, Size, blend);
-        SelectObject(scratch, previous);
     } else if (Mask && Image) {
         // The monochrome mask turns into black (0) and white (1) on the way in.
         const COLORREF text = SetTextColor(target, RGB(0, 0, 0));
         const COLORREF background = SetBkColor(target, RGB(255, 255, 255));
-        const HGDIOBJ previous = SelectObject(scratch, Mask.Get());
-        BitBlt(target, x, y, Size, Size, scratch, 0, 0, SRCAND);
-        SelectObject(scratch, Image.Get());
-        BitBlt(target, x, y, Size, Size, scratch, 0, 0, SRCINVERT);
-        SelectObject(scratch, previous);
+        {
+            const SelectedObject source(scratch, Mask.Get());
+            BitBlt(target, x, y, Size, Size, scratch, 0, 0, SRCAND);
+        }
+        {
+            const SelectedObject source(scratch, Image.Get());
+            BitBlt(target, x, y, Size, Size, scratch, 0, 0, SRCINVERT);
+        }
         SetTextColor(target, text);
         SetBkColor(target, background);
     } else {

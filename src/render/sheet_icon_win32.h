@@ -24,7 +24,7 @@ class SheetIcon {
   private:
     UniqueIcon Icon;
     int Size = 0;
-    UniqueGdi<HBITMAP> Premultiplied;  // when the icon has an alpha channel
-    UniqueGdi<HBITMAP> Mask;           // otherwise: AND mask ...
-    UniqueGdi<HBITMAP> Image;          // ... and XOR image
+    UniqueBitmap Premultiplied;  // when the icon has an alpha channel
+    UniqueBitmap Mask;           // otherwise: AND mask ...
+    UniqueBitmap Image;          // ... and XOR image
 };

@@ -16,7 +16,7 @@ bool IsBlank(std::wstring_view text) {
 
 }  // namespace
 
-std::wstring& DoubleBackslashes(std::wstring& path) {
+void DoubleBackslashes(std::wstring& path) {
     std::wstring doubled;
     doubled.reserve(path.size() * 2);
     for (wchar_t character : path) {
@@ -24,7 +24,6 @@ std::wstring& DoubleBackslashes(std::wstring& path) {
         if (character == L'\\') doubled.push_back(L'\\');
     }
     path = std::move(doubled);
-    return path;
 }
 
 std::wstring StripKeyPathBackslashes(std::wstring_view keyPath) {

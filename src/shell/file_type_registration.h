@@ -21,8 +21,8 @@ class FileTypeRegistry {
     virtual std::wstring ExpandEnvironmentReferences(std::wstring_view text) = 0;
 };
 
-// Every backslash written twice; the caller's text holds the result too.
-std::wstring& DoubleBackslashes(std::wstring& path);
+// Every backslash of the text written twice, in place.
+void DoubleBackslashes(std::wstring& path);
 
 // The key path without any leading or trailing backslash ("\.vrel" -> ".vrel").
 std::wstring StripKeyPathBackslashes(std::wstring_view keyPath);

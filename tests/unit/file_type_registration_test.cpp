@@ -98,7 +98,7 @@ TEST(RegisterFileType, RefusesAnExtensionWithADot) {
 
 TEST(RegistryTexts, BackslashesAreDoubledInPlaceAndStrippedFromKeyPaths) {
     std::wstring path = L"C:\\a\\\\b\\";
-    EXPECT_EQ(&DoubleBackslashes(path), &path);
+    DoubleBackslashes(path);
     EXPECT_EQ(path, L"C:\\\\a\\\\\\\\b\\\\");
     EXPECT_EQ(StripKeyPathBackslashes(L"\\\\\\.vrel\\\\"), L".vrel");
     EXPECT_EQ(StripKeyPathBackslashes(L"vrel-files\\Shell\\Open\\Command"),

@@ -3,7 +3,7 @@
 // the call that matches how it was obtained, exactly once, and can be moved but not copied.
 //
 //   UniqueHandle      kernel objects and files (CloseHandle; null and INVALID_HANDLE_VALUE = none)
-//   UniqueGdi<T>      fonts, bitmaps, pens, brushes (DeleteObject)
+//   UniqueFont, UniqueBitmap, UniquePen, UniqueBrush   GDI objects (DeleteObject)
 //   UniqueDc          memory device contexts (DeleteDC)
 //   ScreenDc          the screen's device context for the current scope (ReleaseDC)
 //   SelectedObject    an object selected into a DC; the previous one is selected back first
@@ -55,12 +55,10 @@ struct GdiTraits {
     static bool IsValid(T h) { return h != nullptr; }
     static void Free(T h) { DeleteObject(h); }
 };
-template <typename T>
-using UniqueGdi = UniqueResource<T, GdiTraits<T>>;
-using UniqueFont = UniqueGdi<HFONT>;
-using UniqueBitmap = UniqueGdi<HBITMAP>;
-using UniquePen = UniqueGdi<HPEN>;
-using UniqueBrush = UniqueGdi<HBRUSH>;
+using UniqueFont = UniqueResource<HFONT, GdiTraits<HFONT>>;
+using UniqueBitmap = UniqueResource<HBITMAP, GdiTraits<HBITMAP>>;
+using UniquePen = UniqueResource<HPEN, GdiTraits<HPEN>>;
+using UniqueBrush = UniqueResource<HBRUSH, GdiTraits<HBRUSH>>;
 
 struct DcTraits {
     static HDC None() { return nullptr; }
@@ -116,14 +114,17 @@ class ScreenDc {
 // end, so that the object can be deleted safely afterwards.
 class SelectedObject {
   public:
-    SelectedObject(HDC dc, HGDIOBJ object) : Dc(dc), Previous(SelectObject(dc, object)) {}
+    SelectedObject(HDC dc, HGDIOBJ object) : Dc(dc), Original(SelectObject(dc, object)) {}
     ~SelectedObject() {
-        if (Previous && Previous != HGDI_ERROR) SelectObject(Dc, Previous);
+        if (Original && Original != HGDI_ERROR) SelectObject(Dc, Original);
     }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
+    // The object the DC held before, selected back at the end of the scope.
+    HGDIOBJ Previous() const { return Original; }
+
   private:
     HDC Dc;
-    HGDIOBJ Previous;
+    HGDIOBJ Original;
 };

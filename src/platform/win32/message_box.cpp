@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "platform/cp1252.h"
-
 namespace {
 constexpr wchar_t Caption[] = L"Programador";
 }
@@ -18,8 +16,4 @@ void ShowMessage(std::wstring_view text) {
 bool AskYesNo(std::wstring_view text) {
     const std::wstring copy(text);
     return MessageBoxW(nullptr, copy.c_str(), Caption, MB_YESNO) == IDYES;
-}
-
-void ShowMessageCp1252(std::string_view text) {
-    ShowMessage(Cp1252ToWide(text));
 }

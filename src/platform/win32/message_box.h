@@ -9,6 +9,3 @@ void ShowMessage(std::wstring_view text);
 
 // Yes and No buttons; true for Yes.
 bool AskYesNo(std::wstring_view text);
-
-// The same for document texts held as Windows-1252 bytes.
-void ShowMessageCp1252(std::string_view text);

@@ -2,38 +2,37 @@
 
 #include <algorithm>
 
-PictureBox::PictureBox(HWND control) : Window(control) {
+namespace {
+
+MemoryImage ImageForClientArea(HWND control) {
     RECT client{};
     GetClientRect(control, &client);
-    PictureWidth = std::max<int>(1, client.right - client.left);
-    PictureHeight = std::max<int>(1, client.bottom - client.top);
-    ScreenDc screen;
-    Memory.Reset(CreateCompatibleDC(screen.Get()));
-    Image.Reset(CreateCompatibleBitmap(screen.Get(), PictureWidth, PictureHeight));
-    PreviousBitmap = SelectObject(Memory.Get(), Image.Get());
+    return MemoryImage(std::max<int>(1, client.right - client.left),
+                       std::max<int>(1, client.bottom - client.top));
+}
+
+}  // namespace
+
+PictureBox::PictureBox(HWND control) : Window(control), Image(ImageForClientArea(control)) {
     SetColors(GetSysColor(COLOR_WINDOWTEXT), RGB(255, 255, 255));
     Clear();
 }
 
-PictureBox::~PictureBox() {
-    if (PreviousBitmap) SelectObject(Memory.Get(), PreviousBitmap);
-}
-
 void PictureBox::SetColors(COLORREF foreground, COLORREF background) {
     Background = background;
-    SetTextColor(Memory.Get(), foreground);
-    SetBkColor(Memory.Get(), background);
+    SetTextColor(Image.Dc(), foreground);
+    SetBkColor(Image.Dc(), background);
 }
 
 void PictureBox::Clear() {
-    const RECT all{0, 0, PictureWidth, PictureHeight};
-    const COLORREF previous = SetBkColor(Memory.Get(), Background);
-    ExtTextOutW(Memory.Get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-    SetBkColor(Memory.Get(), previous);
+    const RECT all{0, 0, Image.Width(), Image.Height()};
+    const COLORREF previous = SetBkColor(Image.Dc(), Background);
+    ExtTextOutW(Image.Dc(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    SetBkColor(Image.Dc(), previous);
 }
 
 void PictureBox::CopyFrom(HDC source) {
-    BitBlt(Memory.Get(), 0, 0, PictureWidth, PictureHeight, source, 0, 0, SRCCOPY);
+    BitBlt(Image.Dc(), 0, 0, Image.Width(), Image.Height(), source, 0, 0, SRCCOPY);
 }
 
 void PictureBox::Repaint() {
@@ -42,5 +41,5 @@ void PictureBox::Repaint() {
 }
 
 void PictureBox::Draw(const DRAWITEMSTRUCT& item) const {
-    BitBlt(item.hDC, 0, 0, PictureWidth, PictureHeight, Memory.Get(), 0, 0, SRCCOPY);
+    BitBlt(item.hDC, 0, 0, Image.Width(), Image.Height(), Image.Dc(), 0, 0, SRCCOPY);
 }

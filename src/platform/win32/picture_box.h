@@ -6,21 +6,20 @@
 
 #include <windows.h>
 
-#include "platform/win32/handles.h"
+#include "platform/win32/memory_image.h"
 
 class PictureBox {
   public:
     // The picture takes the control's current client size and starts filled with the background.
     explicit PictureBox(HWND control);
-    ~PictureBox();
     PictureBox(const PictureBox&) = delete;
     PictureBox& operator=(const PictureBox&) = delete;
 
     HWND Control() const { return Window; }
-    int Width() const { return PictureWidth; }
-    int Height() const { return PictureHeight; }
+    int Width() const { return Image.Width(); }
+    int Height() const { return Image.Height(); }
     // The picture's device context: draw here, then Repaint().
-    HDC Dc() const { return Memory.Get(); }
+    HDC Dc() const { return Image.Dc(); }
 
     // Drawing colour (text) and background colour of the picture's device context.
     void SetColors(COLORREF foreground, COLORREF background);
@@ -35,10 +34,6 @@ class PictureBox {
 
   private:
     HWND Window;
-    int PictureWidth = 0;
-    int PictureHeight = 0;
+    MemoryImage Image;
     COLORREF Background = RGB(255, 255, 255);
-    UniqueDc Memory;
-    UniqueBitmap Image;
-    HGDIOBJ PreviousBitmap = nullptr;
 };

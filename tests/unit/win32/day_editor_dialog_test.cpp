@@ -40,7 +40,7 @@ void WithOpenEditor(MonthSheet& sheet, std::function<void(HWND editor)> check) {
         }
     });
     ASSERT_NE(timer, 0u);
-    EXPECT_EQ(OpenDayEditor(sheet), 0);
+    OpenDayEditor(sheet);
 }
 
 std::unique_ptr<MonthSheet> SheetOnFifthOfMarch() {

@@ -1,11 +1,10 @@
-#include "platform/win32/dialog_font.h"
+#include "platform/win32/fonts.h"
 
 #include <algorithm>
 
-UniqueFont CreateDialogFont(std::wstring_view face, int points, int weight) {
-    ScreenDc screen;
+LOGFONTW DescribeFont(std::wstring_view face, int points, int weight, int pixelsPerInch) {
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+    font.lfHeight = -MulDiv(points, pixelsPerInch, 72);
     font.lfWeight = weight;
     font.lfCharSet = ANSI_CHARSET;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -14,6 +13,12 @@ UniqueFont CreateDialogFont(std::wstring_view face, int points, int weight) {
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     const std::size_t length = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
     std::copy_n(face.data(), length, font.lfFaceName);
-    font.lfFaceName[length] = L'\0';
+    return font;
+}
+
+UniqueFont CreateDialogFont(std::wstring_view face, int points, int weight) {
+    const ScreenDc screen;
+    const LOGFONTW font =
+        DescribeFont(face, points, weight, GetDeviceCaps(screen.Get(), LOGPIXELSY));
     return UniqueFont(CreateFontIndirectW(&font));
 }
