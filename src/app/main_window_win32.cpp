@@ -1,5 +1,7 @@
 #include "app/main_window_win32.h"
 
+#include <commctrl.h>
+
 #include "app/about_box_win32.h"
 #include "app/image_export_win32.h"
 #include "app/main_menu.h"
@@ -24,57 +26,45 @@
 
 namespace {
 
-constexpr int ProgramIconId = 200;
+using namespace MainWindowLayout;
 
-DialogFrame MainWindowFrame() {
-    DialogFrame frame;
-    frame.Caption = L"Float Image Horizontal";
-    frame.ClientWidth = MainWindowLayout::ClientWidth;
-    frame.ClientHeight = MainWindowLayout::ClientHeight;
-    frame.Centred = true;
-    frame.Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_THICKFRAME |
-                  WS_MINIMIZEBOX | DS_MODALFRAME | DS_CENTER | DS_3DLOOK | DS_SETFONT |
-                  DS_NOFAILCREATE;
-    frame.ExStyle = WS_EX_CONTROLPARENT;
-    return frame;
-}
-
-void SetProgramIcon(HWND window) {
-    const auto load = [](int size) {
-        return reinterpret_cast<LPARAM>(LoadImageW(
-            ProgramInstance(), MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON, size, size, LR_SHARED));
-    };
-    SendMessageW(window, WM_SETICON, ICON_BIG, load(GetSystemMetrics(SM_CXICON)));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, load(GetSystemMetrics(SM_CXSMICON)));
-}
+// The sheet view takes its clicks through this subclass of the picture control.
+constexpr UINT_PTR SheetViewSubclassId = 1;
 
 }  // namespace
 
 MainWindow::MainWindow(std::wstring commandTail)
-    : MemoryDialog(MainWindowFrame()), CommandTail(std::move(commandTail)) {
+    : MemoryDialog({.Caption = L"Float Image Horizontal",
+                    .ClientWidth = ClientWidth,
+                    .ClientHeight = ClientHeight,
+                    .Centred = true,
+                    .Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_THICKFRAME |
+                             WS_MINIMIZEBOX | DS_MODALFRAME | DS_CENTER | DS_3DLOOK | DS_SETFONT |
+                             DS_NOFAILCREATE,
+                    .ExStyle = WS_EX_CONTROLPARENT}),
+      CommandTail(std::move(commandTail)),
+      BigIcon(LoadProgramIcon(GetSystemMetrics(SM_CXICON))),
+      SmallIcon(LoadProgramIcon(GetSystemMetrics(SM_CXSMICON))) {
     if (!Window()) return;
-    SetProgramIcon(Window());
+    SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(BigIcon.Get()));
+    SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon.Get()));
 
-    using namespace MainWindowLayout;
-    SheetView = &AddPicture({SheetViewId, L"STATIC", L"", SheetViewLeft, SheetViewTop, SheetWidth,
-                             SheetHeight, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_OWNERDRAW});
+    AddControl({.Id = SheetViewId,
+                .Kind = ControlKind::Picture,
+                .Box = {SheetViewLeft, SheetViewTop, SheetWidth, SheetHeight}});
+    SheetView = Picture(SheetViewId);
     SheetView->SetColors(GetSysColor(COLOR_WINDOWTEXT), White);
     SheetView->Clear();
 
     UniqueMenu menu = BuildMainMenu();
     if (SetMenu(Window(), menu.Get())) menu.Release();  // the window owns it from now on
 
-    SetWindowLongPtrW(SheetView->Control(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    PreviousSheetViewProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        SheetView->Control(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SheetViewProc)));
+    SetWindowSubclass(SheetView->Control(), &SheetViewProc, SheetViewSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
 }
 
 MainWindow::~MainWindow() {
-    if (SheetView && PreviousSheetViewProc) {
-        SetWindowLongPtrW(SheetView->Control(), GWLP_WNDPROC,
-                          reinterpret_cast<LONG_PTR>(PreviousSheetViewProc));
-        SetWindowLongPtrW(SheetView->Control(), GWLP_USERDATA, 0);
-    }
+    if (SheetView) RemoveWindowSubclass(SheetView->Control(), &SheetViewProc, SheetViewSubclassId);
 }
 
 HWND MainWindow::SheetViewWindow() const {
@@ -189,17 +179,16 @@ void MainWindow::OnSheetClick(LPARAM position) {
     RefreshSheet(State.Sheet.Year, State.Sheet.Month);
 }
 
-LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR self) {
     if (message == WM_LBUTTONDOWN) {
         try {
-            self->OnSheetClick(lParam);
+            reinterpret_cast<MainWindow*>(self)->OnSheetClick(lParam);
         } catch (...) {
+            ShowInternalError();
         }
     }
-    return CallWindowProcW(self->PreviousSheetViewProc, window, message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 int RunMainWindow(std::wstring commandTail) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/program_state.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 #include "render/gdi_canvas_win32.h"
 
@@ -44,13 +45,16 @@ class MainWindow final : public MemoryDialog {
     void OnSave();
     void OnAbout();
     void OnSheetClick(LPARAM position);
-    static LRESULT CALLBACK SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR subclassId, DWORD_PTR self);
 
     std::wstring CommandTail;
+    // The window's icons; the window is destroyed before them, when RunModal returns.
+    UniqueIcon BigIcon;
+    UniqueIcon SmallIcon;
     ProgramState State;
     std::unique_ptr<GdiCanvas> SheetCanvas;
     PictureBox* SheetView = nullptr;
-    WNDPROC PreviousSheetViewProc = nullptr;
 };
 
 // Runs the main window until "Salir"; returns the program's exit code.

@@ -19,25 +19,15 @@ constexpr int MonthLabelId = 5003;
 constexpr int MonthListId = 5004;
 constexpr int ExitId = 5005;
 
-DialogFrame ChooserFrame() {
-    DialogFrame frame;
-    frame.Caption = L"Elige mes y a\u00f1o";
-    frame.ClientWidth = 270;
-    frame.ClientHeight = 320;
-    frame.Left = 105;
-    frame.Top = 114;
-    frame.Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK |
-                  DS_SETFONT | DS_NOFAILCREATE;
-    frame.ExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-    return frame;
-}
+using enum ControlKind;
 
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+constexpr ControlLayout ChooserControls[] = {
+    {.Id = YearLabelId, .Kind = Label, .Text = L"A\u00f1o", .Box = {8, 8, 96, 24}},
+    {.Id = YearBoxId, .Kind = NumberBox, .Box = {8, 32, 150, 32}},
+    {.Id = MonthLabelId, .Kind = Label, .Text = L"Elige mes", .Box = {8, 72, 150, 24}},
+    {.Id = MonthListId, .Kind = SortedList, .Box = {8, 96, 150, 216}},
+    {.Id = ExitId, .Kind = PushButton, .Text = L"Salir", .Box = {184, 264, 75, 24}},
+};
 
 struct ChooserFonts {
     UniqueFont Labels = CreateDialogFont(L"MS Sans Serif", 10, FW_BOLD);     // F1
@@ -48,15 +38,14 @@ struct ChooserFonts {
 class MonthChooser final : public MemoryDialog {
   public:
     MonthChooser(MonthSheet& sheet, const ChooserFonts& fonts)
-        : MemoryDialog(ChooserFrame()), Sheet(sheet) {
-        const DWORD child = WS_CHILD | WS_VISIBLE;
-        AddControl({YearLabelId, L"STATIC", L"A\u00f1o", 8, 8, 96, 24, child});
-        AddControl({YearBoxId, L"EDIT", L"", 8, 32, 150, 32, child | WS_TABSTOP | ES_NUMBER,
-                    WS_EX_CLIENTEDGE});
-        AddControl({MonthLabelId, L"STATIC", L"Elige mes", 8, 72, 150, 24, child});
-        AddControl({MonthListId, L"LISTBOX", L"", 8, 96, 150, 216,
-                    child | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT});
-        AddControl({ExitId, L"BUTTON", L"Salir", 184, 264, 75, 24, child | WS_TABSTOP});
+        : MemoryDialog({.Caption = L"Elige mes y a\u00f1o",
+                        .ClientWidth = 270,
+                        .ClientHeight = 320,
+                        .Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION |
+                                 DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE,
+                        .ExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT}),
+          Sheet(sheet) {
+        AddControls(ChooserControls);
         SetControlFont(fonts.Labels.Get(), {YearLabelId, MonthLabelId, ExitId});
         SetControlFont(fonts.YearBox.Get(), {YearBoxId});
         SetControlFont(fonts.List.Get(), {MonthListId});
@@ -106,7 +95,7 @@ class MonthChooser final : public MemoryDialog {
     // The document takes the year and month only here, so while the chooser waits it keeps
     // the month on show and can never be saved with a year that reading would refuse.
     void CloseIfComplete() {
-        const std::int16_t year = YearOfTypedText(WideToCp1252(WindowText(Control(YearBoxId))));
+        const std::int16_t year = YearOfTypedText(WideToCp1252(ControlText(YearBoxId)));
         const std::int16_t month = PickedMonth.value_or(Sheet.Month);
         if (!ChooserMayClose(year, month)) return;
         Sheet.Year = year;

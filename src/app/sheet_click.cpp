@@ -1,7 +1,12 @@
 #include "app/sheet_click.h"
 
+#include "render/sheet_geometry.h"
+
 GridPlace GridPlaceAt(std::uint16_t x, std::uint16_t y) {
-    return {x / 160, (y + 35) / 103 - 1};
+    constexpr SheetGeometry Geometry = StandardSheetGeometry();
+    constexpr int ColumnPitch = Geometry.CellWidth + Geometry.Gap;
+    constexpr int RowPitch = Geometry.CellHeight + Geometry.Gap;
+    return {x / ColumnPitch, (y + Geometry.OriginY) / RowPitch - 1};
 }
 
 bool SelectPlaceForClick(MonthSheet& sheet, std::uint16_t x, std::uint16_t y, bool editorOpen) {

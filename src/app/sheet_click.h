@@ -1,7 +1,8 @@
 #pragma once
 // A left click on the shown sheet selects the grid place under the pointer. The divisors are
-// the pitch of the drawn boxes (a box and the one-pixel gap): 160 pixels across, 103 down, with
-// the first row of boxes 68 pixels below the top, so a click above y = 68 falls on row -1.
+// the pitch of the drawn boxes (a box and the gap) of the standard sheet geometry: 160 pixels
+// across, 103 down; rows are counted from OriginY above the top, less one, so a click above
+// y = 68 falls on row -1.
 
 #include <cstdint>
 
@@ -12,7 +13,8 @@ struct GridPlace {
     int Row;
 };
 
-// Column x div 160, row (y + 35) div 103 - 1, for pixels from the sheet's top-left corner.
+// Column x div column pitch, row (y + OriginY) div row pitch - 1, for pixels from the sheet's
+// top-left corner.
 GridPlace GridPlaceAt(std::uint16_t x, std::uint16_t y);
 
 // Applies a click to the document and tells whether the day editor opens on the selection.

@@ -18,6 +18,9 @@ struct MonthLengths {
 };
 MonthLengths BuildMonthLengths(std::int16_t year);
 
+// The sheet's columns run from Monday (0) to Sunday, whose initial and numbers are red.
+inline constexpr int SundayColumn = 6;
+
 // The walk that places the days of one month into the sheet's grid. The drawing visits rows
 // 1..6 and, inside each row, columns 0..6 (0 = Monday); a visited cell receives the current day
 // when that day falls on the cell's column and still belongs to the month.

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/path_text.h"
+
 MonthSheet::MonthSheet() {
     AssignPathField(WorkFilePath, "");
 }
@@ -17,6 +19,10 @@ void ResetCells(MonthSheet& sheet) {
             AssignSlot(cell.FontName, "Tahoma");
             cell.Lines[0].LineIsSaint = 1;
         }
+}
+
+std::string IconFileOf(const DayCell& cell, int position) {
+    return std::string(WithoutTrailingBlanks(ReadSlot(cell.IconPath[position])));
 }
 
 std::string FormImageBaseName(std::int16_t year, std::int16_t month) {

@@ -95,5 +95,8 @@ struct MonthSheet {
 // selection are left alone.
 void ResetCells(MonthSheet& sheet);
 
+// The file that an icon position's IconPath names: its text without the blanks that pad it.
+std::string IconFileOf(const DayCell& cell, int position);
+
 // Year and month as decimal numbers joined by one blank ("2024 3"): the exported image's name.
 std::string FormImageBaseName(std::int16_t year, std::int16_t month);

@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "calendar/month_sheet.h"
+#include "platform/control_layout.h"
 
 inline constexpr int DayGroupId = 4001;
 inline constexpr std::array<int, 5> NumberBoxIds = {4002, 4003, 4004, 4005, 4006};
@@ -39,22 +40,11 @@ int IndexOfId(const std::array<int, N>& ids, int id) {
     return found == ids.end() ? -1 : static_cast<int>(found - ids.begin());
 }
 
-enum class EditorControlKind { GroupBox, CheckBox, PushButton, TextBox, DrawingBox, Label };
-
-struct EditorControlLayout {
-    int Id;
-    EditorControlKind Kind;
-    const wchar_t* Caption;
-    int X, Y, Width, Height;
-};
-
 inline constexpr std::size_t DayEditorControlCount = 66;
-extern const std::array<EditorControlLayout, DayEditorControlCount> DayEditorControls;
+extern const std::array<ControlLayout, DayEditorControlCount> DayEditorControls;
 
 inline constexpr int DayEditorClientWidth = 770;
 inline constexpr int DayEditorClientHeight = 632;
-inline constexpr int DayEditorScreenX = 105;
-inline constexpr int DayEditorScreenY = 114;
 
 // The fixed notice at the bottom right, written in navy.
 inline constexpr const wchar_t* DayEditorNotice =

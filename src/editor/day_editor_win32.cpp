@@ -1,6 +1,5 @@
 #include "editor/day_editor_win32.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -24,58 +23,15 @@ CustomColorSet CustomColors = {};
 constexpr wchar_t ResetQuestion[] =
     L"Seguro que quieres resetear ... ?\r\nPerdera toda la informaci\u00F3n de este d\u00EDa ...";
 
-ControlLayout ToControlLayout(const EditorControlLayout& control) {
-    ControlLayout layout;
-    layout.Id = control.Id;
-    layout.Text = control.Caption ? control.Caption : L"";
-    layout.Left = control.X;
-    layout.Top = control.Y;
-    layout.Width = control.Width;
-    layout.Height = control.Height;
-    layout.Style = WS_CHILD | WS_VISIBLE;
-    switch (control.Kind) {
-        case EditorControlKind::GroupBox:
-            layout.ClassName = L"BUTTON";
-            layout.Style |= BS_GROUPBOX;
-            break;
-        case EditorControlKind::CheckBox:
-            layout.ClassName = L"BUTTON";
-            layout.Style |= WS_TABSTOP | BS_AUTOCHECKBOX;
-            break;
-        case EditorControlKind::PushButton:
-            layout.ClassName = L"BUTTON";
-            layout.Style |= WS_TABSTOP | BS_PUSHBUTTON;
-            break;
-        case EditorControlKind::TextBox:  // no ES_AUTOHSCROLL: typing stops at the box's edge
-            layout.ClassName = L"EDIT";
-            layout.Style |= WS_TABSTOP | ES_LEFT;
-            layout.ExStyle = WS_EX_CLIENTEDGE;
-            break;
-        case EditorControlKind::DrawingBox:
-            layout.ClassName = L"STATIC";
-            layout.Style |= WS_BORDER | SS_OWNERDRAW;
-            break;
-        case EditorControlKind::Label:
-            layout.ClassName = L"STATIC";
-            layout.Style |= WS_BORDER | SS_LEFT;
-            break;
-    }
-    return layout;
-}
-
-DialogFrame EditorFrame() {
-    DialogFrame frame;
-    frame.ClientWidth = DayEditorClientWidth;
-    frame.ClientHeight = DayEditorClientHeight;
-    frame.Left = DayEditorScreenX;
-    frame.Top = DayEditorScreenY;
-    frame.Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK | DS_NOFAILCREATE;
-    return frame;
-}
-
 class DayEditorDialog : public MemoryDialog {
   public:
-    DayEditorDialog(MonthSheet& sheet, HFONT font) : MemoryDialog(EditorFrame()), Model(sheet) {
+    DayEditorDialog(MonthSheet& sheet, HFONT font)
+        : MemoryDialog({.Caption = L"",  // the day's date, given when the editor starts
+                        .ClientWidth = DayEditorClientWidth,
+                        .ClientHeight = DayEditorClientHeight,
+                        .Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK |
+                                 DS_NOFAILCREATE}),
+          Model(sheet) {
         Build(font);
     }
 
@@ -102,21 +58,19 @@ class DayEditorDialog : public MemoryDialog {
 };
 
 void DayEditorDialog::Build(HFONT font) {
+    AddControls(DayEditorControls);
     std::vector<int> fontIds;
-    for (const EditorControlLayout& control : DayEditorControls) {
-        const ControlLayout layout = ToControlLayout(control);
-        if (control.Kind != EditorControlKind::DrawingBox) {
-            AddControl(layout);
+    for (const ControlLayout& control : DayEditorControls) {
+        PictureBox* picture = Picture(control.Id);
+        if (!picture) {
             fontIds.push_back(control.Id);
             continue;
         }
-        PictureBox& picture = AddPicture(layout);
         const bool swatch = IndexOfId(SwatchIds, control.Id) >= 0;
-        picture.SetColors(GetSysColor(COLOR_WINDOWTEXT),
-                          swatch ? SwatchColorAtBuild : GetSysColor(COLOR_BTNFACE));
-        picture.Clear();
+        picture->SetColors(GetSysColor(COLOR_WINDOWTEXT),
+                           swatch ? SwatchColorAtBuild : GetSysColor(COLOR_BTNFACE));
+        picture->Clear();
     }
-    std::sort(fontIds.begin(), fontIds.end());
     SetControlFont(font, fontIds);
 }
 
@@ -192,13 +146,7 @@ void DayEditorDialog::OnChooseIcon(int position) {
 
 void DayEditorDialog::OnExit() {
     std::array<std::wstring, TextLineCount> typed;
-    for (int line = 0; line < TextLineCount; ++line) {
-        const HWND box = Control(LineEditIds[line]);
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-        typed[line] = std::move(text);
-    }
+    for (int line = 0; line < TextLineCount; ++line) typed[line] = ControlText(LineEditIds[line]);
     Model.KeepTypedTexts(typed);
     Sleep(ExitPauseMilliseconds);
     End(0);

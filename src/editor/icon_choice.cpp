@@ -31,9 +31,3 @@ bool StoreIconChoice(DayCell& cell, int position, const PathField& slot) {
     AssignSlot(cell.IconPath[position], std::string_view(slot, PathFieldLength));
     return true;
 }
-
-std::string IconFileOf(const DayCell& cell, int position) {
-    std::string path = ReadSlot(cell.IconPath[position]);
-    path.erase(path.find_last_not_of(' ') + 1);
-    return path;
-}

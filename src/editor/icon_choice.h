@@ -27,6 +27,3 @@ void TakeFileChoice(PathField& slot, std::string_view chosenPath);
 // IconPath receives the slot's first 255 bytes (the path and its padding blanks) and true is
 // returned; otherwise nothing changes. IconShown is never touched.
 bool StoreIconChoice(DayCell& cell, int position, const PathField& slot);
-
-// The file that a position's IconPath names: its text without trailing blanks.
-std::string IconFileOf(const DayCell& cell, int position);

@@ -2,182 +2,140 @@
 
 #include <cstring>
 
-#include "calendar/text_slot.h"
-
 namespace {
 
-// Byte offsets of the record's fields.
-constexpr std::size_t FontNameAt = 0;
-constexpr std::size_t NumberColorAt = 101;
-constexpr std::size_t YearAt = 105;
-constexpr std::size_t MonthAt = 107;
-constexpr std::size_t DayAt = 109;
-constexpr std::size_t HasDayAt = 111;
-constexpr std::size_t LeftAt = 115;
-constexpr std::size_t TopAt = 117;
-constexpr std::size_t RightAt = 119;
-constexpr std::size_t BottomAt = 121;
-constexpr std::size_t ColumnAt = 123;
-constexpr std::size_t RowAt = 125;
-constexpr std::size_t LinesAt = 127;  // LineIsText, LineIsSaint of each line, pairwise
-constexpr std::size_t NumberTopLeftAt = 167;
-constexpr std::size_t NumberTopRightAt = 171;
-constexpr std::size_t NumberBottomLeftAt = 175;
-constexpr std::size_t NumberBottomRightAt = 179;
-constexpr std::size_t NumberCentreAt = 183;
-constexpr std::size_t IconShownAt = 187;
-constexpr std::size_t LineTextAt = 223;
-constexpr std::size_t LineColorAt = 328;
-constexpr std::size_t IconPathAt = 348;
-
-constexpr std::size_t LineTextSize = sizeof(DayCell::LineText[0]);
-constexpr std::size_t IconPathSize = sizeof(DayCell::IconPath[0]);
-static_assert(IconPathAt + IconCount * IconPathSize == CellRecordSize);
-
-// Writes a cell's fields into a record, least significant byte first.
-class Encoder {
-  public:
-    explicit Encoder(CellRecord& record) : Bytes(record) {}
-
-    void Short(std::size_t at, std::int16_t value) {
-        const auto bits = static_cast<std::uint16_t>(value);
-        Bytes[at] = static_cast<std::uint8_t>(bits & 0xFF);
-        Bytes[at + 1] = static_cast<std::uint8_t>(bits >> 8);
-    }
-    void Long(std::size_t at, std::int32_t value) { Bits(at, static_cast<std::uint32_t>(value)); }
-    void Bits(std::size_t at, std::uint32_t bits) {
-        for (std::size_t i = 0; i < 4; ++i)
-            Bytes[at + i] = static_cast<std::uint8_t>((bits >> (8 * i)) & 0xFF);
-    }
-    void Slot(std::size_t at, const char* slot, std::size_t size) {
-        std::memcpy(Bytes.data() + at, slot, size);
-    }
-
-  private:
-    CellRecord& Bytes;
+enum class FieldKind {
+    Text,     // bytes as they are
+    Integer,  // little-endian in the record, in the machine's order in memory
 };
 
-// Reads a record's fields, least significant byte first.
-class Decoder {
-  public:
-    explicit Decoder(const CellRecord& record) : Bytes(record) {}
-
-    std::int16_t Short(std::size_t at) const {
-        return static_cast<std::int16_t>(
-            static_cast<std::uint16_t>(Bytes[at] | (Bytes[at + 1] << 8)));
-    }
-    std::int32_t Long(std::size_t at) const { return static_cast<std::int32_t>(Bits(at)); }
-    std::uint32_t Bits(std::size_t at) const {
-        std::uint32_t bits = 0;
-        for (std::size_t i = 0; i < 4; ++i) bits |= std::uint32_t{Bytes[at + i]} << (8 * i);
-        return bits;
-    }
-    void Slot(std::size_t at, char* slot, std::size_t size) const {
-        std::memcpy(slot, Bytes.data() + at, size);
-    }
-
-  private:
-    const CellRecord& Bytes;
+// A run of equal fields. A DayCell's fields sit at the same offsets as in the record, and the
+// record is packed, so every field is reached through its offset and copied, never referenced.
+struct RecordField {
+    std::size_t At;
+    std::size_t Size;  // of one field
+    std::size_t Count;
+    FieldKind Kind;
 };
+
+constexpr RecordField Integers(std::size_t at, std::size_t size, std::size_t count = 1) {
+    return {at, size, count, FieldKind::Integer};
+}
+constexpr RecordField Texts(std::size_t at, std::size_t size, std::size_t count = 1) {
+    return {at, size, count, FieldKind::Text};
+}
+
+constexpr RecordField Fields[] = {
+    Texts(offsetof(DayCell, FontName), sizeof DayCell::FontName),
+    Integers(offsetof(DayCell, NumberColor), 4),
+    Integers(offsetof(DayCell, Year), 2, 3),  // Year, Month, Day
+    Integers(offsetof(DayCell, HasDay), 4),
+    Integers(offsetof(DayCell, Left), 2, 6),  // Left, Top, Right, Bottom, Column, Row
+    Integers(offsetof(DayCell, Lines), 4, 2 * TextLineCount),  // LineIsText, LineIsSaint
+    Integers(offsetof(DayCell, NumberTopLeft), 4, 5),          // the five number places
+    Integers(offsetof(DayCell, IconShown), 4, IconCount),
+    Texts(offsetof(DayCell, LineText), sizeof DayCell::LineText[0], TextLineCount),
+    Integers(offsetof(DayCell, LineColor), 4, TextLineCount),
+    Texts(offsetof(DayCell, IconPath), sizeof DayCell::IconPath[0], IconCount),
+};
+
+constexpr bool FieldsCoverTheRecord() {
+    std::size_t next = 0;
+    for (const RecordField& field : Fields) {
+        if (field.At != next) return false;
+        if (field.Kind == FieldKind::Integer && field.Size != 2 && field.Size != 4) return false;
+        next += field.Size * field.Count;
+    }
+    return next == CellRecordSize;
+}
+static_assert(FieldsCoverTheRecord(), "every byte of the record belongs to exactly one field");
+
+// Calls visit(offset, field) for every single field, in record order.
+template <typename Visit>
+void ForEachField(Visit visit) {
+    for (const RecordField& field : Fields)
+        for (std::size_t k = 0; k < field.Count; ++k) visit(field.At + k * field.Size, field);
+}
+
+std::uint32_t ReadNative(const unsigned char* bytes, std::size_t size) {
+    if (size == 2) {
+        std::uint16_t value = 0;
+        std::memcpy(&value, bytes, sizeof value);
+        return value;
+    }
+    std::uint32_t value = 0;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+void WriteNative(unsigned char* bytes, std::size_t size, std::uint32_t value) {
+    if (size == 2) {
+        const auto narrow = static_cast<std::uint16_t>(value);
+        std::memcpy(bytes, &narrow, sizeof narrow);
+    } else {
+        std::memcpy(bytes, &value, sizeof value);
+    }
+}
+
+std::uint32_t ReadLittleEndian(const std::uint8_t* bytes, std::size_t size) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < size; ++i) value |= std::uint32_t{bytes[i]} << (8 * i);
+    return value;
+}
+
+void WriteLittleEndian(std::uint8_t* bytes, std::size_t size, std::uint32_t value) {
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+unsigned char* BytesOf(DayCell& cell) {
+    return reinterpret_cast<unsigned char*>(&cell);
+}
+
+const unsigned char* BytesOf(const DayCell& cell) {
+    return reinterpret_cast<const unsigned char*>(&cell);
+}
 
 }  // namespace
 
-// The fields of DayCell are packed, so they are copied by value, never bound to references.
-
 CellRecord EncodeCellRecord(const DayCell& cell) {
     CellRecord record{};
-    Encoder out(record);
-    out.Slot(FontNameAt, cell.FontName, sizeof cell.FontName);
-    out.Bits(NumberColorAt, cell.NumberColor);
-    out.Short(YearAt, cell.Year);
-    out.Short(MonthAt, cell.Month);
-    out.Short(DayAt, cell.Day);
-    out.Long(HasDayAt, cell.HasDay);
-    out.Short(LeftAt, cell.Left);
-    out.Short(TopAt, cell.Top);
-    out.Short(RightAt, cell.Right);
-    out.Short(BottomAt, cell.Bottom);
-    out.Short(ColumnAt, cell.Column);
-    out.Short(RowAt, cell.Row);
-    for (int line = 0; line < TextLineCount; ++line) {
-        out.Long(LinesAt + 8 * line, cell.Lines[line].LineIsText);
-        out.Long(LinesAt + 8 * line + 4, cell.Lines[line].LineIsSaint);
-    }
-    out.Long(NumberTopLeftAt, cell.NumberTopLeft);
-    out.Long(NumberTopRightAt, cell.NumberTopRight);
-    out.Long(NumberBottomLeftAt, cell.NumberBottomLeft);
-    out.Long(NumberBottomRightAt, cell.NumberBottomRight);
-    out.Long(NumberCentreAt, cell.NumberCentre);
-    for (int icon = 0; icon < IconCount; ++icon)
-        out.Long(IconShownAt + 4 * icon, cell.IconShown[icon]);
-    for (int line = 0; line < TextLineCount; ++line)
-        out.Slot(LineTextAt + LineTextSize * line, cell.LineText[line], LineTextSize);
-    for (int line = 0; line < TextLineCount; ++line)
-        out.Bits(LineColorAt + 4 * line, cell.LineColor[line]);
-    for (int icon = 0; icon < IconCount; ++icon)
-        out.Slot(IconPathAt + IconPathSize * icon, cell.IconPath[icon], IconPathSize);
+    const unsigned char* memory = BytesOf(cell);
+    ForEachField([&](std::size_t at, const RecordField& field) {
+        if (field.Kind == FieldKind::Text)
+            std::memcpy(record.data() + at, memory + at, field.Size);
+        else
+            WriteLittleEndian(record.data() + at, field.Size, ReadNative(memory + at, field.Size));
+    });
     return record;
 }
 
 DayCell DecodeCellRecord(const CellRecord& record) {
     DayCell cell{};
-    const Decoder in(record);
-    in.Slot(FontNameAt, cell.FontName, sizeof cell.FontName);
-    cell.NumberColor = in.Bits(NumberColorAt);
-    cell.Year = in.Short(YearAt);
-    cell.Month = in.Short(MonthAt);
-    cell.Day = in.Short(DayAt);
-    cell.HasDay = in.Long(HasDayAt);
-    cell.Left = in.Short(LeftAt);
-    cell.Top = in.Short(TopAt);
-    cell.Right = in.Short(RightAt);
-    cell.Bottom = in.Short(BottomAt);
-    cell.Column = in.Short(ColumnAt);
-    cell.Row = in.Short(RowAt);
-    for (int line = 0; line < TextLineCount; ++line) {
-        cell.Lines[line].LineIsText = in.Long(LinesAt + 8 * line);
-        cell.Lines[line].LineIsSaint = in.Long(LinesAt + 8 * line + 4);
-    }
-    cell.NumberTopLeft = in.Long(NumberTopLeftAt);
-    cell.NumberTopRight = in.Long(NumberTopRightAt);
-    cell.NumberBottomLeft = in.Long(NumberBottomLeftAt);
-    cell.NumberBottomRight = in.Long(NumberBottomRightAt);
-    cell.NumberCentre = in.Long(NumberCentreAt);
-    for (int icon = 0; icon < IconCount; ++icon)
-        cell.IconShown[icon] = in.Long(IconShownAt + 4 * icon);
-    for (int line = 0; line < TextLineCount; ++line)
-        in.Slot(LineTextAt + LineTextSize * line, cell.LineText[line], LineTextSize);
-    for (int line = 0; line < TextLineCount; ++line)
-        cell.LineColor[line] = in.Bits(LineColorAt + 4 * line);
-    for (int icon = 0; icon < IconCount; ++icon)
-        in.Slot(IconPathAt + IconPathSize * icon, cell.IconPath[icon], IconPathSize);
+    unsigned char* memory = BytesOf(cell);
+    ForEachField([&](std::size_t at, const RecordField& field) {
+        if (field.Kind == FieldKind::Text)
+            std::memcpy(memory + at, record.data() + at, field.Size);
+        else
+            WriteNative(memory + at, field.Size, ReadLittleEndian(record.data() + at, field.Size));
+    });
     return cell;
 }
 
 void ApplyCellRecord(const DayCell& record, DayCell& target) {
-    AssignSlot(target.FontName, ReadSlot(record.FontName));
-    target.NumberColor = record.NumberColor;
-    target.Year = record.Year;
-    target.Month = record.Month;
-    target.Day = record.Day;
-    target.HasDay = record.HasDay;
-    target.Left = record.Left;
-    target.Top = record.Top;
-    target.Right = record.Right;
-    target.Bottom = record.Bottom;
-    target.Column = record.Column;
-    target.Row = record.Row;
-    for (int line = 0; line < TextLineCount; ++line) target.Lines[line] = record.Lines[line];
-    target.NumberTopLeft = record.NumberTopLeft;
-    target.NumberTopRight = record.NumberTopRight;
-    target.NumberBottomLeft = record.NumberBottomLeft;
-    target.NumberBottomRight = record.NumberBottomRight;
-    target.NumberCentre = record.NumberCentre;
-    for (int icon = 0; icon < IconCount; ++icon) target.IconShown[icon] = record.IconShown[icon];
-    for (int line = 0; line < TextLineCount; ++line) {
-        AssignSlot(target.LineText[line], ReadSlot(record.LineText[line]));
-        target.LineColor[line] = record.LineColor[line];
-    }
-    for (int icon = 0; icon < IconCount; ++icon)
-        AssignSlot(target.IconPath[icon], ReadSlot(record.IconPath[icon]));
+    const unsigned char* source = BytesOf(record);
+    unsigned char* memory = BytesOf(target);
+    ForEachField([&](std::size_t at, const RecordField& field) {
+        if (field.Kind == FieldKind::Integer) {
+            std::memcpy(memory + at, source + at, field.Size);
+            return;
+        }
+        // The text before the terminator (a slot without one gives all but its last byte),
+        // then a terminator; the target's bytes behind it stay.
+        const void* zero = std::memchr(source + at, '\0', field.Size - 1);
+        const std::size_t length =
+            zero ? static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - (source + at))
+                 : field.Size - 1;
+        std::memcpy(memory + at, source + at, length);
+        memory[at + length] = '\0';
+    });
 }

@@ -3,8 +3,12 @@
 std::string TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
+    return std::string(WithoutTrailingBlanks(text.substr(first)));
+}
+
+std::string_view WithoutTrailingBlanks(std::string_view text) {
     const std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
 }
 
 std::string FolderPart(std::string_view path) {

@@ -7,6 +7,9 @@
 // The text without leading and trailing blanks (only the blank character, 0x20).
 std::string TrimBlanks(std::string_view text);
 
+// The text without its trailing blanks.
+std::string_view WithoutTrailingBlanks(std::string_view text);
+
 // Everything up to and including the last "\" or ":"; empty when there is neither or when the
 // path is longer than 260 characters.
 std::string FolderPart(std::string_view path);

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/calendar_arithmetic.h"
 #include "calendar/saints_table.h"
 #include "calendar/text_slot.h"
 
@@ -13,9 +14,9 @@ constexpr int CentreNumberPoints = 29;
 constexpr int IconSize = 33;
 
 // Icon squares in half pixels from the cell's origin: the left column, the column centred on
-// the box as (159 - 16) / 2 and the right column ending on the box's right outline. The rows
-// overlap by three pixels.
-constexpr int BoxWidth = 159;
+// the box as (box width - 16) / 2 and the right column ending on the box's right outline. The
+// rows overlap by three pixels.
+constexpr int BoxWidth = StandardSheetGeometry().CellWidth;
 constexpr int IconColumnHalves[3] = {2 * 10, BoxWidth - 16, 2 * (BoxWidth - 32)};
 constexpr int IconRowOffsets[3] = {40, 70, 100};
 
@@ -32,21 +33,13 @@ struct NumberPlace {
 constexpr NumberPlace CornerPlaces[4] = {{10, 40}, {10, 120}, {135, 40}, {135, 120}};
 constexpr int CentreX = 58;
 constexpr int CentreY = 65;
-constexpr int SundayColumn = 6;
-
-// Icon paths may be padded with blanks; those are not part of the file's name.
-std::string_view WithoutTrailingBlanks(std::string_view path) {
-    const std::size_t end = path.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view{} : path.substr(0, end + 1);
-}
 
 void DrawIcons(Canvas& canvas, const DayCell& cell, CellPoint origin) {
     for (int k = 0; k < IconCount; ++k) {
         if (cell.IconShown[k] == 0) continue;
         const int x = RoundHalvesToEven(2 * origin.X + IconColumnHalves[k % 3]);
         const int y = origin.Y + IconRowOffsets[k / 3];
-        const std::string path = ReadSlot(cell.IconPath[k]);
-        canvas.DrawIconFile(WithoutTrailingBlanks(path), x, y, IconSize);
+        canvas.DrawIconFile(IconFileOf(cell, k), x, y, IconSize);
     }
 }
 

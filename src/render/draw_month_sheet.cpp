@@ -18,7 +18,6 @@ constexpr int InitialPoints = 59;
 constexpr int InitialX = 50;
 constexpr int InitialY = 30;
 constexpr const char* Initials[7] = {"L", "M", "X", "J", "V", "S", "D"};
-constexpr int SundayColumn = 6;
 
 bool IsMonth(std::int16_t month) {
     return month >= 1 && month <= 12;

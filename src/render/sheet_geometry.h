@@ -22,7 +22,7 @@ struct SheetGeometry {
     std::int16_t Gap;  // extra pixels per column and per row
 };
 
-inline SheetGeometry StandardSheetGeometry() {
+constexpr SheetGeometry StandardSheetGeometry() {
     return SheetGeometry{159, 102, 7, 7, 1, 35, Black, 1, 1};
 }
 

@@ -7,30 +7,11 @@
 #include <memory>
 #include <string>
 
+#include "fuzz/memory_records.h"
 #include "persistence/cell_record.h"
 #include "persistence/work_file.h"
 
 namespace {
-
-class MemoryRecords : public RecordSource {
-  public:
-    MemoryRecords(const std::uint8_t* data, std::size_t size) : Data(data), Size(size) {}
-    bool Length(std::uint64_t& bytes) override {
-        bytes = Size;
-        return true;
-    }
-    bool Next(CellRecord& record) override {
-        if (Size - Offset < record.size()) return false;
-        std::memcpy(record.data(), Data + Offset, record.size());
-        Offset += record.size();
-        return true;
-    }
-
-  private:
-    const std::uint8_t* Data;
-    std::size_t Size;
-    std::size_t Offset = 0;
-};
 
 void Check(bool holds) {
     if (!holds) std::abort();

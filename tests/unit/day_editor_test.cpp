@@ -239,37 +239,38 @@ TEST(DayEditorCommands, PushButtonsActOnClickOrAcceleratorCheckBoxesOnAnything) 
 TEST(DayEditorLayout, ListsEveryControlOnceWithItsKindAndPitch) {
     std::set<int> ids;
     int drawingBoxes = 0;
-    for (const EditorControlLayout& control : DayEditorControls) {
+    for (const ControlLayout& control : DayEditorControls) {
         EXPECT_TRUE(ids.insert(control.Id).second) << control.Id;
-        if (control.Kind == EditorControlKind::DrawingBox) ++drawingBoxes;
+        if (control.Kind == ControlKind::FramedPicture) ++drawingBoxes;
     }
     EXPECT_EQ(drawingBoxes, 14);  // so 52 controls take the dialog's font
     EXPECT_FALSE(ids.count(4035) || ids.count(4038));
 
     auto find = [](int id) {
-        for (const EditorControlLayout& control : DayEditorControls)
+        for (const ControlLayout& control : DayEditorControls)
             if (control.Id == id) return control;
-        return EditorControlLayout{};
+        return ControlLayout{};
     };
     for (int line = 1; line < TextLineCount; ++line) {
         const int pitch = 88 * line;
-        EXPECT_EQ(find(TextBoxIds[line]).Y, find(TextBoxIds[0]).Y + pitch) << line;
-        EXPECT_EQ(find(SaintBoxIds[line]).Y, find(SaintBoxIds[0]).Y + pitch) << line;
-        EXPECT_EQ(find(LineEditIds[line]).Y, find(LineEditIds[0]).Y + pitch) << line;
-        EXPECT_EQ(find(SwatchIds[line]).Y, find(SwatchIds[0]).Y + pitch) << line;
-        EXPECT_EQ(find(ColorButtonIds[line]).Y, find(ColorButtonIds[0]).Y + pitch) << line;
-        EXPECT_EQ(find(SwatchIds[line]).Kind, EditorControlKind::DrawingBox);
-        EXPECT_EQ(find(ColorButtonIds[line]).Kind, EditorControlKind::PushButton);
-        EXPECT_EQ(find(LineEditIds[line]).Kind, EditorControlKind::TextBox);
+        EXPECT_EQ(find(TextBoxIds[line]).Box.Top, find(TextBoxIds[0]).Box.Top + pitch) << line;
+        EXPECT_EQ(find(SaintBoxIds[line]).Box.Top, find(SaintBoxIds[0]).Box.Top + pitch) << line;
+        EXPECT_EQ(find(LineEditIds[line]).Box.Top, find(LineEditIds[0]).Box.Top + pitch) << line;
+        EXPECT_EQ(find(SwatchIds[line]).Box.Top, find(SwatchIds[0]).Box.Top + pitch) << line;
+        EXPECT_EQ(find(ColorButtonIds[line]).Box.Top, find(ColorButtonIds[0]).Box.Top + pitch)
+            << line;
+        EXPECT_EQ(find(SwatchIds[line]).Kind, ControlKind::FramedPicture);
+        EXPECT_EQ(find(ColorButtonIds[line]).Kind, ControlKind::PushButton);
+        EXPECT_EQ(find(LineEditIds[line]).Kind, ControlKind::TextBox);
     }
     for (int position = 0; position < IconCount; ++position) {
         const int y = 24 + 40 * position;
-        EXPECT_EQ(find(PreviewIds[position]).Y, y) << position;
-        EXPECT_EQ(find(IconButtonIds[position]).Y, y) << position;
-        EXPECT_EQ(find(IconBoxIds[position]).Y, y + 8) << position;
-        EXPECT_EQ(find(PreviewIds[position]).Kind, EditorControlKind::DrawingBox);
-        EXPECT_EQ(find(IconButtonIds[position]).Kind, EditorControlKind::PushButton);
-        EXPECT_EQ(find(IconBoxIds[position]).Kind, EditorControlKind::CheckBox);
+        EXPECT_EQ(find(PreviewIds[position]).Box.Top, y) << position;
+        EXPECT_EQ(find(IconButtonIds[position]).Box.Top, y) << position;
+        EXPECT_EQ(find(IconBoxIds[position]).Box.Top, y + 8) << position;
+        EXPECT_EQ(find(PreviewIds[position]).Kind, ControlKind::FramedPicture);
+        EXPECT_EQ(find(IconButtonIds[position]).Kind, ControlKind::PushButton);
+        EXPECT_EQ(find(IconBoxIds[position]).Kind, ControlKind::CheckBox);
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // The system's colour chooser as the program uses it: fully opened, starting from a given
-// colour, with custom colours that the caller keeps, and its corner 30 pixels right of and below
-// its owner's corner.
+// colour, with custom colours that the caller keeps, and beside its owner (PlaceBesideOwner).
 
 #include <windows.h>
 

@@ -4,23 +4,19 @@
 
 #include <vector>
 
+#include "platform/win32/beside_owner.h"
+
 namespace {
 
-constexpr int OffsetFromOwner = 30;
-
 // Places the dialog once the system has built it; the owner travels in lCustData.
-UINT_PTR CALLBACK PlaceBesideOwner(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+UINT_PTR CALLBACK PlaceDialog(HWND hook, UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
         SetWindowLongPtrW(hook, GWLP_USERDATA, static_cast<LONG_PTR>(dialog->lCustData));
     } else if (message == WM_NOTIFY &&
                reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE) {
-        const auto owner = reinterpret_cast<HWND>(GetWindowLongPtrW(hook, GWLP_USERDATA));
-        RECT ownerRect{};
-        if (owner && GetWindowRect(owner, &ownerRect))
-            SetWindowPos(GetParent(hook), nullptr, ownerRect.left + OffsetFromOwner,
-                         ownerRect.top + OffsetFromOwner, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PlaceBesideOwner(GetParent(hook),
+                         reinterpret_cast<HWND>(GetWindowLongPtrW(hook, GWLP_USERDATA)));
     }
     return 0;
 }
@@ -56,7 +52,7 @@ std::wstring ShowFileDialog(const FileDialogRequest& request) {
         OFN_ENABLESIZING | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     // A save dialog that demanded an existing file could not create a new work file.
     if (request.Mode == FileDialogMode::Open) dialog.Flags |= OFN_FILEMUSTEXIST;
-    dialog.lpfnHook = PlaceBesideOwner;
+    dialog.lpfnHook = PlaceDialog;
     dialog.lCustData = reinterpret_cast<LPARAM>(request.Owner);
 
     const BOOL accepted = request.Mode == FileDialogMode::Open ? GetOpenFileNameW(&dialog)

@@ -1,7 +1,7 @@
 #pragma once
 // The system's open and save dialogs as the program uses them: one file type, an empty name box,
-// a chosen initial folder, a default extension, the dialog's corner 30 pixels right of and below
-// its owner's corner, and the process's current directory left unchanged.
+// a chosen initial folder, a default extension, the dialog beside its owner (PlaceBesideOwner),
+// and the process's current directory left unchanged.
 
 #include <windows.h>
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/win32/message_box.h"
 #include "platform/win32/program_file.h"
 
 namespace {
@@ -35,6 +36,40 @@ std::vector<WORD> BuildTemplate(const DialogFrame& frame) {
     words.push_back(8);  // dialog font: no text of the program is shown in it
     Append(words, L"MS Shell Dlg");
     return words;
+}
+
+struct ControlClass {
+    const wchar_t* Name;
+    DWORD Style;  // besides WS_CHILD | WS_VISIBLE
+    DWORD ExStyle = 0;
+};
+
+ControlClass ClassOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label:
+            return {L"STATIC", SS_LEFT};
+        case ControlKind::FramedLabel:
+            return {L"STATIC", WS_BORDER | SS_LEFT};
+        case ControlKind::Icon:
+            return {L"STATIC", SS_ICON};
+        case ControlKind::Picture:
+            return {L"STATIC", SS_NOTIFY | SS_OWNERDRAW};
+        case ControlKind::FramedPicture:
+            return {L"STATIC", WS_BORDER | SS_OWNERDRAW};
+        case ControlKind::GroupBox:
+            return {L"BUTTON", BS_GROUPBOX};
+        case ControlKind::CheckBox:
+            return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
+        case ControlKind::PushButton:
+            return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::TextBox:  // no ES_AUTOHSCROLL: typing stops at the box's edge
+            return {L"EDIT", WS_TABSTOP | ES_LEFT, WS_EX_CLIENTEDGE};
+        case ControlKind::NumberBox:
+            return {L"EDIT", WS_TABSTOP | ES_LEFT | ES_NUMBER, WS_EX_CLIENTEDGE};
+        case ControlKind::SortedList:
+            return {L"LISTBOX", WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT};
+    }
+    return {L"STATIC", 0};
 }
 
 bool RouteDialogKeyboard(MSG& message) {
@@ -98,15 +133,26 @@ void MemoryDialog::PlaceWindow(const DialogFrame& frame) {
 }
 
 HWND MemoryDialog::AddControl(const ControlLayout& layout) {
-    return CreateWindowExW(layout.ExStyle, layout.ClassName, layout.Text.c_str(), layout.Style,
-                           layout.Left, layout.Top, layout.Width, layout.Height, Dialog,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)),
-                           ProgramInstance(), nullptr);
+    const ControlClass kind = ClassOf(layout.Kind);
+    const HWND control = CreateWindowExW(
+        kind.ExStyle, kind.Name, layout.Text, WS_CHILD | WS_VISIBLE | kind.Style, layout.Box.Left,
+        layout.Box.Top, layout.Box.Width, layout.Box.Height, Dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), ProgramInstance(), nullptr);
+    if (layout.Kind == ControlKind::Picture || layout.Kind == ControlKind::FramedPicture)
+        Pictures.push_back(std::make_unique<PictureBox>(control));
+    return control;
 }
 
-PictureBox& MemoryDialog::AddPicture(const ControlLayout& layout) {
-    Pictures.push_back(std::make_unique<PictureBox>(AddControl(layout)));
-    return *Pictures.back();
+std::wstring MemoryDialog::ControlText(int id) const {
+    const HWND control = Control(id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void MemoryDialog::AddControls(std::span<const ControlLayout> layouts) {
+    for (const ControlLayout& layout : layouts) AddControl(layout);
 }
 
 PictureBox* MemoryDialog::Picture(int id) const {
@@ -176,6 +222,7 @@ INT_PTR CALLBACK MemoryDialog::Procedure(HWND window, UINT message, WPARAM wPara
     try {
         return self->Handle(message, wParam, lParam);
     } catch (...) {
+        ShowInternalError();
         return FALSE;
     }
 }

@@ -3,9 +3,9 @@
 //
 // A MemoryDialog creates its window hidden from an in-memory template that holds no controls,
 // gives it the outer size that makes the client area exactly the size asked for, places it at a
-// screen position or centres it in the desktop work area, and then takes its controls one by one
-// (CreateWindowExW at pixel positions). RunModal() calls OnInitialise(), shows the window and
-// runs a message loop until End() is called, then destroys the window.
+// screen position or centres it in the desktop work area, and then takes its controls from their
+// layouts (CreateWindowExW at pixel positions). RunModal() calls OnInitialise(), shows the window
+// and runs a message loop until End() is called, then destroys the window.
 //
 // Dialogs have no owner window: every other window of the program stays usable while one is up.
 // A dialog opened from a command of another one runs its loop nested inside that command; each
@@ -14,37 +14,31 @@
 //
 // Every dialog remembers the control that had the keyboard focus when it was deactivated
 // (WM_NCACTIVATE) and gives the focus back when it is activated again. It repaints its
-// PictureBox controls on WM_DRAWITEM. No exception leaves the dialog procedure.
+// PictureBox controls on WM_DRAWITEM. No exception leaves the dialog procedure: one that reaches
+// it is told to the user as an internal error, and the program goes on.
 
 #include <windows.h>
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "platform/control_layout.h"
 #include "platform/win32/picture_box.h"
+
+// Where the program's dialogs put their outer top-left corner on the screen.
+inline constexpr POINT DialogScreenOrigin{105, 114};
 
 struct DialogFrame {
     std::wstring Caption;
     int ClientWidth = 0;
     int ClientHeight = 0;
-    bool Centred = false;  // centred in the desktop work area; otherwise at Left, Top
-    int Left = 0;          // screen position of the window's outer top-left corner
-    int Top = 0;
+    bool Centred = false;             // centred in the desktop work area; otherwise at Left, Top
+    int Left = DialogScreenOrigin.x;  // screen position of the window's outer top-left corner
+    int Top = DialogScreenOrigin.y;
     DWORD Style = 0;    // WS_* and DS_* styles; the window is created hidden whatever they say
     DWORD ExStyle = 0;  // WS_EX_TOPMOST keeps the dialog above all other windows
-};
-
-struct ControlLayout {
-    int Id = 0;
-    const wchar_t* ClassName = L"STATIC";
-    std::wstring Text;
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    DWORD Style = 0;
-    DWORD ExStyle = 0;
 };
 
 class MemoryDialog {
@@ -56,11 +50,11 @@ class MemoryDialog {
 
     HWND Window() const { return Dialog; }
     HWND Control(int id) const { return GetDlgItem(Dialog, id); }
+    std::wstring ControlText(int id) const;
 
+    // A picture control gets a PictureBox, which the dialog keeps and repaints.
     HWND AddControl(const ControlLayout& layout);
-    // A control whose picture the dialog keeps and repaints (the layout's style should carry
-    // SS_OWNERDRAW).
-    PictureBox& AddPicture(const ControlLayout& layout);
+    void AddControls(std::span<const ControlLayout> layouts);
     PictureBox* Picture(int id) const;
     // Gives the font to the controls (WM_SETFONT). The caller keeps the font alive until the
     // dialog has ended.

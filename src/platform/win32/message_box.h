@@ -9,3 +9,7 @@ void ShowMessage(std::wstring_view text);
 
 // Yes and No buttons; true for Yes.
 bool AskYesNo(std::wstring_view text);
+
+// Inside a catch block of code that must let no exception escape (a window procedure): tells
+// the user "Error interno: " and what the exception says. Throws nothing.
+void ShowInternalError() noexcept;

@@ -1,5 +1,7 @@
 #include "platform/win32/program_file.h"
 
+#include "resource.h"
+
 std::wstring ProgramFilePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -16,4 +18,9 @@ std::wstring ProgramFilePath() {
 
 HINSTANCE ProgramInstance() {
     return GetModuleHandleW(nullptr);
+}
+
+UniqueIcon LoadProgramIcon(int size) {
+    return UniqueIcon(static_cast<HICON>(LoadImageW(
+        ProgramInstance(), MAKEINTRESOURCEW(PROGRAM_ICON_ID), IMAGE_ICON, size, size, 0)));
 }

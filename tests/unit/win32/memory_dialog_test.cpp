@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -79,7 +80,7 @@ TEST(MemoryDialogGeometry, ClientAreaPositionAndControlsAreInExactPixels) {
     EXPECT_STREQ(caption, L"Prueba");
 
     const HWND button = dialog.AddControl(
-        {5005, L"BUTTON", L"Salir", 184, 264, 75, 24, WS_CHILD | WS_VISIBLE | WS_TABSTOP});
+        {.Id = 5005, .Kind = ControlKind::PushButton, .Text = L"Salir", .Box = {184, 264, 75, 24}});
     const RECT placed = ChildRectInParent(button);
     EXPECT_EQ(placed.left, 184);
     EXPECT_EQ(placed.top, 264);
@@ -120,7 +121,8 @@ TEST(MemoryDialogRun, InitialisesShowsAndReturnsTheEndResult) {
 // its messages meanwhile, and ending the outer one first does not cut the inner one short.
 TEST(MemoryDialogRun, NestedDialogsKeepTheOuterOneUsableAndUnwindInOrder) {
     ScriptedDialog outer(SmallFrame(L"Fuera"));
-    outer.AddControl({10, L"BUTTON", L"A", 8, 8, 60, 24, WS_CHILD | WS_VISIBLE | WS_TABSTOP});
+    outer.AddControl(
+        {.Id = 10, .Kind = ControlKind::PushButton, .Text = L"A", .Box = {8, 8, 60, 24}});
     std::vector<std::string> events;
     outer.Command = [&](int id) {
         if (id == 10) {
@@ -151,9 +153,9 @@ TEST(MemoryDialogRun, NestedDialogsKeepTheOuterOneUsableAndUnwindInOrder) {
 
 TEST(MemoryDialogRun, GivesTheFocusBackToTheControlThatHadItWhenReactivated) {
     ScriptedDialog outer(SmallFrame(L"Foco"));
-    outer.AddControl({21, L"EDIT", L"", 8, 8, 100, 24, WS_CHILD | WS_VISIBLE | WS_TABSTOP});
+    outer.AddControl({.Id = 21, .Kind = ControlKind::TextBox, .Box = {8, 8, 100, 24}});
     const HWND second =
-        outer.AddControl({22, L"EDIT", L"", 8, 40, 100, 24, WS_CHILD | WS_VISIBLE | WS_TABSTOP});
+        outer.AddControl({.Id = 22, .Kind = ControlKind::TextBox, .Box = {8, 40, 100, 24}});
     HWND focusInInner = nullptr;
     HWND focusAfterInner = nullptr;
     outer.Initialise = [&] { PostMessageW(outer.Window(), WM_APP, 0, 0); };
@@ -161,7 +163,7 @@ TEST(MemoryDialogRun, GivesTheFocusBackToTheControlThatHadItWhenReactivated) {
         SetFocus(second);
         {
             ScriptedDialog inner(SmallFrame(L"Otro"));
-            inner.AddControl({31, L"EDIT", L"", 8, 8, 100, 24, WS_CHILD | WS_VISIBLE | WS_TABSTOP});
+            inner.AddControl({.Id = 31, .Kind = ControlKind::TextBox, .Box = {8, 8, 100, 24}});
             inner.Initialise = [&] { PostMessageW(inner.Window(), WM_APP, 0, 0); };
             inner.AppMessage = [&] {
                 focusInInner = GetFocus();
@@ -182,11 +184,11 @@ TEST(MemoryDialogRun, GivesTheFocusBackToTheControlThatHadItWhenReactivated) {
 // asks the control to paint itself again.
 TEST(PictureBox, RepaintsItsOwnPictureWheneverAsked) {
     ScriptedDialog dialog(SmallFrame(L"Imagen"));
-    PictureBox& picture = dialog.AddPicture(
-        {40, L"STATIC", L"", 10, 10, 64, 48, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW});
+    dialog.AddControl({.Id = 40, .Kind = ControlKind::Picture, .Box = {10, 10, 64, 48}});
+    ASSERT_NE(dialog.Picture(40), nullptr);
+    PictureBox& picture = *dialog.Picture(40);
     EXPECT_EQ(picture.Width(), 64);
     EXPECT_EQ(picture.Height(), 48);
-    EXPECT_EQ(dialog.Picture(40), &picture);
 
     COLORREF beforeCover = 0, afterCover = 0, untouched = 0, spoiled = 0;
     dialog.Initialise = [&] { PostMessageW(dialog.Window(), WM_APP, 0, 0); };
@@ -219,6 +221,60 @@ TEST(PictureBox, RepaintsItsOwnPictureWheneverAsked) {
     EXPECT_EQ(untouched, RGB(0, 0, 255));
     EXPECT_EQ(spoiled, RGB(0, 255, 0));
     EXPECT_EQ(afterCover, RGB(255, 0, 0));
+}
+
+// The message box "Programador" that the thread shows now, if any.
+HWND ProgramMessageBox() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) {
+            wchar_t caption[16] = {};
+            GetWindowTextW(window, caption, 16);
+            if (!IsWindowVisible(window) || std::wstring(caption) != L"Programador") return TRUE;
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A command that throws is told to the user as an internal error with the exception's text,
+// and the dialog goes on taking commands.
+TEST(MemoryDialogErrors, AnExceptionInACommandIsToldAndTheDialogGoesOn) {
+    ScriptedDialog dialog(SmallFrame(L"Errores"));
+    static HWND window = nullptr;
+    static std::wstring told;
+    window = dialog.Window();
+    told.clear();
+    std::vector<int> commands;
+    dialog.Command = [&](int id) {
+        commands.push_back(id);
+        if (id == 1) throw std::runtime_error("disco lleno");
+        dialog.End(0);
+    };
+    dialog.Initialise = [&] {
+        // The message box runs its own loop, which runs this timer: it reads the box's text,
+        // answers it and sends the next command (which it also does when no box comes).
+        static int ticks = 0;
+        ticks = 0;
+        SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            const HWND box = ProgramMessageBox();
+            if (!box && ++ticks < 40) return;
+            KillTimer(nullptr, timer);
+            if (box) {
+                wchar_t text[64] = {};
+                GetDlgItemTextW(box, 0xFFFF, text, 64);
+                told = text;
+                SendMessageW(box, WM_COMMAND, IDOK, 0);
+            }
+            PostMessageW(window, WM_COMMAND, 2, 0);
+        });
+        PostMessageW(dialog.Window(), WM_COMMAND, 1, 0);
+    };
+    dialog.RunModal();
+    EXPECT_EQ(told, L"Error interno: disco lleno");
+    EXPECT_EQ(commands, (std::vector<int>{1, 2}));
 }
 
 }  // namespace

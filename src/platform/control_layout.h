@@ -1,0 +1,32 @@
+#pragma once
+// How a dialog describes its controls: one entry per control, written with the names of its
+// fields, in creation order (which is also the tab order). Positions and sizes are client
+// pixels. The Windows side gives each kind its window class and styles.
+
+enum class ControlKind {
+    Label,          // static text
+    FramedLabel,    // static text inside a thin border
+    Icon,           // a static that shows an icon
+    Picture,        // an owner-drawn picture kept by the dialog (PictureBox); takes clicks
+    FramedPicture,  // the same inside a thin border, without clicks
+    GroupBox,
+    CheckBox,  // ticks and unticks itself when clicked
+    PushButton,
+    TextBox,     // one line; typing stops at the box's edge
+    NumberBox,   // a text box that takes digits only
+    SortedList,  // a list box that sorts its items and reports each change of selection
+};
+
+struct PixelBox {
+    int Left;
+    int Top;
+    int Width;
+    int Height;
+};
+
+struct ControlLayout {
+    int Id = 0;
+    ControlKind Kind = ControlKind::Label;
+    const wchar_t* Text = L"";
+    PixelBox Box{};
+};
