@@ -5,15 +5,16 @@
 #include <wincodec.h>
 #include <wrl/client.h>
 
-#include <algorithm>
+#include <array>
 #include <cstdio>
-#include <filesystem>
+#include <cstdlib>
 #include <memory>
 
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/calendar_names.h"
 #include "calendar/saints_table.h"
 #include "driver/console_program.h"
+#include "driver/folders.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 #include "persistence/work_file.h"
@@ -26,15 +27,6 @@ namespace e2e {
 namespace {
 
 constexpr int ExportImage = 1014;
-
-// The names in a folder, sorted.
-std::vector<std::wstring> NamesIn(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().wstring());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A February 2024 that shows everything a user can put on a sheet: icons by a name beside the
 // program and by full path, one that is missing, coloured lines of text and saints, numbers in

@@ -8,10 +8,12 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
 #include "app/main_menu.h"
 #include "driver/console_program.h"
 #include "driver/file_dialogs.h"
+#include "driver/folders.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 
@@ -24,38 +26,17 @@ constexpr wchar_t UserClasses[] = L"Software\\Classes\\";
 constexpr wchar_t Uninstaller[] = L"desinstalar.exe";
 constexpr wchar_t Version[] = L"" RELEASE_VERSION;
 
+std::vector<std::wstring> Sorted(std::vector<std::wstring> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 // What the release ships: the two programs, the sample icons beside them, and the two texts.
 std::vector<std::wstring> ReleaseFiles() {
     std::vector<std::wstring> names = {L"LEEME.txt", L"LICENSE.txt", L"almanaque.exe",
                                        L"almanaque-exportar.exe"};
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((SampleIconFolder() + L"\\*.ico").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do names.push_back(found.cFileName);
-        while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    return names;
-}
-
-std::vector<std::wstring> Sorted(std::vector<std::wstring> names) {
-    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
-        return _wcsicmp(a.c_str(), b.c_str()) < 0;
-    });
-    return names;
-}
-
-// The names in a folder, sorted without regard to case as Windows lists them.
-std::vector<std::wstring> FilesIn(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") names.push_back(name);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    for (const std::wstring& name : NamesIn(SampleIconFolder()))
+        if (name.ends_with(L".ico")) names.push_back(name);
     return Sorted(names);
 }
 
@@ -256,7 +237,7 @@ TEST_F(Release, InstallUseUpgradeAndUninstall) {
 
     std::vector<std::wstring> installed = ReleaseFiles();
     installed.push_back(Uninstaller);
-    EXPECT_EQ(FilesIn(folder), Sorted(installed));
+    EXPECT_EQ(NamesIn(folder), Sorted(installed));
     EXPECT_EQ(ReadWholeFile(program), ReadWholeFile(BuiltProgramPath()));
     ExpectReleaseVersion(folder, L"almanaque.exe", L"Almanaque: hojas de calendario mensuales");
     ExpectReleaseVersion(folder, L"almanaque-exportar.exe",
@@ -277,14 +258,19 @@ TEST_F(Release, InstallUseUpgradeAndUninstall) {
     EXPECT_EQ(Text(HKEY_CURRENT_USER, classes + L"vrel-files\\shell\\open\\command"), openCommand);
 
     const std::wstring uninstaller = L"\"" + folder + L"\\" + Uninstaller + L"\"";
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, UninstallKey, L"DisplayName"), L"Almanaque");
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, UninstallKey, L"DisplayVersion"), Version);
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, UninstallKey, L"Publisher"), L"Los autores de Almanaque");
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, UninstallKey, L"DisplayIcon"), program + L",0");
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, UninstallKey, L"InstallLocation"), folder);
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, UninstallKey, L"UninstallString"), uninstaller);
+    const std::pair<const wchar_t*, std::wstring> entry[] = {
+        {L"DisplayName", L"Almanaque"},
+        {L"DisplayVersion", Version},
+        {L"Publisher", L"Los autores de Almanaque"},
+        {L"DisplayIcon", program + L",0"},
+        {L"InstallLocation", folder},
+        {L"UninstallString", uninstaller},
+        {L"QuietUninstallString", uninstaller + L" /S"},
+    };
+    for (const auto& [name, value] : entry)
+        EXPECT_EQ(Text(HKEY_CURRENT_USER, UninstallKey, name), value) << name;
     const auto quietUninstall = Text(HKEY_CURRENT_USER, UninstallKey, L"QuietUninstallString");
-    EXPECT_EQ(quietUninstall, uninstaller + L" /S");
+    ASSERT_TRUE(quietUninstall);
     EXPECT_GE(Number(HKEY_CURRENT_USER, UninstallKey, L"EstimatedSize"), 1000u);  // KB
     EXPECT_EQ(Number(HKEY_CURRENT_USER, UninstallKey, L"NoModify"), 1u);
     EXPECT_EQ(Number(HKEY_CURRENT_USER, UninstallKey, L"NoRepair"), 1u);
@@ -333,17 +319,18 @@ TEST_F(Release, InstallUseUpgradeAndUninstall) {
     // A second install, over the first: it finds the first one's folder by itself, replaces
     // what it installed and keeps what the user made.
     ASSERT_TRUE(DeleteFileW((folder + L"\\sun.ico").c_str()));
-    ASSERT_TRUE(DeleteFileW(program.c_str()));
+    // The system may hold the program's file for a moment after it has ended.
+    ASSERT_TRUE(WaitUntil([&] { return DeleteFileW(program.c_str()) != 0; }, 5s));
     ASSERT_EQ(RunToEnd(L"\"" + setup + L"\" /S"), std::optional<DWORD>(0));
     installed.insert(installed.end(), {L"mi hoja.vrel", ExportName(2029, 8)});
-    EXPECT_EQ(FilesIn(folder), Sorted(installed));
+    EXPECT_EQ(NamesIn(folder), Sorted(installed));
     EXPECT_EQ(ReadWholeFile(workFile), savedWork);
 
     // The uninstaller runs from a copy of itself and is done when its entry is gone.
     ASSERT_EQ(RunToEnd(*quietUninstall), std::optional<DWORD>(0));
     ASSERT_TRUE(WaitUntil([] { return !KeyExists(HKEY_CURRENT_USER, UninstallKey); }, 60s));
-    ASSERT_TRUE(WaitUntil([&] { return FilesIn(folder).size() == 2; }, 10s))
-        << testing::PrintToString(FilesIn(folder));
+    ASSERT_TRUE(WaitUntil([&] { return NamesIn(folder).size() == 2; }, 10s))
+        << testing::PrintToString(NamesIn(folder));
     EXPECT_EQ(ReadWholeFile(workFile), savedWork);
     EXPECT_EQ(ReadWholeFile(image), savedImage);
     EXPECT_FALSE(FileExists(startMenuShortcut));
@@ -366,7 +353,7 @@ TEST_F(Release, InstallUseUpgradeAndUninstall) {
 
 TEST_F(Release, ThePortableZipUnpacksToTheReleaseFilesAndItsProgramStarts) {
     const std::wstring folder = HostPathToWindows(RELEASE_UNZIPPED);
-    EXPECT_EQ(FilesIn(folder), Sorted(ReleaseFiles()));
+    EXPECT_EQ(NamesIn(folder), Sorted(ReleaseFiles()));
     const auto readMe = ReadWholeFile(folder + L"\\LEEME.txt");
     ASSERT_TRUE(readMe && !readMe->empty());
     std::size_t bareLineEnds = 0;
