@@ -1,6 +1,11 @@
 #include "render/icon_cache_win32.h"
 
+#include <windows.h>
+
+#include <optional>
 #include <vector>
+
+#include "platform/win32/handles.h"
 
 namespace {
 
@@ -12,44 +17,34 @@ std::wstring FullPath(const std::wstring& path) {
     return full.data();
 }
 
-}  // namespace
-
-void IconCache::BeginDraw() {
-    for (auto entry = Entries.begin(); entry != Entries.end();) {
-        if (entry->second.CheckedInDraw != Draw)
-            entry = Entries.erase(entry);
-        else
-            ++entry;
-    }
-    ++Draw;
+std::uint64_t Joined(DWORD high, DWORD low) {
+    return static_cast<std::uint64_t>(high) << 32 | low;
 }
+
+// Asks for no access to the contents, so a file that another program holds open, even
+// without sharing, still gives its stamp.
+std::optional<FileStamp> ReadFileStamp(const std::wstring& path) {
+    const UniqueHandle file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!file || !GetFileInformationByHandle(file.Get(), &information)) return std::nullopt;
+    return FileStamp{
+        information.dwVolumeSerialNumber,
+        Joined(information.nFileIndexHigh, information.nFileIndexLow),
+        Joined(information.nFileSizeHigh, information.nFileSizeLow),
+        Joined(information.ftLastWriteTime.dwHighDateTime,
+               information.ftLastWriteTime.dwLowDateTime),
+    };
+}
+
+}  // namespace
 
 const SheetIcon* IconCache::Get(const std::wstring& path, int size) {
     if (path.empty() || size <= 0) return nullptr;
     const std::wstring full = FullPath(path);
     if (full.empty()) return nullptr;
-    const auto key = std::make_pair(full, size);
-
-    auto found = Entries.find(key);
-    if (found != Entries.end() && found->second.CheckedInDraw == Draw)
-        return found->second.Icon.get();
-
-    WIN32_FILE_ATTRIBUTE_DATA attributes{};
-    if (!GetFileAttributesExW(full.c_str(), GetFileExInfoStandard, &attributes)) {
-        if (found != Entries.end()) Entries.erase(found);
-        return nullptr;
-    }
-    const ULONGLONG fileSize =
-        static_cast<ULONGLONG>(attributes.nFileSizeHigh) << 32 | attributes.nFileSizeLow;
-    const FILETIME lastWrite = attributes.ftLastWriteTime;
-    if (found == Entries.end() || found->second.FileSize != fileSize ||
-        CompareFileTime(&found->second.LastWrite, &lastWrite) != 0) {
-        Entry fresh;
-        fresh.Icon = SheetIcon::Load(full, size);
-        fresh.FileSize = fileSize;
-        fresh.LastWrite = lastWrite;
-        found = Entries.insert_or_assign(key, std::move(fresh)).first;
-    }
-    found->second.CheckedInDraw = Draw;
-    return found->second.Icon.get();
+    return Kept.Get(
+        {full, size}, [&] { return ReadFileStamp(full); },
+        [&] { return SheetIcon::Load(full, size); });
 }
