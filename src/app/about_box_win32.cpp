@@ -47,7 +47,7 @@ class AboutBox final : public MemoryDialog {
   private:
     UniqueIcon ProgramIcon;  // outlives the control, which is destroyed with the dialog
 
-    void OnCommand(int id, int code, HWND) override {
+    void OnCommand(int id, int code) override {
         if (id == ExitId && (code == BN_CLICKED || code == 1)) End(0);
     }
 };

@@ -11,11 +11,11 @@
 #include "app/startup_rules.h"
 #include "app/work_file_dialogs_win32.h"
 #include "app/work_file_flows.h"
-#include "persistence/work_file_messages.h"
 #include "calendar/calendar_names.h"
 #include "calendar/saints_table.h"
 #include "editor/day_editor_win32.h"
 #include "persistence/work_file.h"
+#include "persistence/work_file_messages.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
@@ -111,7 +111,7 @@ void MainWindow::DrawAndShow(std::int16_t year, std::int16_t month) {
     SheetView->Repaint();
 }
 
-void MainWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
+void MainWindow::OnCommand(int id, int /*code*/) {
     switch (id) {
         case MenuCommand::New:
             OnNew();

@@ -36,7 +36,7 @@ class MainWindow final : public MemoryDialog {
     // Clears the sheet's image, draws the month, sets the caption and shows the result.
     void RefreshSheet(std::int16_t year, std::int16_t month);
     void OnInitialise() override;
-    void OnCommand(int id, int code, HWND control) override;
+    void OnCommand(int id, int code) override;
 
     void DrawAndShow(std::int16_t year, std::int16_t month);
     void OnNew();

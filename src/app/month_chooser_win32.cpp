@@ -61,7 +61,7 @@ class MonthChooser final : public MemoryDialog {
         }
     }
 
-    void OnCommand(int id, int code, HWND) override {
+    void OnCommand(int id, int code) override {
         if (id == MonthListId && code == LBN_SELCHANGE) {
             TakePickedMonth();
         } else if (id == ExitId && (code == BN_CLICKED || code == 1)) {

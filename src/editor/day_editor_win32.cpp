@@ -37,7 +37,7 @@ class DayEditorDialog : public MemoryDialog {
 
   protected:
     void OnInitialise() override;
-    void OnCommand(int id, int code, HWND control) override;
+    void OnCommand(int id, int code) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
   private:
@@ -88,7 +88,7 @@ void DayEditorDialog::OnInitialise() {
 }
 
 // Every control's command goes to the one rule that decides what it does.
-void DayEditorDialog::OnCommand(int id, int code, HWND) {
+void DayEditorDialog::OnCommand(int id, int code) {
     const EditorCommandRole role = RoleOfCommand(id, code);
     switch (role.Command) {
         case EditorCommand::TickBox:

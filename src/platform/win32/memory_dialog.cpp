@@ -247,7 +247,7 @@ INT_PTR MemoryDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         default:
             break;

@@ -68,8 +68,8 @@ class MemoryDialog {
 
   protected:
     virtual void OnInitialise() {}
-    // WM_COMMAND: control or menu id, notification code, control window (null for menus).
-    virtual void OnCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
+    // WM_COMMAND: control or menu id and notification code.
+    virtual void OnCommand(int /*id*/, int /*code*/) {}
     // Any other message; return true when handled, with the dialog procedure's result.
     virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
 

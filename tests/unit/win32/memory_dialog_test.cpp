@@ -38,7 +38,7 @@ class ScriptedDialog : public MemoryDialog {
     void OnInitialise() override {
         if (Initialise) Initialise();
     }
-    void OnCommand(int id, int, HWND) override {
+    void OnCommand(int id, int) override {
         if (Command) Command(id);
     }
     bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override {
