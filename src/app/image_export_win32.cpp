@@ -14,7 +14,7 @@
 void ExportSheetImage(const GdiCanvas& canvas, std::string_view imageBaseName) {
     const std::wstring path = ImageExportPath(ProgramFilePath(), Cp1252ToWide(imageBaseName));
     if (!WriteWholeFile(path, EncodeBitmapFile(canvas.ReadPixels()))) {
-        ShowMessage(L"No se ha podido grabar la imagen ...");
+        ShowMessage(ImageUnwritableMessage);
         return;
     }
     ShowMessage(L"Mes fotocopiado a bitmap ...");

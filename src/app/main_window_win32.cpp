@@ -11,7 +11,7 @@
 #include "app/startup_rules.h"
 #include "app/work_file_dialogs_win32.h"
 #include "app/work_file_flows.h"
-#include "app/work_file_messages.h"
+#include "persistence/work_file_messages.h"
 #include "calendar/calendar_names.h"
 #include "calendar/saints_table.h"
 #include "editor/day_editor_win32.h"

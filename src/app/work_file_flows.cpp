@@ -1,6 +1,6 @@
 #include "app/work_file_flows.h"
 
-#include "app/work_file_messages.h"
+#include "persistence/work_file_messages.h"
 #include "calendar/last_folder.h"
 #include "persistence/work_file.h"
 #include "platform/files.h"

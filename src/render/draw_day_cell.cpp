@@ -74,13 +74,14 @@ void DrawNumbers(Canvas& canvas, const DayCell& cell, const ShownDay& day,
 
 }  // namespace
 
-void TodayHighlight(DayCell& cell, const ShownDay& day, const LocalDate& today) {
-    if (day.Day != today.Day || day.Month != today.Month || day.Year != today.Year) return;
+void TodayHighlight(DayCell& cell, const ShownDay& day, const std::optional<LocalDate>& today) {
+    if (!today || *today != LocalDate{day.Year, day.Month, day.Day}) return;
     for (int k = 0; k < TextLineCount; ++k)
         if (cell.Lines[k].LineIsSaint == 1) cell.LineColor[k] = Red;
 }
 
-void DrawDayCell(Canvas& canvas, DayCell& cell, const ShownDay& day, const LocalDate& today) {
+void DrawDayCell(Canvas& canvas, DayCell& cell, const ShownDay& day,
+                 const std::optional<LocalDate>& today) {
     DrawIcons(canvas, cell, day.Origin);
     const std::string face = ReadSlot(cell.FontName);
     canvas.SelectFont(face, TextPoints, true);

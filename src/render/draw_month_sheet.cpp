@@ -1,6 +1,7 @@
 #include "render/draw_month_sheet.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/calendar_names.h"
@@ -69,9 +70,10 @@ std::string SheetTitle(std::int16_t year, std::int16_t month) {
 }
 
 void DrawMonthSheet(Canvas& canvas, const SheetGeometry& geometry, MonthSheet& sheet,
-                    std::int16_t year, std::int16_t month) {
+                    std::int16_t year, std::int16_t month, TodayMarking marking) {
     if (!IsMonth(month)) return;
-    const LocalDate today = TodayLocal();
+    const std::optional<LocalDate> today =
+        marking == TodayMarking::Marked ? std::optional(TodayLocal()) : std::nullopt;
     PrintCentred(canvas, sheet, SheetTitle(year, month));
 
     // The sheet has cells for seven columns and seven rows only, whatever the counts say.

@@ -13,7 +13,11 @@
 // caption and the sheet's title. Empty for a month outside 1..12.
 std::string SheetTitle(std::int16_t year, std::int16_t month);
 
+// The sheet on screen marks today's date (TodayHighlight); a printed page marks no day.
+enum class TodayMarking { Marked, NotMarked };
+
 // Expects a canvas just cleared to white; the month names and the saints table must be filled.
 // A month outside 1..12 has no sheet: nothing is drawn and no cell is touched.
 void DrawMonthSheet(Canvas& canvas, const SheetGeometry& geometry, MonthSheet& sheet,
-                    std::int16_t year, std::int16_t month);
+                    std::int16_t year, std::int16_t month,
+                    TodayMarking marking = TodayMarking::Marked);

@@ -13,12 +13,27 @@ int ScreenPixelsPerInchY() {
     return screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
 }
 
+// A wider outline stays inside the box and keeps square corners, as the one-pixel one does.
+HPEN CreateOutlinePen(Color color, int width) {
+    if (width <= 1) return CreatePen(PS_SOLID, width, color);
+    const LOGBRUSH brush{BS_SOLID, color, 0};
+    return ExtCreatePen(PS_GEOMETRIC | PS_INSIDEFRAME | PS_ENDCAP_SQUARE | PS_JOIN_MITER, width,
+                        &brush, 0, nullptr);
+}
+
 }  // namespace
 
 GdiCanvas::GdiCanvas(int width, int height)
+    : GdiCanvas(width, height, SheetScale(), ScreenPixelsPerInchY()) {}
+
+GdiCanvas::GdiCanvas(int width, int height, SheetScale print)
+    : GdiCanvas(width, height, print, print.DotsPerInch()) {}
+
+GdiCanvas::GdiCanvas(int width, int height, SheetScale scale, int fontDotsPerInch)
     : Image(width, height),
       IconSource(CreateCompatibleDC(nullptr)),
-      PixelsPerInchY(ScreenPixelsPerInchY()),
+      Scale(scale),
+      PixelsPerInchY(fontDotsPerInch),
       OriginalFont(Image.Dc(), GetCurrentObject(Image.Dc(), OBJ_FONT)),
       OriginalPen(Image.Dc(), GetCurrentObject(Image.Dc(), OBJ_PEN)),
       NullBrush(Image.Dc(), GetStockObject(NULL_BRUSH)) {
@@ -76,8 +91,8 @@ void GdiCanvas::SetTextColor(Color color) {
 }
 
 void GdiCanvas::MoveTo(int x, int y) {
-    X = x;
-    Y = y;
+    X = Scale.ToPixels(x);
+    Y = Scale.ToPixels(y);
 }
 
 int GdiCanvas::CurrentLineHeight() {
@@ -101,24 +116,27 @@ int GdiCanvas::TextWidth(std::string_view text) {
     SIZE extent{};
     if (!GetTextExtentPoint32W(Image.Dc(), wide.data(), static_cast<int>(wide.size()), &extent))
         return 0;
-    return extent.cx;
+    return Scale.ToSheet(extent.cx);
 }
 
 void GdiCanvas::HollowRectangle(int x1, int y1, int x2, int y2, Color color, int penWidth) {
     if (!Image) return;
-    auto& pen = Pens[{color, penWidth}];
-    if (!pen) pen.Reset(CreatePen(PS_SOLID, penWidth, color));
+    const int width = Scale.ToPixels(penWidth);
+    auto& pen = Pens[{color, width}];
+    if (!pen) pen.Reset(CreateOutlinePen(color, width));
     if (!pen) return;
     if (CurrentPen != pen.Get()) {
         SelectObject(Image.Dc(), pen.Get());
         CurrentPen = pen.Get();
     }
     // The null brush stays selected: the box is an outline only.
-    Rectangle(Image.Dc(), x1, y1, x2, y2);
+    Rectangle(Image.Dc(), Scale.ToPixels(x1), Scale.ToPixels(y1), Scale.ToPixels(x2),
+              Scale.ToPixels(y2));
 }
 
 void GdiCanvas::DrawIconFile(std::string_view path, int x, int y, int size) {
     if (!Image) return;
-    if (const SheetIcon* icon = Icons.Get(Cp1252ToWide(path), size))
-        icon->Draw(Image.Dc(), IconSource.Get(), x, y);
+    // The icon file's best image for the scaled size, as the system picks it.
+    if (const SheetIcon* icon = Icons.Get(Cp1252ToWide(path), Scale.ToPixels(size)))
+        icon->Draw(Image.Dc(), IconSource.Get(), Scale.ToPixels(x), Scale.ToPixels(y));
 }

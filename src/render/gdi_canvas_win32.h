@@ -15,11 +15,16 @@
 #include "render/bitmap_file.h"
 #include "render/canvas.h"
 #include "render/icon_cache_win32.h"
+#include "render/sheet_scale.h"
 
 class GdiCanvas final : public Canvas {
   public:
     // If the system refuses the bitmap, drawing does nothing and ReadPixels gives an empty image.
+    // On screen: drawing coordinates are the image's pixels; fonts take the screen's resolution.
     GdiCanvas(int width, int height);
+    // A printed page: every coordinate, length and pen width drawn is the 96-dpi sheet's, scaled
+    // to the page's resolution, and fonts take that resolution.
+    GdiCanvas(int width, int height, SheetScale print);
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
 
@@ -40,6 +45,8 @@ class GdiCanvas final : public Canvas {
     void DrawIconFile(std::string_view path, int x, int y, int size) override;
 
   private:
+    GdiCanvas(int width, int height, SheetScale scale, int fontDotsPerInch);
+
     struct FontKey {
         std::string Face;
         int Points;
@@ -55,6 +62,7 @@ class GdiCanvas final : public Canvas {
     // Declared first so that it is deleted last, after the objects it holds were selected out.
     MemoryImage Image;
     UniqueDc IconSource;  // holds each icon's images while they are copied
+    SheetScale Scale;
     int PixelsPerInchY;
 
     std::map<FontKey, Font> Fonts;

@@ -36,12 +36,23 @@ inline CellPoint CellOrigin(const SheetGeometry& geometry, int column, int row) 
             row * geometry.CellHeight + geometry.OriginY + row * geometry.Gap};
 }
 
-// Half-pixel coordinates to whole pixels: halves / 2 rounded to the nearest integer, an exact
-// half to the even neighbour.
+// numerator / denominator (denominator > 0) rounded to the nearest integer, an exact half to the
+// even neighbour.
+constexpr long long RoundRatioHalvesToEven(long long numerator, long long denominator) {
+    long long quotient = numerator / denominator;
+    long long remainder = numerator % denominator;
+    if (remainder < 0) {
+        --quotient;
+        remainder += denominator;
+    }
+    if (2 * remainder > denominator || (2 * remainder == denominator && quotient % 2 != 0))
+        ++quotient;
+    return quotient;
+}
+
+// Half-pixel coordinates to whole pixels.
 constexpr int RoundHalvesToEven(int halves) {
-    const int floor = halves >= 0 ? halves / 2 : -((1 - halves) / 2);
-    if (halves % 2 == 0) return floor;
-    return floor % 2 == 0 ? floor : floor + 1;
+    return static_cast<int>(RoundRatioHalvesToEven(halves, 2));
 }
 static_assert(RoundHalvesToEven(1065) == 532 && RoundHalvesToEven(1067) == 534);
 static_assert(RoundHalvesToEven(-1) == 0 && RoundHalvesToEven(-3) == -2 &&

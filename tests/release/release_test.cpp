@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "app/main_menu.h"
+#include "driver/console_program.h"
 #include "driver/file_dialogs.h"
 #include "driver/folders.h"
 #include "driver/program_driver.h"
@@ -30,9 +31,10 @@ std::vector<std::wstring> Sorted(std::vector<std::wstring> names) {
     return names;
 }
 
-// What the release ships: the program, the sample icons beside it, and the two texts.
+// What the release ships: the two programs, the sample icons beside them, and the two texts.
 std::vector<std::wstring> ReleaseFiles() {
-    std::vector<std::wstring> names = {L"LEEME.txt", L"LICENSE.txt", L"almanaque.exe"};
+    std::vector<std::wstring> names = {L"LEEME.txt", L"LICENSE.txt", L"almanaque.exe",
+                                       L"almanaque-exportar.exe"};
     for (const std::wstring& name : NamesIn(SampleIconFolder()))
         if (name.ends_with(L".ico")) names.push_back(name);
     return Sorted(names);
@@ -169,8 +171,10 @@ std::optional<Shortcut> ReadShortcut(const std::wstring& path) {
     return shortcut;
 }
 
-// The program's version resource, read as Windows shows it in the file's properties.
-void ExpectReleaseVersion(const std::wstring& program) {
+// A program's version resource, read as Windows shows it in the file's properties.
+void ExpectReleaseVersion(const std::wstring& folder, const std::wstring& fileName,
+                          const std::wstring& description) {
+    const std::wstring program = folder + L"\\" + fileName;
     DWORD ignored = 0;
     std::vector<BYTE> data(GetFileVersionInfoSizeW(program.c_str(), &ignored));
     ASSERT_FALSE(data.empty());
@@ -191,8 +195,8 @@ void ExpectReleaseVersion(const std::wstring& program) {
     EXPECT_EQ(text(L"FileVersion"), Version);
     EXPECT_EQ(text(L"ProductVersion"), Version);
     EXPECT_EQ(text(L"ProductName"), L"Almanaque");
-    EXPECT_EQ(text(L"FileDescription"), L"Almanaque: hojas de calendario mensuales");
-    EXPECT_EQ(text(L"OriginalFilename"), L"almanaque.exe");
+    EXPECT_EQ(text(L"FileDescription"), description);
+    EXPECT_EQ(text(L"OriginalFilename"), fileName);
     EXPECT_NE(text(L"LegalCopyright").find(L"2026 los autores de Almanaque"), std::wstring::npos);
 
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", &found, &length));
@@ -235,7 +239,9 @@ TEST_F(Release, InstallUseUpgradeAndUninstall) {
     installed.push_back(Uninstaller);
     EXPECT_EQ(NamesIn(folder), Sorted(installed));
     EXPECT_EQ(ReadWholeFile(program), ReadWholeFile(BuiltProgramPath()));
-    ExpectReleaseVersion(program);
+    ExpectReleaseVersion(folder, L"almanaque.exe", L"Almanaque: hojas de calendario mensuales");
+    ExpectReleaseVersion(folder, L"almanaque-exportar.exe",
+                         L"Almanaque: hojas de calendario listas para imprimir");
     const auto shortcut = ReadShortcut(startMenuShortcut);
     ASSERT_TRUE(shortcut);
     EXPECT_EQ(shortcut->Target, program);
@@ -364,6 +370,13 @@ TEST_F(Release, ThePortableZipUnpacksToTheReleaseFilesAndItsProgramStarts) {
     EXPECT_EQ(almanaque.Caption(), MonthTitle(today.Year, today.Month));
     almanaque.Command(MenuCommand::Exit);
     EXPECT_EQ(almanaque.WaitForExit(), std::optional<DWORD>(0));
+
+    // The exporter runs from the unpacked folder too.
+    ScratchFolder pages(L"zip-pages");
+    const ConsoleRun exported = RunConsoleProgram(folder + L"\\almanaque-exportar.exe",
+                                                  {L"--carpeta", pages.Path(), L"2027-05"}, folder);
+    EXPECT_EQ(exported.ExitCode, std::optional<DWORD>(0)) << exported.Errors;
+    EXPECT_TRUE(FileExists(pages / L"2027 5.png"));
 }
 
 }  // namespace

@@ -270,12 +270,18 @@ TEST_F(DrawMonthSheetTest, TodayTurnsTheSaintLinesOfTodaysCellRed) {
     EXPECT_EQ(+tomorrow.LineColor[0], Black);
     EXPECT_EQ(+tomorrow.LineColor[3], Black);
 
-    // The same day and month of another year is not today.
-    ResetCells(*Sheet);
-    Draw(2023, 9);
-    for (int column = 0; column < 7; ++column)
-        for (int row = 1; row < 7; ++row)
-            EXPECT_EQ(+Sheet->Cell(column, row).LineColor[0], Black) << column << "," << row;
+    // The same day and month of another year is not today, and a printed page marks no day.
+    for (const auto& [year, marking] :
+         {std::pair{2023, TodayMarking::Marked}, std::pair{2024, TodayMarking::NotMarked}}) {
+        ResetCells(*Sheet);
+        RecordingCanvas canvas;
+        DrawMonthSheet(canvas, StandardSheetGeometry(), *Sheet, static_cast<std::int16_t>(year), 9,
+                       marking);
+        for (int column = 0; column < 7; ++column)
+            for (int row = 1; row < 7; ++row)
+                EXPECT_EQ(+Sheet->Cell(column, row).LineColor[0], Black)
+                    << year << " " << column << "," << row;
+    }
 }
 
 TEST_F(DrawMonthSheetTest, MonthOutsideTheYearDrawsNothingAndTouchesNoCell) {

@@ -1,6 +1,6 @@
 #pragma once
-// What the user is told about work files. Shown in a message box with an OK button, no icon and
-// no owner window.
+// What the user is told about work files: by the program in a message box with an OK button, no
+// icon and no owner window; by almanaque-exportar on standard error.
 
 #include "persistence/work_file.h"
 

@@ -1,0 +1,76 @@
+#include "export/export_options.h"
+
+#include <cstddef>
+
+const wchar_t* const ExportUsage =
+    L"Uso: almanaque-exportar [--ppp N] [--formato png|bmp] [--carpeta DIR] OBJETIVO...\r\n"
+    L"Escribe hojas de calendario listas para imprimir, una imagen por mes.\r\n"
+    L"  OBJETIVO      un a\u00f1o (2027: sus doce meses), un mes (2027-05) o un fichero de\r\n"
+    L"                trabajo (mayo.vrel: la hoja tal como la dibuja el programa)\r\n"
+    L"  --ppp N       resoluci\u00f3n en puntos por pulgada, de 96 a 600 (300 si no se da)\r\n"
+    L"  --formato F   png o bmp (png si no se da)\r\n"
+    L"  --carpeta DIR carpeta donde se escriben las im\u00e1genes (la actual si no se da)\r\n"
+    L"  --ayuda       muestra este texto\r\n"
+    L"Cada imagen se llama como las de \"Grabar Imagen\": \"2027 5.png\".";
+
+namespace {
+
+// A whole decimal number in range, or -1.
+int WholeNumberIn(const std::wstring& text, int low, int high) {
+    if (text.empty() || text.size() > 4) return -1;
+    int value = 0;
+    for (const wchar_t c : text) {
+        if (c < L'0' || c > L'9') return -1;
+        value = value * 10 + (c - L'0');
+    }
+    return value >= low && value <= high ? value : -1;
+}
+
+ParsedCommandLine UsageError(std::wstring error) {
+    ParsedCommandLine parsed;
+    parsed.What = ParsedCommandLine::Action::UsageError;
+    parsed.Error = std::move(error);
+    return parsed;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseExportArguments(const std::vector<std::wstring>& arguments) {
+    ParsedCommandLine parsed;
+    ExportOptions& options = parsed.Options;
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+        const std::wstring& argument = arguments[k];
+        if (argument == L"--ayuda") {
+            parsed.What = ParsedCommandLine::Action::ShowUsage;
+            return parsed;
+        }
+        if (argument.size() < 2 || argument[0] != L'-') {
+            options.Targets.push_back(argument);
+            continue;
+        }
+        if (argument != L"--ppp" && argument != L"--formato" && argument != L"--carpeta")
+            return UsageError(L"Opci\u00f3n desconocida: " + argument);
+        if (k + 1 == arguments.size()) return UsageError(L"Falta el valor de " + argument);
+        const std::wstring& value = arguments[++k];
+        if (argument == L"--ppp") {
+            options.DotsPerInch = WholeNumberIn(value, MinimumDotsPerInch, MaximumDotsPerInch);
+            if (options.DotsPerInch < 0)
+                return UsageError(L"Valor no v\u00e1lido para --ppp: " + value +
+                                  L" (un n\u00famero de 96 a 600)");
+        } else if (argument == L"--formato") {
+            if (value == L"png")
+                options.Format = PageFormat::Png;
+            else if (value == L"bmp")
+                options.Format = PageFormat::Bmp;
+            else
+                return UsageError(L"Valor no v\u00e1lido para --formato: " + value +
+                                  L" (png o bmp)");
+        } else {
+            if (value.empty()) return UsageError(L"Falta el valor de --carpeta");
+            options.Folder = value;
+        }
+    }
+    if (options.Targets.empty())
+        return UsageError(L"Falta el OBJETIVO: un a\u00f1o, un mes o un fichero de trabajo");
+    return parsed;
+}

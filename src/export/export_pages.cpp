@@ -1,0 +1,99 @@
+#include "export/export_pages.h"
+
+#include "persistence/work_file.h"
+#include "persistence/work_file_messages.h"
+#include "platform/cp1252.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr long MaximumYear = 32767;
+
+bool AllDigits(std::wstring_view text) {
+    return !text.empty() && text.find_first_not_of(L"0123456789") == std::wstring_view::npos;
+}
+
+// The value of a run of digits; anything past the largest year counts as too large.
+long NumberOf(std::wstring_view digits) {
+    long value = 0;
+    for (const wchar_t c : digits) {
+        value = value * 10 + (c - L'0');
+        if (value > MaximumYear) return MaximumYear + 1;
+    }
+    return value;
+}
+
+ExportPage FreshPage(long year, long month) {
+    ExportPage page;
+    page.Year = static_cast<std::int16_t>(year);
+    page.Month = static_cast<std::int16_t>(month);
+    page.BaseName = FormImageBaseName(page.Year, page.Month);
+    return page;
+}
+
+TargetPages Refused(const std::wstring& target, std::wstring_view why) {
+    return {{}, target + L": " + std::wstring(why)};
+}
+
+TargetPages WorkFilePages(const std::wstring& target) {
+    const std::string path = WideToCp1252(target);
+    auto sheet = std::make_shared<MonthSheet>();
+    AssignPathField(sheet->WorkFilePath, path);
+    // A name the document's path field cannot hold, or that names nothing, is not read at all:
+    // opening a missing file would create it.
+    if (Cp1252ToWide(path) != target || PathFieldText(sheet->WorkFilePath) != path ||
+        !FileExists(path))
+        return Refused(target, WorkFileUnreadableMessage);
+    std::string baseName;
+    const ReadResult result = ReadWorkFile(*sheet, baseName);
+    if (result != ReadResult::Replaced) return Refused(target, ReadResultMessage(result));
+    // An empty work file holds no month: the program would show it over the month on screen.
+    if (sheet->Month == 0) return Refused(target, WorkFileWrongFormatMessage);
+
+    ExportPage page;
+    page.Year = sheet->Year;
+    page.Month = sheet->Month;
+    page.BaseName = baseName;
+    page.Dressing = std::move(sheet);
+    return {{page}, {}};
+}
+
+}  // namespace
+
+TargetPages PagesOfTarget(const std::wstring& target) {
+    const std::size_t dash = target.find(L'-');
+    const std::wstring_view yearPart = std::wstring_view(target).substr(0, dash);
+    const bool isYear = AllDigits(target);
+    const bool isMonth = dash != std::wstring::npos && AllDigits(yearPart) &&
+                         AllDigits(std::wstring_view(target).substr(dash + 1));
+    if (!isYear && !isMonth) return WorkFilePages(target);
+
+    const long year = NumberOf(yearPart);
+    if (year < 1 || year > MaximumYear)
+        return Refused(target, L"el a\u00f1o debe estar entre 1 y 32767");
+    TargetPages result;
+    if (isYear) {
+        for (long month = 1; month <= 12; ++month) result.Pages.push_back(FreshPage(year, month));
+        return result;
+    }
+    const long month = NumberOf(std::wstring_view(target).substr(dash + 1));
+    if (month < 1 || month > 12) return Refused(target, L"el mes debe estar entre 1 y 12");
+    result.Pages.push_back(FreshPage(year, month));
+    return result;
+}
+
+std::unique_ptr<MonthSheet> SheetOfPage(const ExportPage& page) {
+    if (page.Dressing) return std::make_unique<MonthSheet>(*page.Dressing);
+    auto sheet = std::make_unique<MonthSheet>();
+    sheet->Year = page.Year;
+    sheet->Month = page.Month;
+    ResetCells(*sheet);
+    return sheet;
+}
+
+std::wstring PagePath(const std::wstring& folder, const ExportPage& page, PageFormat format) {
+    std::wstring path = folder;
+    if (!path.empty() && path.back() != L'\\' && path.back() != L'/' && path.back() != L':')
+        path += L'\\';
+    return path + Cp1252ToWide(page.BaseName) + (format == PageFormat::Png ? L".png" : L".bmp");
+}

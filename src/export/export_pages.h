@@ -1,0 +1,34 @@
+#pragma once
+// What each target of almanaque-exportar stands for: a year ("2027", 1..32767) its twelve
+// months, a month ("2027-05" or "2027-5") that month, anything else a work file, drawn with
+// everything the user put on it. Pages are named as "Grabar Imagen" names its bitmaps.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/month_sheet.h"
+#include "export/export_options.h"
+
+struct ExportPage {
+    std::int16_t Year = 0;
+    std::int16_t Month = 0;
+    std::string BaseName;                        // "2027 5"
+    std::shared_ptr<const MonthSheet> Dressing;  // a work file's sheet; null: a fresh sheet
+};
+
+struct TargetPages {
+    std::vector<ExportPage> Pages;
+    std::wstring Error;  // why the target cannot be made; then there are no pages
+};
+
+// Reads a work file target; the month names need not be filled.
+TargetPages PagesOfTarget(const std::wstring& target);
+
+// The sheet a page shows, ready to be drawn.
+std::unique_ptr<MonthSheet> SheetOfPage(const ExportPage& page);
+
+// "2027 5.png" in the folder (the current one when empty).
+std::wstring PagePath(const std::wstring& folder, const ExportPage& page, PageFormat format);

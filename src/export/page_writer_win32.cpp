@@ -1,0 +1,60 @@
+#include "export/page_writer_win32.h"
+
+#include <windows.h>
+// after windows.h, which it needs
+#include <objbase.h>
+
+#include "export/png_file_win32.h"
+#include "platform/win32/whole_file.h"
+#include "render/bitmap_file.h"
+#include "render/draw_month_sheet.h"
+#include "render/gdi_canvas_win32.h"
+#include "render/sheet_geometry.h"
+#include "render/sheet_scale.h"
+
+namespace {
+
+// The imaging component lives in COM, which each thread joins for its own life.
+class ComApartment {
+  public:
+    ComApartment() : Joined(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
+    ~ComApartment() {
+        if (Joined) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+  private:
+    bool Joined;
+};
+
+class GdiPageWriter final : public PageWriter {
+  public:
+    explicit GdiPageWriter(const ExportOptions& options)
+        : Options(options),
+          Scale(options.DotsPerInch),
+          Canvas(Scale.PageWidth(), Scale.PageHeight(), Scale) {}
+
+    bool Write(const ExportPage& page, const std::wstring& path) override {
+        const std::unique_ptr<MonthSheet> sheet = SheetOfPage(page);
+        Canvas.Clear(White);
+        DrawMonthSheet(Canvas, StandardSheetGeometry(), *sheet, page.Year, page.Month,
+                       TodayMarking::NotMarked);
+        const PixelImage pixels = Canvas.ReadPixels();
+        return WriteWholeFile(path, Options.Format == PageFormat::Png
+                                        ? EncodePngFile(pixels, Options.DotsPerInch)
+                                        : EncodeBitmapFile(pixels));
+    }
+
+  private:
+    ComApartment Com;
+    ExportOptions Options;
+    SheetScale Scale;
+    GdiCanvas Canvas;
+};
+
+}  // namespace
+
+std::unique_ptr<PageWriter> MakeGdiPageWriter(const ExportOptions& options) {
+    return std::make_unique<GdiPageWriter>(options);
+}
