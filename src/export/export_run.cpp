@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <mutex>
 #include <thread>
 
@@ -14,6 +15,19 @@ struct PlannedPage {
     std::wstring Path;
 };
 
+// A page that could not be made for any reason, lack of memory included, is reported as not
+// written, and the worker goes on with the next.
+bool WritePage(const PageWriterMaker& maker, const ExportOptions& options,
+               std::unique_ptr<PageWriter>& writer, const PlannedPage& page) {
+    try {
+        if (!writer) writer = maker(options);
+        return writer && writer->Write(page.Page, page.Path);
+    } catch (const std::exception&) {
+        writer.reset();
+        return false;
+    }
+}
+
 // Makes the pages on up to `workers` threads; false when any page could not be written.
 bool MakePages(const std::vector<PlannedPage>& pages, const ExportOptions& options,
                const PageWriterMaker& maker, ExportConsole& console, unsigned workers) {
@@ -23,9 +37,9 @@ bool MakePages(const std::vector<PlannedPage>& pages, const ExportOptions& optio
     std::size_t handled = 0;
     const std::wstring total = std::to_wstring(pages.size());
     const auto work = [&] {
-        const std::unique_ptr<PageWriter> writer = maker(options);
+        std::unique_ptr<PageWriter> writer;
         for (std::size_t k = next++; k < pages.size(); k = next++) {
-            const bool written = writer && writer->Write(pages[k].Page, pages[k].Path);
+            const bool written = WritePage(maker, options, writer, pages[k]);
             if (!written) allWritten = false;
             const std::lock_guard lock(speaking);
             ++handled;

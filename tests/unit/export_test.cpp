@@ -5,6 +5,7 @@
 
 #include "export/export_options.h"
 #include "export/export_pages.h"
+#include "export/export_run.h"
 #include "export/page_palette.h"
 #include "persistence/work_file.h"
 #include "persistence/work_file_messages.h"
@@ -140,6 +141,41 @@ TEST(ExportTargets, PagesAreNamedAsTheProgramNamesItsImages) {
     EXPECT_EQ(fresh->Year, 2027);
     EXPECT_EQ(fresh->Month, 5);
     EXPECT_EQ(+fresh->Cell(0, 1).Lines[0].LineIsSaint, 1);  // the cells' defaults
+}
+
+// Pages are made on several threads; what the run says and returns, whatever a page does.
+TEST(ExportRun, APageThatFailsInAnyWayIsReportedAndTheOthersAreStillMade) {
+    struct Console final : ExportConsole {
+        std::vector<std::wstring> Progressed, Failed;
+        void Progress(std::wstring_view line) override { Progressed.emplace_back(line); }
+        void Failure(std::wstring_view line) override { Failed.emplace_back(line); }
+    };
+    struct Writer final : PageWriter {
+        bool Write(const ExportPage& page, const std::wstring&) override {
+            if (page.Month == 2) throw std::bad_alloc();
+            return page.Month != 3;
+        }
+    };
+    const PageWriterMaker maker = [](const ExportOptions&) { return std::make_unique<Writer>(); };
+
+    Console console;
+    EXPECT_EQ(
+        RunExport({L"2027-01", L"2027-02", L"2027-03", L"2027-13", L"2027-01"}, maker, console, 2),
+        SomeTargetFailed);
+    // A page named twice is made once; the count is of pages handled so far, in any order.
+    ASSERT_EQ(console.Progressed.size(), 1u);
+    EXPECT_TRUE(console.Progressed[0].starts_with(L"2027 1.png  ")) << console.Progressed[0];
+    EXPECT_TRUE(console.Progressed[0].ends_with(L"/3")) << console.Progressed[0];
+    std::sort(console.Failed.begin(), console.Failed.end());
+    EXPECT_EQ(console.Failed,
+              (std::vector<std::wstring>{L"2027 2.png: No se ha podido grabar la imagen ...",
+                                         L"2027 3.png: No se ha podido grabar la imagen ...",
+                                         L"2027-13: el mes debe estar entre 1 y 12"}));
+
+    Console fine;
+    EXPECT_EQ(RunExport({L"--formato", L"bmp", L"2027-01"}, maker, fine, 4), AllPagesMade);
+    EXPECT_EQ(fine.Progressed, std::vector<std::wstring>{L"2027 1.bmp  1/1"});
+    EXPECT_EQ(RunExport({L"--ppp"}, maker, fine, 4), UsageMistake);
 }
 
 TEST(SheetScale, PageSizesAndPlacesAtPrintResolutions) {
