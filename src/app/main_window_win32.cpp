@@ -73,10 +73,6 @@ HWND MainWindow::SheetViewWindow() const {
 }
 
 void MainWindow::OnInitialise() {
-    InitialiseMainWindow();
-}
-
-void MainWindow::InitialiseMainWindow() {
     const LocalDate today = TodayLocal();
     MonthSheet& sheet = State.Sheet;
     sheet.Year = today.Year;
@@ -192,8 +188,7 @@ LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wPa
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-int RunMainWindow(std::wstring commandTail) {
+void RunMainWindow(std::wstring commandTail) {
     auto window = std::make_unique<MainWindow>(std::move(commandTail));
     window->RunModal();
-    return 0;
 }
