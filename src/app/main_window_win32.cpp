@@ -19,6 +19,7 @@
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/program_file.h"
 #include "render/draw_month_sheet.h"
@@ -85,8 +86,8 @@ void MainWindow::OnInitialise() {
     SheetCanvas->Clear(White);
 
     if (!CommandTail.empty()) {
-        AssignPathField(sheet.WorkFilePath, WorkFilePathFromCommandTail(WideToCp1252(CommandTail)));
-        if (FileExists(PathFieldText(sheet.WorkFilePath))) {
+        sheet.WorkFilePath = TrimBlanks(WorkFilePathFromCommandTail(CommandTail));
+        if (FileExists(sheet.WorkFilePath)) {
             const ReadResult result = ReadWorkFile(sheet, State.ImageBaseName);
             if (result == ReadResult::Replaced) {
                 RefreshSheet(sheet.Year, sheet.Month);
