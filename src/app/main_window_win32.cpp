@@ -19,6 +19,7 @@
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/program_file.h"
 #include "render/draw_month_sheet.h"
@@ -72,10 +73,6 @@ HWND MainWindow::SheetViewWindow() const {
 }
 
 void MainWindow::OnInitialise() {
-    InitialiseMainWindow();
-}
-
-void MainWindow::InitialiseMainWindow() {
     const LocalDate today = TodayLocal();
     MonthSheet& sheet = State.Sheet;
     sheet.Year = today.Year;
@@ -89,8 +86,8 @@ void MainWindow::InitialiseMainWindow() {
     SheetCanvas->Clear(White);
 
     if (!CommandTail.empty()) {
-        AssignPathField(sheet.WorkFilePath, WorkFilePathFromCommandTail(WideToCp1252(CommandTail)));
-        if (FileExists(PathFieldText(sheet.WorkFilePath))) {
+        sheet.WorkFilePath = TrimBlanks(WorkFilePathFromCommandTail(CommandTail));
+        if (FileExists(sheet.WorkFilePath)) {
             const ReadResult result = ReadWorkFile(sheet, State.ImageBaseName);
             if (result == ReadResult::Replaced) {
                 RefreshSheet(sheet.Year, sheet.Month);
@@ -191,8 +188,7 @@ LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wPa
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-int RunMainWindow(std::wstring commandTail) {
+void RunMainWindow(std::wstring commandTail) {
     auto window = std::make_unique<MainWindow>(std::move(commandTail));
     window->RunModal();
-    return 0;
 }

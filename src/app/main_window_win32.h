@@ -38,7 +38,6 @@ class MainWindow final : public MemoryDialog {
     void OnInitialise() override;
     void OnCommand(int id, int code, HWND control) override;
 
-    void InitialiseMainWindow();
     void DrawAndShow(std::int16_t year, std::int16_t month);
     void OnNew();
     void OnOpen();
@@ -57,5 +56,5 @@ class MainWindow final : public MemoryDialog {
     PictureBox* SheetView = nullptr;
 };
 
-// Runs the main window until "Salir"; returns the program's exit code.
-int RunMainWindow(std::wstring commandTail);
+// Runs the main window until "Salir".
+void RunMainWindow(std::wstring commandTail);

@@ -14,8 +14,8 @@ std::wstring CommandTailOf(std::wstring_view commandLine) {
     return std::wstring(commandLine.substr(position));
 }
 
-std::string WorkFilePathFromCommandTail(std::string_view tail) {
-    std::string path(tail);
-    path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
+std::wstring WorkFilePathFromCommandTail(std::wstring_view tail) {
+    std::wstring path(tail);
+    path.erase(std::remove(path.begin(), path.end(), L'"'), path.end());
     return path;
 }

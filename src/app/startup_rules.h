@@ -12,4 +12,4 @@ std::wstring CommandTailOf(std::wstring_view commandLine);
 
 // The work file named by a command tail: the tail with every double-quote character removed and
 // nothing else changed, so two paths read as one path containing a blank.
-std::string WorkFilePathFromCommandTail(std::string_view tail);
+std::wstring WorkFilePathFromCommandTail(std::wstring_view tail);

@@ -30,5 +30,6 @@ void InitialiseCommonControls() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitialiseCommonControls();
     CheckFileTypeRegistration();
-    return RunMainWindow(CommandTailOf(GetCommandLineW()));
+    RunMainWindow(CommandTailOf(GetCommandLineW()));
+    return 0;
 }

@@ -1,19 +1,18 @@
 #include "app/work_file_dialogs_win32.h"
 
-#include "platform/cp1252.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/message_box.h"
 
-std::string SystemWorkFileDialogs::ChoosePath(WorkFileDialogMode mode,
-                                              const std::string& initialFolder) {
+std::wstring SystemWorkFileDialogs::ChoosePath(WorkFileDialogMode mode,
+                                               const std::wstring& initialFolder) {
     FileDialogRequest request;
     request.Owner = Owner;
     request.Mode = mode == WorkFileDialogMode::Open ? FileDialogMode::Open : FileDialogMode::Save;
     request.TypeDescription = L"Almanaque";
     request.TypePattern = L"*.vrel";
     request.DefaultExtension = L"vrel";
-    request.InitialFolder = Cp1252ToWide(initialFolder);
-    return WideToCp1252(ShowFileDialog(request));
+    request.InitialFolder = initialFolder;
+    return ShowFileDialog(request);
 }
 
 bool SystemWorkFileDialogs::AskOverwrite() {

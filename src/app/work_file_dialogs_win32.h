@@ -8,7 +8,7 @@
 class SystemWorkFileDialogs final : public WorkFileDialogs {
   public:
     explicit SystemWorkFileDialogs(HWND owner) : Owner(owner) {}
-    std::string ChoosePath(WorkFileDialogMode mode, const std::string& initialFolder) override;
+    std::wstring ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder) override;
     bool AskOverwrite() override;
     void ShowMessage(const wchar_t* text) override;
 

@@ -4,17 +4,17 @@
 #include "calendar/last_folder.h"
 #include "persistence/work_file.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 
 void ChooseWorkFile(MonthSheet& sheet, WorkFileDialogs& dialogs, WorkFileDialogMode mode) {
-    SetLastFolderFrom(PathFieldText(sheet.WorkFilePath));
-    AssignPathField(sheet.WorkFilePath, dialogs.ChoosePath(mode, LastFolderText()));
-    AssignPathField(sheet.WorkFilePath, PathFieldText(sheet.WorkFilePath));
-    SetLastFolderFrom(PathFieldText(sheet.WorkFilePath));
+    SetLastFolderFrom(sheet.WorkFilePath);
+    sheet.WorkFilePath = TrimBlanks(dialogs.ChoosePath(mode, LastFolderText()));
+    SetLastFolderFrom(sheet.WorkFilePath);
 }
 
 bool OpenWorkFileFlow(MonthSheet& sheet, std::string& imageBaseName, WorkFileDialogs& dialogs) {
     ChooseWorkFile(sheet, dialogs, WorkFileDialogMode::Open);
-    if (!FileExists(PathFieldText(sheet.WorkFilePath))) return false;
+    if (!FileExists(sheet.WorkFilePath)) return false;
     const ReadResult result = ReadWorkFile(sheet, imageBaseName);
     if (result == ReadResult::Replaced) return true;
     dialogs.ShowMessage(ReadResultMessage(result));
@@ -22,13 +22,13 @@ bool OpenWorkFileFlow(MonthSheet& sheet, std::string& imageBaseName, WorkFileDia
 }
 
 void SaveWorkFileFlow(MonthSheet& sheet, WorkFileDialogs& dialogs) {
-    AssignPathField(sheet.WorkFilePath, "");
+    sheet.WorkFilePath.clear();
     ChooseWorkFile(sheet, dialogs, WorkFileDialogMode::Save);
-    const std::string path = PathFieldText(sheet.WorkFilePath);
+    const std::wstring path = sheet.WorkFilePath;
     if (path.empty()) return;
     if (FileExists(path) && !dialogs.AskOverwrite()) return;
     // The question has no owner window: while it waited, another "Grabar" or a "Leer" may have
     // named another file. The answer is about this one.
-    AssignPathField(sheet.WorkFilePath, path);
+    sheet.WorkFilePath = path;
     if (!WriteWorkFile(sheet)) dialogs.ShowMessage(WorkFileUnwritableMessage);
 }

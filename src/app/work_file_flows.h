@@ -15,14 +15,14 @@ class WorkFileDialogs {
     virtual ~WorkFileDialogs() = default;
     // Shows the open or save dialog, opening in the folder given (empty: the process's current
     // directory) with an empty name box; the full path chosen, or the empty text on cancel.
-    virtual std::string ChoosePath(WorkFileDialogMode mode, const std::string& initialFolder) = 0;
+    virtual std::wstring ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder) = 0;
     // "Sobrescribir ?" with Yes and No; true for Yes.
     virtual bool AskOverwrite() = 0;
     virtual void ShowMessage(const wchar_t* text) = 0;
 };
 
-// Shows a dialog and stores the chosen path (blank-padded, without surrounding blanks) in
-// WorkFilePath; a cancel empties it. LastFolder follows the path before and after.
+// Shows a dialog and stores the chosen path, without surrounding blanks, in WorkFilePath; a
+// cancel empties it. LastFolder follows the path before and after.
 void ChooseWorkFile(MonthSheet& sheet, WorkFileDialogs& dialogs, WorkFileDialogMode mode);
 
 // "Leer": true when the sheet was replaced and must be redrawn. A refused or unreadable file

@@ -1,14 +1,17 @@
 #include "calendar/last_folder.h"
 
-#include "calendar/text_slot.h"
 #include "platform/path_text.h"
 
-char LastFolder[LastFolderSize] = {};
+namespace {
 
-void SetLastFolderFrom(std::string_view pathText) {
-    AssignSlot(LastFolder, FolderPart(TrimBlanks(pathText)));
+std::wstring LastFolder;
+
+}  // namespace
+
+void SetLastFolderFrom(std::wstring_view pathText) {
+    LastFolder = FolderPart(TrimBlanks(pathText)).substr(0, LastFolderLength);
 }
 
-std::string LastFolderText() {
-    return ReadSlot(LastFolder);
+std::wstring LastFolderText() {
+    return LastFolder;
 }

@@ -6,14 +6,13 @@
 #include <string>
 #include <string_view>
 
-// A 255-byte text slot (at most 254 characters), empty at program start.
-inline constexpr std::size_t LastFolderSize = 255;
-extern char LastFolder[LastFolderSize];
+// At most 254 characters, empty at program start.
+inline constexpr std::size_t LastFolderLength = 254;
 
 // LastFolder becomes the folder part of the path text without its leading and trailing blanks:
-// everything up to and including the last "\" or ":". Empty when there is no such character or
+// everything up to and including the last "\\" or ":". Empty when there is no such character or
 // the path is longer than 260 characters; a longer folder is cut to 254 characters.
-void SetLastFolderFrom(std::string_view pathText);
+void SetLastFolderFrom(std::wstring_view pathText);
 
 // The text LastFolder holds; empty means "the process's current directory".
-std::string LastFolderText();
+std::wstring LastFolderText();

@@ -5,10 +5,6 @@
 
 #include "platform/path_text.h"
 
-MonthSheet::MonthSheet() {
-    AssignPathField(WorkFilePath, "");
-}
-
 void ResetCells(MonthSheet& sheet) {
     std::memset(static_cast<void*>(sheet.Cells), 0, sizeof sheet.Cells);
     for (int column = 0; column < UsedGridSize; ++column)

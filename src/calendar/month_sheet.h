@@ -84,9 +84,9 @@ struct MonthSheet {
     DayCell Cells[GridSize][GridSize]{};  // [Column][Row]
     std::int32_t SelectedColumn = 0;
     std::int32_t SelectedRow = 0;
-    PathField WorkFilePath{};
+    // The work file named last, as the user gave it, without surrounding blanks; empty: none.
+    std::wstring WorkFilePath;
 
-    MonthSheet();
     DayCell& Cell(int column, int row) { return Cells[column][row]; }
     const DayCell& Cell(int column, int row) const { return Cells[column][row]; }
 };

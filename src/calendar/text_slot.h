@@ -29,7 +29,7 @@ std::string ReadSlot(const char (&slot)[N]) {
     return std::string(slot, length);
 }
 
-// Blank-padded path fields (WorkFilePath, IconChoicePath) hold exactly this many characters.
+// Blank-padded path fields (IconChoicePath) hold exactly this many characters.
 inline constexpr std::size_t PathFieldLength = 274;
 using PathField = char[PathFieldLength];
 

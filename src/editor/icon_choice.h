@@ -16,12 +16,20 @@ std::string ChoiceSlotText(const PathField& slot);
 
 // Right before the chooser opens: LastFolder becomes the folder of the slot's path. Returns the
 // folder to open in; empty means the process's current directory.
-std::string PrepareFileChoice(const PathField& slot);
+std::wstring PrepareFileChoice(const PathField& slot);
 
 // Right after the chooser closed: the chosen path (Windows-1252, empty when the user cancelled)
 // goes into the slot cut to 274 bytes, without its leading and trailing blanks, blank-padded;
 // LastFolder follows the new path.
 void TakeFileChoice(PathField& slot, std::string_view chosenPath);
+
+// Can the work file store this chosen path (without its surrounding blanks) as an icon's path:
+// in Windows-1252 and within the 255 characters of an IconPath?
+bool IconPathStorable(std::wstring_view chosenPath);
+
+inline constexpr wchar_t IconPathUnstorableMessage[] =
+    L"No se puede usar este icono ...\r\n"
+    L"Su ruta tiene letras que el fichero de trabajo no puede guardar o es demasiado larga.";
 
 // The icon choice for a position (0..8): when the slot names an existing file, the position's
 // IconPath receives the slot's first 255 bytes (the path and its padding blanks) and true is

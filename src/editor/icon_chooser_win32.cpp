@@ -3,6 +3,7 @@
 #include "editor/icon_choice.h"
 #include "platform/cp1252.h"
 #include "platform/win32/file_dialog.h"
+#include "platform/win32/message_box.h"
 
 void ChooseIconFile(HWND owner, PathField& slot) {
     FileDialogRequest request;
@@ -11,6 +12,13 @@ void ChooseIconFile(HWND owner, PathField& slot) {
     request.TypeDescription = L"Icon";
     request.TypePattern = L"*.ico";
     request.DefaultExtension = L"ico";
-    request.InitialFolder = Cp1252ToWide(PrepareFileChoice(slot));
-    TakeFileChoice(slot, WideToCp1252(ShowFileDialog(request)));
+    request.InitialFolder = PrepareFileChoice(slot);
+    const std::wstring chosen = ShowFileDialog(request);
+    if (IconPathStorable(chosen)) {
+        TakeFileChoice(slot, WideToCp1252(chosen));
+    } else {
+        // As a cancel: nothing is chosen, rather than a path that names no file.
+        ShowMessage(IconPathUnstorableMessage);
+        TakeFileChoice(slot, "");
+    }
 }

@@ -4,6 +4,7 @@
 #include "persistence/work_file_messages.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 
 namespace {
 
@@ -36,13 +37,11 @@ TargetPages Refused(const std::wstring& target, std::wstring_view why) {
 }
 
 TargetPages WorkFilePages(const std::wstring& target) {
-    const std::string path = WideToCp1252(target);
     auto sheet = std::make_shared<MonthSheet>();
-    AssignPathField(sheet->WorkFilePath, path);
-    // A name the document's path field cannot hold, or that names nothing, is not read at all:
-    // opening a missing file would create it.
-    if (Cp1252ToWide(path) != target || PathFieldText(sheet->WorkFilePath) != path ||
-        !FileExists(path))
+    sheet->WorkFilePath = target;
+    // A name with blanks around it, or that names nothing, is not read at all: opening a
+    // missing file would create it.
+    if (TrimBlanks(target) != target || !FileExists(target))
         return Refused(target, WorkFileUnreadableMessage);
     std::string baseName;
     const ReadResult result = ReadWorkFile(*sheet, baseName);

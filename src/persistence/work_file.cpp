@@ -73,7 +73,7 @@ ReadResult ReadWorkRecords(RecordSource& source, MonthSheet& sheet, std::string&
 
 ReadResult ReadWorkFile(MonthSheet& sheet, std::string& imageBaseName) {
     InputFile file;
-    if (!file.Open(PathFieldText(sheet.WorkFilePath))) return ReadResult::Unreadable;
+    if (!file.Open(sheet.WorkFilePath)) return ReadResult::Unreadable;
     FileRecords records(file);
     return ReadWorkRecords(records, sheet, imageBaseName);
 }
@@ -85,9 +85,8 @@ bool WriteWorkFile(MonthSheet& sheet) {
             sheet.Cell(column, row).Month = sheet.Month;
         }
 
-    const std::string path = PathFieldText(sheet.WorkFilePath);
     ReplacementFile file;
-    if (path.empty() || !file.Create(path)) return false;
+    if (sheet.WorkFilePath.empty() || !file.Create(sheet.WorkFilePath)) return false;
     for (int row = 0; row < UsedGridSize; ++row)
         for (int column = 0; column < UsedGridSize; ++column)
             if (!AppendCellRecord(file, sheet.Cell(column, row))) return false;

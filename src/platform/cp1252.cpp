@@ -32,6 +32,24 @@ bool IsLowSurrogate(char32_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
+void AppendUtf8(std::string& utf8, char32_t code) {
+    if (code < 0x80) {
+        utf8.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        utf8.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        utf8.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        utf8.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        utf8.push_back(static_cast<char>(0xF0 | (code >> 18)));
+        utf8.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+        utf8.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
 }  // namespace
 
 std::wstring Cp1252ToWide(std::string_view text) {
@@ -58,19 +76,7 @@ std::string WideToCp1252(std::wstring_view text) {
 
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string utf8;
-    for (char byte : text) {
-        const char32_t code = ByteToCodePoint(static_cast<unsigned char>(byte));
-        if (code < 0x80) {
-            utf8.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            utf8.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            utf8.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            utf8.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
+    for (char byte : text) AppendUtf8(utf8, ByteToCodePoint(static_cast<unsigned char>(byte)));
     return utf8;
 }
 
@@ -94,4 +100,16 @@ std::string Utf8ToCp1252(std::string_view text) {
         i += valid ? length : 1;
     }
     return bytes;
+}
+
+std::string WideToUtf8(std::wstring_view text) {
+    std::string utf8;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = static_cast<char32_t>(text[i]);
+        if (IsHighSurrogate(code) && i + 1 < text.size() &&
+            IsLowSurrogate(static_cast<char32_t>(text[i + 1])))
+            code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+        AppendUtf8(utf8, code);
+    }
+    return utf8;
 }

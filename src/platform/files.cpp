@@ -2,8 +2,8 @@
 
 #include "platform/path_text.h"
 
-bool FileExists(std::string_view path) {
-    const std::string trimmed = TrimBlanks(path);
+bool FileExists(std::wstring_view path) {
+    const std::wstring trimmed = TrimBlanks(path);
     if (trimmed.empty()) return false;
     return PathAttributesReadable(trimmed);
 }

@@ -6,10 +6,10 @@
 #include "platform/cp1252.h"
 #include "platform/files.h"
 
-bool PathAttributesReadable(std::string_view trimmedPath) {
+bool PathAttributesReadable(const std::wstring& trimmedPath) {
     const int savedErrno = errno;
     struct stat status {};
-    const bool exists = ::stat(Cp1252ToUtf8(trimmedPath).c_str(), &status) == 0;
+    const bool exists = ::stat(WideToUtf8(trimmedPath).c_str(), &status) == 0;
     errno = savedErrno;
     return exists;
 }

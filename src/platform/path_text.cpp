@@ -1,20 +1,39 @@
 #include "platform/path_text.h"
 
+namespace {
+
+template <typename Char>
+std::basic_string_view<Char> TrailingBlanksCut(std::basic_string_view<Char> text) {
+    const std::size_t last = text.find_last_not_of(Char(' '));
+    return last == std::basic_string_view<Char>::npos ? std::basic_string_view<Char>{}
+                                                      : text.substr(0, last + 1);
+}
+
+template <typename Char>
+std::basic_string<Char> BothEndsCut(std::basic_string_view<Char> text) {
+    const std::size_t first = text.find_first_not_of(Char(' '));
+    if (first == std::basic_string_view<Char>::npos) return {};
+    return std::basic_string<Char>(TrailingBlanksCut(text.substr(first)));
+}
+
+}  // namespace
+
 std::string TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(WithoutTrailingBlanks(text.substr(first)));
+    return BothEndsCut(text);
+}
+
+std::wstring TrimBlanks(std::wstring_view text) {
+    return BothEndsCut(text);
 }
 
 std::string_view WithoutTrailingBlanks(std::string_view text) {
-    const std::size_t last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+    return TrailingBlanksCut(text);
 }
 
-std::string FolderPart(std::string_view path) {
+std::wstring FolderPart(std::wstring_view path) {
     constexpr std::size_t LongestPath = 260;
     if (path.size() > LongestPath) return {};
-    const std::size_t separator = path.find_last_of("\\:");
-    if (separator == std::string_view::npos) return {};
-    return std::string(path.substr(0, separator + 1));
+    const std::size_t separator = path.find_last_of(L"\\:");
+    if (separator == std::wstring_view::npos) return {};
+    return std::wstring(path.substr(0, separator + 1));
 }

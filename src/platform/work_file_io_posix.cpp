@@ -4,57 +4,74 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 #include "platform/cp1252.h"
 #include "platform/replacement_name.h"
 #include "platform/work_file_io.h"
 
-// The native stand-in for the Windows half: the same steps with POSIX calls. A POSIX file cannot
-// refuse to be shared, so that part has no equivalent here.
+// The native stand-in for the Windows half: the same steps with POSIX calls, on the paths in
+// UTF-8. A POSIX file cannot refuse to be shared, so that part has no equivalent here.
 
 namespace {
 
-void CloseIfOpen(std::intptr_t& handle) {
-    if (handle >= 0) ::close(static_cast<int>(handle));
-    handle = -1;
-}
+// An open file descriptor, closed exactly once.
+class UniqueDescriptor {
+  public:
+    explicit UniqueDescriptor(int descriptor) : Descriptor(descriptor) {}
+    ~UniqueDescriptor() { Reset(); }
+    UniqueDescriptor(UniqueDescriptor&& other) noexcept
+        : Descriptor(std::exchange(other.Descriptor, -1)) {}
+    UniqueDescriptor(const UniqueDescriptor&) = delete;
+    UniqueDescriptor& operator=(const UniqueDescriptor&) = delete;
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t separator = path.find_last_of('/');
-    if (separator == std::string::npos) return "./";
+    int Get() const { return Descriptor; }
+    explicit operator bool() const { return Descriptor >= 0; }
+    // Closes now; false when closing failed.
+    bool Reset() { return Descriptor < 0 || ::close(std::exchange(Descriptor, -1)) == 0; }
+
+  private:
+    int Descriptor;
+};
+
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t separator = path.find_last_of(L'/');
+    if (separator == std::wstring::npos) return L"./";
     return path.substr(0, separator + 1);
 }
 
 }  // namespace
 
-InputFile::~InputFile() {
-    CloseIfOpen(Handle);
-}
+struct InputFile::Opened {
+    UniqueDescriptor Descriptor;
+};
 
-bool InputFile::Open(std::string_view path) {
-    CloseIfOpen(Handle);
-    const int file = ::open(Cp1252ToUtf8(path).c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (file < 0) return false;
+InputFile::InputFile() = default;
+InputFile::~InputFile() = default;
+
+bool InputFile::Open(const std::wstring& path) {
+    File.reset();
+    UniqueDescriptor descriptor(
+        ::open(WideToUtf8(path).c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
     struct stat status {};
-    if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(file);
+    if (!descriptor || ::fstat(descriptor.Get(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
-    }
-    Handle = file;
+    File = std::make_unique<Opened>(Opened{std::move(descriptor)});
     return true;
 }
 
 bool InputFile::Length(std::uint64_t& bytes) {
     struct stat status {};
-    if (::fstat(static_cast<int>(Handle), &status) != 0) return false;
+    if (!File || ::fstat(File->Descriptor.Get(), &status) != 0) return false;
     bytes = static_cast<std::uint64_t>(status.st_size);
     return true;
 }
 
 bool InputFile::Read(void* buffer, std::size_t count) {
+    if (!File) return false;
     auto* into = static_cast<char*>(buffer);
     while (count > 0) {
-        const ssize_t got = ::read(static_cast<int>(Handle), into, count);
+        const ssize_t got = ::read(File->Descriptor.Get(), into, count);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) return false;
         into += got;
@@ -63,7 +80,8 @@ bool InputFile::Read(void* buffer, std::size_t count) {
     return true;
 }
 
-struct ReplacementFile::Names {
+struct ReplacementFile::Replacement {
+    UniqueDescriptor Descriptor;
     std::string Target;
     std::string Temporary;
 };
@@ -75,37 +93,35 @@ ReplacementFile::~ReplacementFile() {
 }
 
 void ReplacementFile::Discard() {
-    CloseIfOpen(Handle);
-    if (Paths && !Paths->Temporary.empty()) ::unlink(Paths->Temporary.c_str());
-    Paths.reset();
+    if (!Pending) return;
+    Pending->Descriptor.Reset();
+    ::unlink(Pending->Temporary.c_str());
+    Pending.reset();
 }
 
-bool ReplacementFile::Create(std::string_view targetPath) {
+bool ReplacementFile::Create(const std::wstring& targetPath) {
     Discard();
-    auto names = std::make_unique<Names>();
-    names->Target = Cp1252ToUtf8(targetPath);
+    const std::string target = WideToUtf8(targetPath);
     // A target without its owner's write permission stands for a read-only file.
     struct stat status {};
-    if (::stat(names->Target.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+    if (::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
         (status.st_mode & S_IWUSR) == 0)
         return false;
-    const std::size_t nameStart = targetPath.find_last_of('/') + 1;
-    const std::string temporary =
-        FolderOf(names->Target) +
-        WideToCp1252(ReplacementNameFor(Cp1252ToWide(targetPath.substr(nameStart))));
-    const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (file < 0) return false;
-    names->Temporary = temporary;
-    Paths = std::move(names);
-    Handle = file;
+    const std::wstring folder = FolderOf(targetPath);
+    const std::string temporary = WideToUtf8(
+        folder + ReplacementNameFor(std::wstring_view(targetPath).substr(folder.size())));
+    UniqueDescriptor descriptor(
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!descriptor) return false;
+    Pending = std::make_unique<Replacement>(Replacement{std::move(descriptor), target, temporary});
     return true;
 }
 
 bool ReplacementFile::Write(const void* bytes, std::size_t count) {
-    if (Handle < 0) return false;
+    if (!Pending) return false;
     const auto* from = static_cast<const char*>(bytes);
     while (count > 0) {
-        const ssize_t written = ::write(static_cast<int>(Handle), from, count);
+        const ssize_t written = ::write(Pending->Descriptor.Get(), from, count);
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) return false;
         from += written;
@@ -115,16 +131,11 @@ bool ReplacementFile::Write(const void* bytes, std::size_t count) {
 }
 
 bool ReplacementFile::Commit() {
-    if (Handle < 0 || !Paths) return false;
-    const bool flushed = ::fsync(static_cast<int>(Handle)) == 0;
-    const bool closed = ::close(static_cast<int>(Handle)) == 0;
-    Handle = -1;
-    if (!flushed || !closed) {
-        Discard();
-        return false;
-    }
-    if (::rename(Paths->Temporary.c_str(), Paths->Target.c_str()) == 0) {
-        Paths.reset();
+    if (!Pending) return false;
+    const bool flushed = ::fsync(Pending->Descriptor.Get()) == 0;
+    const bool closed = Pending->Descriptor.Reset();
+    if (flushed && closed && ::rename(Pending->Temporary.c_str(), Pending->Target.c_str()) == 0) {
+        Pending.reset();
         return true;
     }
     Discard();

@@ -458,6 +458,34 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
     EXPECT_TRUE(exported == expected) << "the sheet does not show the moon in the middle";
 }
 
+// The work file holds icon paths in Windows-1252, which cannot spell "\u03a9": such an icon is
+// refused with a message instead of being stored under a path with "?" that names no file.
+TEST(DayEditorIcons, AnIconWhosePathTheWorkFileCannotHoldIsRefusedWithAMessage) {
+    ScratchFolder photos(L"fotos");
+    const std::wstring folder = photos / L"\u03a9mega";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring moon = folder + L"\\luna.ico";
+    ASSERT_TRUE(CopyFileW((SampleIconFolder() + L"\\moon.ico").c_str(), moon.c_str(), FALSE));
+    Session session;
+    ASSERT_TRUE(session.Ready());
+    const HWND editor = session.Open(session.SomeDay(9));
+    ASSERT_NE(editor, nullptr);
+
+    Press(editor, IconButton5);
+    const HWND chooser = WaitForFileDialog(session.Running);
+    ASSERT_NE(chooser, nullptr);
+    ChooseInFileDialog(chooser, moon);
+    const HWND box = session.Running.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box).rfind(L"No se puede usar este icono ...", 0), 0u)
+        << testing::PrintToString(MessageBoxText(box));
+    Press(box, IDOK);
+    ASSERT_TRUE(Closed(box));
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(ScreenPixel(GetDlgItem(editor, Preview5), 6, 17), face) << "an icon was taken";
+    ASSERT_TRUE(CloseAsAltF4(editor));
+}
+
 TEST(DayEditorReset, NoKeepsTheDayYesClearsItAndClosesAtOnce) {
     Session session;
     ASSERT_TRUE(session.Ready());
@@ -557,7 +585,7 @@ TEST(DayEditorSave, AWorkFileSavedAfterEditingHoldsTheEditsByteForByte) {
         AssignSlot(cell.LineText[2], "A\xF1o nuevo en la mont");
     });
     const std::wstring written = work / L"esperado.vrel";
-    AssignPathField(expected->WorkFilePath, WideToCp1252(written));
+    expected->WorkFilePath = written;
     ASSERT_TRUE(WriteWorkFile(*expected));
     const auto wanted = ReadWholeFile(written);
     ASSERT_TRUE(wanted.has_value());

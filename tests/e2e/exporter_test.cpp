@@ -68,7 +68,7 @@ bool WriteDecoratedWorkFile(const std::wstring& path) {
             }
         }
     }
-    AssignPathField(sheet->WorkFilePath, WideToCp1252(path));
+    sheet->WorkFilePath = path;
     return WriteWorkFile(*sheet);
 }
 

@@ -208,5 +208,25 @@ TEST(OpenDialog, OpensInTheFolderReadLastWhileSaveOpensInTheCurrentDirectory) {
     EXPECT_FALSE(FileExists(elsewhere / L"cuatro.vrel"));
 }
 
+// A folder whose name Windows-1252 cannot spell: the path is kept as given, from the command
+// line, through "Grabar", to the folder the next "Leer" opens in.
+TEST(OpenDialog, AWorkFileInAFolderOfAnyNameIsReadAndSaved) {
+    ScratchFolder work(L"work");
+    const std::wstring folder = work / L"\u03a9mega";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    ASSERT_TRUE(WriteDressedWorkFile(folder + L"\\julio.vrel", 2031, 7));
+    ASSERT_TRUE(WriteDressedWorkFile(folder + L"\\agosto.vrel", 2032, 8));
+    Program program(StartingIn(work.Path(), L"\"" + folder + L"\\julio.vrel\""));
+    ASSERT_NE(program.MainWindow(), nullptr);
+    EXPECT_EQ(program.Caption(), L"Julio 2031");
+
+    ASSERT_TRUE(ChooseAfter(program, Save, folder + L"\\copia"));
+    EXPECT_TRUE(WaitUntil([&] { return FileSize(folder + L"\\copia.vrel") == SavedSize; }));
+    ASSERT_TRUE(ChooseAfter(program, Open, L"agosto.vrel"));
+    EXPECT_TRUE(WaitUntil([&] { return program.Caption() == L"Agosto 2032"; }))
+        << testing::PrintToString(program.Caption());
+    EXPECT_TRUE(program.Windows(L"Programador").empty());
+}
+
 }  // namespace
 }  // namespace e2e

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return sheet;
     }();
     static const auto sheet = std::make_unique<MonthSheet>();
-    std::memcpy(static_cast<void*>(sheet.get()), before.get(), sizeof(MonthSheet));
+    *sheet = *before;
     std::string imageBaseName = "2026 12";
 
     MemoryRecords records(data, size);

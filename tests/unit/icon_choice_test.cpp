@@ -22,27 +22,27 @@ std::string ExistingIconPath() {
 }
 
 TEST(LastFolder, IsTheFolderPartOfTheTrimmedPathCutToItsSlot) {
-    SetLastFolderFrom("  C:\\Iconos\\frutas\\apple.ico   ");
-    EXPECT_EQ(LastFolderText(), "C:\\Iconos\\frutas\\");
-    SetLastFolderFrom("D:apple.ico");
-    EXPECT_EQ(LastFolderText(), "D:");
-    SetLastFolderFrom("apple.ico");
-    EXPECT_EQ(LastFolderText(), "");
-    const std::string longFolder = "C:\\" + std::string(250, 'c') + "\\";  // 254 characters
-    SetLastFolderFrom(longFolder + "x.ico");
+    SetLastFolderFrom(L"  C:\\Iconos\\frutas\\apple.ico   ");
+    EXPECT_EQ(LastFolderText(), L"C:\\Iconos\\frutas\\");
+    SetLastFolderFrom(L"D:apple.ico");
+    EXPECT_EQ(LastFolderText(), L"D:");
+    SetLastFolderFrom(L"apple.ico");
+    EXPECT_EQ(LastFolderText(), L"");
+    const std::wstring longFolder = L"C:\\" + std::wstring(250, L'c') + L"\\";  // 254 characters
+    SetLastFolderFrom(longFolder + L"x.ico");
     EXPECT_EQ(LastFolderText(), longFolder);
-    SetLastFolderFrom("C:\\" + std::string(252, 'c') + "\\x");  // folder of 256 characters
-    EXPECT_EQ(LastFolderText(), "C:\\" + std::string(251, 'c'));
-    SetLastFolderFrom("C:\\" + std::string(258, 'c'));  // 261 characters: no folder at all
-    EXPECT_EQ(LastFolderText(), "");
+    SetLastFolderFrom(L"C:\\" + std::wstring(252, L'c') + L"\\x");  // folder of 256 characters
+    EXPECT_EQ(LastFolderText(), L"C:\\" + std::wstring(251, L'c'));
+    SetLastFolderFrom(L"C:\\" + std::wstring(258, L'c'));  // 261 characters: no folder at all
+    EXPECT_EQ(LastFolderText(), L"");
 }
 
 TEST(IconChoiceSlot, StartsAsZerosAndOpensTheFirstChooserInTheCurrentDirectory) {
     PathField fresh = {};
-    SetLastFolderFrom("C:\\antes\\x.vrel");
+    SetLastFolderFrom(L"C:\\antes\\x.vrel");
     EXPECT_EQ(ChoiceSlotText(fresh), "");
-    EXPECT_EQ(PrepareFileChoice(fresh), "");
-    EXPECT_EQ(LastFolderText(), "");
+    EXPECT_EQ(PrepareFileChoice(fresh), L"");
+    EXPECT_EQ(LastFolderText(), L"");
     for (char byte : IconChoicePath) ASSERT_EQ(byte, '\0');
 }
 
@@ -52,13 +52,13 @@ TEST(IconChoiceSlot, HoldsTheTrimmedChoiceBlankPaddedAndLastFolderFollowsIt) {
     const std::string expected = "C:\\Iconos\\sol.ico";
     EXPECT_EQ(std::string(slot, expected.size()), expected);
     for (std::size_t i = expected.size(); i < PathFieldLength; ++i) ASSERT_EQ(slot[i], ' ') << i;
-    EXPECT_EQ(LastFolderText(), "C:\\Iconos\\");
-    EXPECT_EQ(PrepareFileChoice(slot), "C:\\Iconos\\");
+    EXPECT_EQ(LastFolderText(), L"C:\\Iconos\\");
+    EXPECT_EQ(PrepareFileChoice(slot), L"C:\\Iconos\\");
 
     // A cancelled chooser leaves only blanks, and the next one opens in the current directory.
     TakeFileChoice(slot, "");
     for (char byte : slot) ASSERT_EQ(byte, ' ');
-    EXPECT_EQ(LastFolderText(), "");
+    EXPECT_EQ(LastFolderText(), L"");
 
     TakeFileChoice(slot, "C:\\" + std::string(400, 'p'));
     EXPECT_EQ(ChoiceSlotText(slot), "C:\\" + std::string(PathFieldLength - 3, 'p'));
@@ -109,6 +109,13 @@ TEST(IconChoice, ACancelledOrMissingChoiceKeepsTheOldIcon) {
     PathField never = {};
     EXPECT_FALSE(StoreIconChoice(cell, 4, never));
     EXPECT_EQ(ReadSlot(cell.IconPath[4]), "C:\\viejo\\luna.ico");
+}
+
+TEST(IconChoice, OnlyAPathTheWorkFileCanHoldIsStorable) {
+    EXPECT_TRUE(IconPathStorable(L"  C:\\Iconos\\Se\u00f1al \u20ac.ico  "));
+    EXPECT_FALSE(IconPathStorable(L"C:\\\u03a9mega\\sol.ico"));
+    EXPECT_TRUE(IconPathStorable(L"C:\\" + std::wstring(252, L'a')));  // 255 characters
+    EXPECT_FALSE(IconPathStorable(L"C:\\" + std::wstring(253, L'a')));
 }
 
 }  // namespace

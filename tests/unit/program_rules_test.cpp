@@ -22,12 +22,12 @@ TEST(CommandLine, TailStartsAfterTheProgramNameAndTheBlanksBehindIt) {
 }
 
 TEST(CommandLine, WorkFilePathDropsEveryDoubleQuoteAndKeepsEverythingElse) {
-    EXPECT_EQ(WorkFilePathFromCommandTail("\"C:\\Mis datos\\mayo 2027.vrel\""),
-              "C:\\Mis datos\\mayo 2027.vrel");
+    EXPECT_EQ(WorkFilePathFromCommandTail(L"\"C:\\Mis datos\\mayo 2027.vrel\""),
+              L"C:\\Mis datos\\mayo 2027.vrel");
     // Two paths become one path with a blank; blanks around stay.
-    EXPECT_EQ(WorkFilePathFromCommandTail("\"C:\\a.vrel\" \"C:\\b.vrel\" "),
-              "C:\\a.vrel C:\\b.vrel ");
-    EXPECT_EQ(WorkFilePathFromCommandTail("\"\""), "");
+    EXPECT_EQ(WorkFilePathFromCommandTail(L"\"C:\\a.vrel\" \"C:\\b.vrel\" "),
+              L"C:\\a.vrel C:\\b.vrel ");
+    EXPECT_EQ(WorkFilePathFromCommandTail(L"\"\""), L"");
 }
 
 TEST(LeadingNumber, FormsTheNumberFromTheLeadingDigitsOnly) {

@@ -45,13 +45,13 @@ TEST(Cp1252, UnrepresentableCharactersBecomeQuestionMarks) {
 }
 
 TEST(FolderPart, EndsAtTheLastBackslashOrColon) {
-    EXPECT_EQ(FolderPart("C:\\Datos\\enero.vrel"), "C:\\Datos\\");
-    EXPECT_EQ(FolderPart("C:enero.vrel"), "C:");
-    EXPECT_EQ(FolderPart("enero.vrel"), "");
-    EXPECT_EQ(FolderPart(""), "");
-    const std::string longest = "C:\\" + std::string(257, 'a');  // 260 characters
-    EXPECT_EQ(FolderPart(longest), "C:\\");
-    EXPECT_EQ(FolderPart(longest + "b"), "");
+    EXPECT_EQ(FolderPart(L"C:\\Datos\\enero.vrel"), L"C:\\Datos\\");
+    EXPECT_EQ(FolderPart(L"C:enero.vrel"), L"C:");
+    EXPECT_EQ(FolderPart(L"enero.vrel"), L"");
+    EXPECT_EQ(FolderPart(L""), L"");
+    const std::wstring longest = L"C:\\" + std::wstring(257, L'a');  // 260 characters
+    EXPECT_EQ(FolderPart(longest), L"C:\\");
+    EXPECT_EQ(FolderPart(longest + L"b"), L"");
 }
 
 TEST(PathField, IsBlankPaddedAndReadWithoutBlanks) {
@@ -71,16 +71,16 @@ TEST(FileExists, TrimsBlanksAcceptsFoldersAndKeepsTheErrorState) {
     fs::create_directories(folder);
     const fs::path file = folder / "dato.vrel";
     std::ofstream(file) << "x";
-    const std::string fileText = WideToCp1252(file.wstring());
-    const std::string folderText = WideToCp1252(folder.wstring());
+    const std::wstring fileText = file.wstring();
+    const std::wstring folderText = folder.wstring();
 
     EXPECT_TRUE(FileExists(fileText));
-    EXPECT_TRUE(FileExists("   " + fileText + "   "));
+    EXPECT_TRUE(FileExists(L"   " + fileText + L"   "));
     EXPECT_TRUE(FileExists(folderText));
-    EXPECT_FALSE(FileExists(""));
-    EXPECT_FALSE(FileExists("     "));
+    EXPECT_FALSE(FileExists(L""));
+    EXPECT_FALSE(FileExists(L"     "));
     errno = 1234;
-    EXPECT_FALSE(FileExists(fileText + ".missing"));
+    EXPECT_FALSE(FileExists(fileText + L".missing"));
     EXPECT_EQ(errno, 1234);
     fs::remove_all(folder);
 }

@@ -19,14 +19,14 @@ namespace fs = std::filesystem;
 // Answers the dialogs as a user would and remembers what the program showed.
 class ScriptedDialogs final : public WorkFileDialogs {
   public:
-    std::string NextChoice;  // empty: the user cancels
+    std::wstring NextChoice;  // empty: the user cancels
     bool OverwriteAnswer = false;
-    std::vector<std::string> OpenedIn;
+    std::vector<std::wstring> OpenedIn;
     int OverwriteQuestions = 0;
     std::vector<std::wstring> Messages;
     std::function<void()> WhileAsking;  // what the user does elsewhere while the question waits
 
-    std::string ChoosePath(WorkFileDialogMode, const std::string& initialFolder) override {
+    std::wstring ChoosePath(WorkFileDialogMode, const std::wstring& initialFolder) override {
         OpenedIn.push_back(initialFolder);
         return NextChoice;
     }
@@ -54,11 +54,11 @@ class WorkFileFlows : public ::testing::Test {
         Sheet->Year = 2024;
         Sheet->Month = 3;
         ResetCells(*Sheet);
-        SetLastFolderFrom("");
+        SetLastFolderFrom(L"");
     }
     void TearDown() override { fs::remove_all(Folder); }
 
-    std::string Text(const fs::path& path) { return WideToCp1252(path.wstring()); }
+    std::wstring Text(const fs::path& path) { return path.wstring(); }
 
     fs::path Folder, Other;
     std::unique_ptr<MonthSheet> Sheet;
@@ -68,11 +68,11 @@ class WorkFileFlows : public ::testing::Test {
 
 TEST_F(WorkFileFlows, SaveToANewNameWritesWithoutAQuestion) {
     const fs::path target = Folder / "enero.vrel";
-    Dialogs.NextChoice = "  " + Text(target) + "  ";
+    Dialogs.NextChoice = L"  " + Text(target) + L"  ";
     SaveWorkFileFlow(*Sheet, Dialogs);
     EXPECT_EQ(Dialogs.OverwriteQuestions, 0);
     EXPECT_EQ(fs::file_size(target), 49u * DayCellSize);
-    EXPECT_EQ(PathFieldText(Sheet->WorkFilePath), Text(target));
+    EXPECT_EQ(Sheet->WorkFilePath, Text(target));
     EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
@@ -85,7 +85,7 @@ TEST_F(WorkFileFlows, SaveOverAnExistingFileAsksFirst) {
     SaveWorkFileFlow(*Sheet, Dialogs);
     EXPECT_EQ(Dialogs.OverwriteQuestions, 1);
     EXPECT_EQ(Bytes(target), "contenido anterior");
-    EXPECT_EQ(PathFieldText(Sheet->WorkFilePath), Text(target));
+    EXPECT_EQ(Sheet->WorkFilePath, Text(target));
 
     Dialogs.OverwriteAnswer = true;
     SaveWorkFileFlow(*Sheet, Dialogs);
@@ -108,20 +108,20 @@ TEST_F(WorkFileFlows, YesWritesTheFileAskedAboutWhateverAnotherSaveNamedMeanwhil
     SaveWorkFileFlow(*Sheet, Dialogs);
     EXPECT_TRUE(Bytes(refused) == "febrero anterior") << "the file refused with No was replaced";
     EXPECT_EQ(fs::file_size(asked), 49u * DayCellSize);
-    EXPECT_EQ(PathFieldText(Sheet->WorkFilePath), Text(asked));
+    EXPECT_EQ(Sheet->WorkFilePath, Text(asked));
 }
 
 TEST_F(WorkFileFlows, CancelledSaveForgetsThePathAndTheNextOpenStartsInTheCurrentDirectory) {
-    AssignPathField(Sheet->WorkFilePath, Text(Other / "viejo.vrel"));
-    Dialogs.NextChoice = "";
+    Sheet->WorkFilePath = Text(Other / L"viejo.vrel");
+    Dialogs.NextChoice = L"";
     SaveWorkFileFlow(*Sheet, Dialogs);
-    EXPECT_EQ(Dialogs.OpenedIn.back(), "");  // "Grabar" always opens in the current directory
-    EXPECT_EQ(PathFieldText(Sheet->WorkFilePath), "");
+    EXPECT_EQ(Dialogs.OpenedIn.back(), L"");  // "Grabar" always opens in the current directory
+    EXPECT_EQ(Sheet->WorkFilePath, L"");
     EXPECT_TRUE(fs::is_empty(Other));
 
     OpenWorkFileFlow(*Sheet, ImageBaseName, Dialogs);
-    EXPECT_EQ(Dialogs.OpenedIn.back(), "");
-    EXPECT_EQ(LastFolderText(), "");
+    EXPECT_EQ(Dialogs.OpenedIn.back(), L"");
+    EXPECT_EQ(LastFolderText(), L"");
 }
 
 TEST_F(WorkFileFlows, OpenRestoresTheSavedSheet) {
@@ -130,7 +130,7 @@ TEST_F(WorkFileFlows, OpenRestoresTheSavedSheet) {
     dressed.Column = 2;
     dressed.Row = 3;
     dressed.NumberCentre = 1;
-    Dialogs.NextChoice = Text(Other / "marzo.vrel");
+    Dialogs.NextChoice = Text(Other / L"marzo.vrel");
     SaveWorkFileFlow(*Sheet, Dialogs);
 
     auto reader = std::make_unique<MonthSheet>();
@@ -146,16 +146,16 @@ TEST_F(WorkFileFlows, OpenRestoresTheSavedSheet) {
 }
 
 TEST_F(WorkFileFlows, OpenStartsInTheFolderOfThePathNamedLastAndSaveInTheCurrentDirectory) {
-    Dialogs.NextChoice = "D:\\Datos\\2025\\no existe.vrel";
+    Dialogs.NextChoice = L"D:\\Datos\\2025\\no existe.vrel";
     EXPECT_FALSE(OpenWorkFileFlow(*Sheet, ImageBaseName, Dialogs));
-    EXPECT_EQ(Dialogs.OpenedIn.back(), "");
-    Dialogs.NextChoice = "";
-    AssignPathField(Sheet->WorkFilePath, "D:\\Datos\\2025\\no existe.vrel");
+    EXPECT_EQ(Dialogs.OpenedIn.back(), L"");
+    Dialogs.NextChoice = L"";
+    Sheet->WorkFilePath = L"D:\\Datos\\2025\\no existe.vrel";
     OpenWorkFileFlow(*Sheet, ImageBaseName, Dialogs);
-    EXPECT_EQ(Dialogs.OpenedIn.back(), "D:\\Datos\\2025\\");
-    AssignPathField(Sheet->WorkFilePath, "D:\\Datos\\2025\\no existe.vrel");
+    EXPECT_EQ(Dialogs.OpenedIn.back(), L"D:\\Datos\\2025\\");
+    Sheet->WorkFilePath = L"D:\\Datos\\2025\\no existe.vrel";
     SaveWorkFileFlow(*Sheet, Dialogs);
-    EXPECT_EQ(Dialogs.OpenedIn.back(), "");
+    EXPECT_EQ(Dialogs.OpenedIn.back(), L"");
     EXPECT_EQ(Dialogs.Messages.size(), 0u);
 }
 
@@ -170,13 +170,13 @@ TEST_F(WorkFileFlows, ARefusedFileShowsItsMessageAndLeavesTheSheetAlone) {
     EXPECT_EQ(+Sheet->Cell(1, 1).NumberCentre, 1);
     EXPECT_EQ(ImageBaseName, "2024 3");
     // The refused file's path stays, so the next dialog opens in its folder.
-    EXPECT_EQ(PathFieldText(Sheet->WorkFilePath), Text(broken));
+    EXPECT_EQ(Sheet->WorkFilePath, Text(broken));
 }
 
-TEST_F(WorkFileFlows, ALongChosenPathIsCutTo274Characters) {
-    Dialogs.NextChoice = "C:\\" + std::string(300, 'a');
+TEST_F(WorkFileFlows, ALongChosenPathIsKeptWhole) {
+    Dialogs.NextChoice = L"C:\\" + std::wstring(300, L'a');
     OpenWorkFileFlow(*Sheet, ImageBaseName, Dialogs);
-    EXPECT_EQ(PathFieldText(Sheet->WorkFilePath).size(), PathFieldLength);
+    EXPECT_EQ(Sheet->WorkFilePath, L"C:\\" + std::wstring(300, L'a'));
 }
 
 }  // namespace

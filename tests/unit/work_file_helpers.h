@@ -56,13 +56,8 @@ class ScratchFolder {
     fs::path Root;
 };
 
-// A path as the document holds it: Windows-1252 text.
-inline std::string DocumentText(const fs::path& path) {
-    return WideToCp1252(path.wstring());
-}
-
 inline void SetWorkFile(MonthSheet& sheet, const fs::path& path) {
-    AssignPathField(sheet.WorkFilePath, DocumentText(path));
+    sheet.WorkFilePath = path.wstring();
 }
 
 inline Bytes FileBytes(const fs::path& path) {

@@ -49,51 +49,22 @@ struct HandleTraits {
 };
 using UniqueHandle = UniqueResource<HANDLE, HandleTraits>;
 
-template <typename T>
-struct GdiTraits {
+// Handles for which null means none, released by one call.
+template <typename T, auto FreeCall>
+struct NullableTraits {
     static T None() { return nullptr; }
     static bool IsValid(T h) { return h != nullptr; }
-    static void Free(T h) { DeleteObject(h); }
+    static void Free(T h) { FreeCall(h); }
 };
-using UniqueFont = UniqueResource<HFONT, GdiTraits<HFONT>>;
-using UniqueBitmap = UniqueResource<HBITMAP, GdiTraits<HBITMAP>>;
-using UniquePen = UniqueResource<HPEN, GdiTraits<HPEN>>;
-using UniqueBrush = UniqueResource<HBRUSH, GdiTraits<HBRUSH>>;
-
-struct DcTraits {
-    static HDC None() { return nullptr; }
-    static bool IsValid(HDC h) { return h != nullptr; }
-    static void Free(HDC h) { DeleteDC(h); }
-};
-using UniqueDc = UniqueResource<HDC, DcTraits>;
-
-struct IconTraits {
-    static HICON None() { return nullptr; }
-    static bool IsValid(HICON h) { return h != nullptr; }
-    static void Free(HICON h) { DestroyIcon(h); }
-};
-using UniqueIcon = UniqueResource<HICON, IconTraits>;
-
-struct RegistryKeyTraits {
-    static HKEY None() { return nullptr; }
-    static bool IsValid(HKEY h) { return h != nullptr; }
-    static void Free(HKEY h) { RegCloseKey(h); }
-};
-using UniqueRegistryKey = UniqueResource<HKEY, RegistryKeyTraits>;
-
-struct LibraryTraits {
-    static HMODULE None() { return nullptr; }
-    static bool IsValid(HMODULE h) { return h != nullptr; }
-    static void Free(HMODULE h) { FreeLibrary(h); }
-};
-using UniqueLibrary = UniqueResource<HMODULE, LibraryTraits>;
-
-struct MenuTraits {
-    static HMENU None() { return nullptr; }
-    static bool IsValid(HMENU h) { return h != nullptr; }
-    static void Free(HMENU h) { DestroyMenu(h); }
-};
-using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
+using UniqueFont = UniqueResource<HFONT, NullableTraits<HFONT, DeleteObject>>;
+using UniqueBitmap = UniqueResource<HBITMAP, NullableTraits<HBITMAP, DeleteObject>>;
+using UniquePen = UniqueResource<HPEN, NullableTraits<HPEN, DeleteObject>>;
+using UniqueBrush = UniqueResource<HBRUSH, NullableTraits<HBRUSH, DeleteObject>>;
+using UniqueDc = UniqueResource<HDC, NullableTraits<HDC, DeleteDC>>;
+using UniqueIcon = UniqueResource<HICON, NullableTraits<HICON, DestroyIcon>>;
+using UniqueRegistryKey = UniqueResource<HKEY, NullableTraits<HKEY, RegCloseKey>>;
+using UniqueLibrary = UniqueResource<HMODULE, NullableTraits<HMODULE, FreeLibrary>>;
+using UniqueMenu = UniqueResource<HMENU, NullableTraits<HMENU, DestroyMenu>>;
 
 // The screen's device context, released at the end of the scope.
 class ScreenDc {

@@ -32,7 +32,7 @@ bool WriteDressedWorkFile(const std::wstring& path, int year, int month) {
             AssignSlot(cell.LineText[1], "Prueba");
             cell.NumberCentre = 1;
         }
-    AssignPathField(sheet->WorkFilePath, WideToCp1252(path));
+    sheet->WorkFilePath = path;
     return WriteWorkFile(*sheet);
 }
 

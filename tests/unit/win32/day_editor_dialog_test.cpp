@@ -9,6 +9,7 @@
 
 #include "editor/day_editor_win32.h"
 #include "support/ico_writer.h"
+#include "unit/win32/thread_dialogs.h"
 
 namespace {
 
@@ -19,20 +20,7 @@ void WithOpenEditor(MonthSheet& sheet, std::function<void(HWND editor)> check) {
     pending = std::move(check);
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
-        HWND editor = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM found) {
-                wchar_t className[16] = {};
-                GetClassNameW(window, className, 16);
-                if (IsWindowVisible(window) && std::wstring(className) == L"#32770") {
-                    *reinterpret_cast<HWND*>(found) = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&editor));
-        if (editor) {
+        if (const HWND editor = VisibleThreadDialog()) {
             pending(editor);
             SendMessageW(editor, WM_CLOSE, 0, 0);
         } else {

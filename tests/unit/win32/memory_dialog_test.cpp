@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "unit/win32/thread_dialogs.h"
+
 namespace {
 
 constexpr DWORD PopupDialog = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK | DS_NOFAILCREATE;
@@ -223,22 +225,6 @@ TEST(PictureBox, RepaintsItsOwnPictureWheneverAsked) {
     EXPECT_EQ(afterCover, RGB(255, 0, 0));
 }
 
-// The message box "Programador" that the thread shows now, if any.
-HWND ProgramMessageBox() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) {
-            wchar_t caption[16] = {};
-            GetWindowTextW(window, caption, 16);
-            if (!IsWindowVisible(window) || std::wstring(caption) != L"Programador") return TRUE;
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 // A command that throws is told to the user as an internal error with the exception's text,
 // and the dialog goes on taking commands.
 TEST(MemoryDialogErrors, AnExceptionInACommandIsToldAndTheDialogGoesOn) {
@@ -259,7 +245,7 @@ TEST(MemoryDialogErrors, AnExceptionInACommandIsToldAndTheDialogGoesOn) {
         static int ticks = 0;
         ticks = 0;
         SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
-            const HWND box = ProgramMessageBox();
+            const HWND box = VisibleThreadDialog(L"Programador");
             if (!box && ++ticks < 40) return;
             KillTimer(nullptr, timer);
             if (box) {
