@@ -18,7 +18,6 @@
 #include "persistence/work_file_messages.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
-#include "platform/files.h"
 #include "platform/path_text.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/program_file.h"
@@ -87,13 +86,13 @@ void MainWindow::OnInitialise() {
 
     if (!CommandTail.empty()) {
         sheet.WorkFilePath = TrimBlanks(WorkFilePathFromCommandTail(CommandTail));
-        if (FileExists(sheet.WorkFilePath)) {
-            const ReadResult result = ReadWorkFile(sheet, State.ImageBaseName);
-            if (result == ReadResult::Replaced) {
+        if (const std::optional<ReadResult> result =
+                ReadNamedWorkFile(sheet, State.ImageBaseName)) {
+            if (*result == ReadResult::Replaced) {
                 RefreshSheet(sheet.Year, sheet.Month);
                 return;
             }
-            ShowMessage(ReadResultMessage(result));
+            ShowMessage(ReadResultMessage(*result));
         }
     }
     const LocalDate now = TodayLocal();

@@ -1,8 +1,7 @@
 #include "app/work_file_flows.h"
 
-#include "persistence/work_file_messages.h"
 #include "calendar/last_folder.h"
-#include "persistence/work_file.h"
+#include "persistence/work_file_messages.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
 
@@ -12,12 +11,23 @@ void ChooseWorkFile(MonthSheet& sheet, WorkFileDialogs& dialogs, WorkFileDialogM
     SetLastFolderFrom(sheet.WorkFilePath);
 }
 
+std::optional<ReadResult> ReadNamedWorkFile(MonthSheet& sheet, std::string& imageBaseName) {
+    switch (StateOfPath(sheet.WorkFilePath)) {
+        case PathState::Missing:
+            return std::nullopt;
+        case PathState::Unusable:
+            return ReadResult::Unreadable;
+        case PathState::Present:
+            break;
+    }
+    return ReadWorkFile(sheet, imageBaseName);
+}
+
 bool OpenWorkFileFlow(MonthSheet& sheet, std::string& imageBaseName, WorkFileDialogs& dialogs) {
     ChooseWorkFile(sheet, dialogs, WorkFileDialogMode::Open);
-    if (!FileExists(sheet.WorkFilePath)) return false;
-    const ReadResult result = ReadWorkFile(sheet, imageBaseName);
-    if (result == ReadResult::Replaced) return true;
-    dialogs.ShowMessage(ReadResultMessage(result));
+    const std::optional<ReadResult> result = ReadNamedWorkFile(sheet, imageBaseName);
+    if (!result || *result == ReadResult::Replaced) return result.has_value();
+    dialogs.ShowMessage(ReadResultMessage(*result));
     return false;
 }
 

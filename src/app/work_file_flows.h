@@ -3,9 +3,11 @@
 // ask before overwriting, then read or write it. WorkFilePath keeps the path named last and
 // LastFolder the folder the next dialog opens in.
 
+#include <optional>
 #include <string>
 
 #include "calendar/month_sheet.h"
+#include "persistence/work_file.h"
 
 enum class WorkFileDialogMode { Open = 0, Save = 1 };
 
@@ -24,6 +26,10 @@ class WorkFileDialogs {
 // Shows a dialog and stores the chosen path, without surrounding blanks, in WorkFilePath; a
 // cancel empties it. LastFolder follows the path before and after.
 void ChooseWorkFile(MonthSheet& sheet, WorkFileDialogs& dialogs, WorkFileDialogMode mode);
+
+// Reads the work file WorkFilePath names, as start-up and "Leer" do: nothing when no file is
+// there, which is not worth a word; a path the system cannot use at all reads as unreadable.
+std::optional<ReadResult> ReadNamedWorkFile(MonthSheet& sheet, std::string& imageBaseName);
 
 // "Leer": true when the sheet was replaced and must be redrawn. A refused or unreadable file
 // has its message shown and leaves the sheet as it was.

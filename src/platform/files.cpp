@@ -2,8 +2,12 @@
 
 #include "platform/path_text.h"
 
-bool FileExists(std::wstring_view path) {
+PathState StateOfPath(std::wstring_view path) {
     const std::wstring trimmed = TrimBlanks(path);
-    if (trimmed.empty()) return false;
-    return PathAttributesReadable(trimmed);
+    if (trimmed.empty()) return PathState::Missing;
+    return SystemPathState(trimmed);
+}
+
+bool FileExists(std::wstring_view path) {
+    return StateOfPath(path) == PathState::Present;
 }

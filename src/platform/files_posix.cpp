@@ -6,10 +6,12 @@
 #include "platform/cp1252.h"
 #include "platform/files.h"
 
-bool PathAttributesReadable(const std::wstring& trimmedPath) {
+PathState SystemPathState(const std::wstring& trimmedPath) {
     const int savedErrno = errno;
     struct stat status {};
-    const bool exists = ::stat(WideToUtf8(trimmedPath).c_str(), &status) == 0;
+    PathState state = PathState::Present;
+    if (::stat(WideToUtf8(trimmedPath).c_str(), &status) != 0)
+        state = errno == ENOENT || errno == ENOTDIR ? PathState::Missing : PathState::Unusable;
     errno = savedErrno;
-    return exists;
+    return state;
 }

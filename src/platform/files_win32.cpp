@@ -2,9 +2,15 @@
 
 #include "platform/files.h"
 
-bool PathAttributesReadable(const std::wstring& trimmedPath) {
+PathState SystemPathState(const std::wstring& trimmedPath) {
     const DWORD savedError = GetLastError();
-    const bool exists = GetFileAttributesW(trimmedPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+    PathState state = PathState::Present;
+    if (GetFileAttributesW(trimmedPath.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        state = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                    ? PathState::Missing
+                    : PathState::Unusable;
+    }
     SetLastError(savedError);
-    return exists;
+    return state;
 }

@@ -14,15 +14,25 @@ namespace {
 constexpr int ExportImage = 1014;
 constexpr int Exit = 1012;
 
-// Exports the sheet on show and answers the message; the message's text.
-std::wstring ExportAndAnswer(Program& program) {
-    program.Command(ExportImage);
+// Answers the program's message; the message's text.
+std::wstring AnswerMessage(Program& program) {
     const HWND box = program.WaitForMessageBox();
     if (!box) return L"(no message)";
     const std::wstring text = MessageBoxText(box);
     Press(box, IDOK);
     WaitUntil([&] { return !IsWindow(box); });
     return text;
+}
+
+std::wstring ThisMonthsTitle() {
+    const YearMonth today = ThisMonth();
+    return MonthTitle(today.Year, today.Month);
+}
+
+// Exports the sheet on show and answers the message; the message's text.
+std::wstring ExportAndAnswer(Program& program) {
+    program.Command(ExportImage);
+    return AnswerMessage(program);
 }
 
 TEST(ProgramStart, WithoutCommandLineShowsTodayAndNamesTheExportAfterIt) {
@@ -63,8 +73,7 @@ TEST(ProgramStart, ACommandLineNamingNoFileShowsTodayWithoutAMessage) {
         L"\"" + (data / L"uno.vrel") + L"\" \"" + (data / L"dos.vrel") + L"\"";
     Program program(ProgramOptions::WithCommandTail(tail));
     ASSERT_NE(program.MainWindow(), nullptr);
-    const YearMonth today = ThisMonth();
-    EXPECT_EQ(program.Caption(), MonthTitle(today.Year, today.Month));
+    EXPECT_EQ(program.Caption(), ThisMonthsTitle());
     Sleep(300);
     EXPECT_EQ(program.Windows().size(), 1u);
 }
@@ -82,15 +91,20 @@ TEST(ProgramStart, ARefusedWorkFileShowsTheFormatMessageThenToday) {
         CloseHandle(handle);
     }
     Program program(ProgramOptions::WithCommandTail(L"\"" + file + L"\""));
-    const HWND box = program.WaitForMessageBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box),
+    EXPECT_EQ(AnswerMessage(program),
               L"Formato de fichero erroneo ...\r\n"
               L"Se puede tratar de un fichero de trabajo de una versi\u00f3n anterior ...");
-    Press(box, IDOK);
     ASSERT_NE(program.MainWindow(), nullptr);
-    const YearMonth today = ThisMonth();
-    EXPECT_EQ(program.Caption(), MonthTitle(today.Year, today.Month));
+    EXPECT_EQ(program.Caption(), ThisMonthsTitle());
+}
+
+// A name the system refuses (no file name may hold "|") is not a missing file: it is told.
+TEST(ProgramStart, APathTheSystemCannotUseShowsTheReadMessageThenToday) {
+    ScratchFolder data(L"data");
+    Program program(ProgramOptions::WithCommandTail(L"\"" + (data / L"mayo|junio.vrel") + L"\""));
+    EXPECT_EQ(AnswerMessage(program), L"No se ha podido leer el fichero ...");
+    ASSERT_NE(program.MainWindow(), nullptr);
+    EXPECT_EQ(program.Caption(), ThisMonthsTitle());
 }
 
 TEST(ProgramStart, SalirEndsTheProgramWithExitCodeZero) {
