@@ -16,21 +16,17 @@ std::wstring UpToLimit(std::wstring_view text) {
 
 }  // namespace
 
-int WriteRegistryText(HKEY root, std::wstring_view keyPath, std::wstring_view valueName,
-                      std::wstring_view text) {
+bool WriteRegistryText(HKEY root, std::wstring_view keyPath, std::wstring_view text) {
     const std::wstring data = UpToLimit(text);
-    const std::wstring name = UpToLimit(valueName);
-    if (!root) root = HKEY_CURRENT_USER;
     HKEY created = nullptr;
     if (RegCreateKeyExW(root, StripKeyPathBackslashes(keyPath).c_str(), 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &created,
                         nullptr) != ERROR_SUCCESS)
-        return 0;
+        return false;
     const UniqueRegistryKey key(created);
     const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-    const LONG result = RegSetValueExW(key.Get(), name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
-                                       reinterpret_cast<const BYTE*>(data.c_str()), bytes);
-    return result == ERROR_SUCCESS ? 1 : 0;
+    return RegSetValueExW(key.Get(), nullptr, 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
 }
 
 std::optional<std::wstring> ClassesRootRegistry::ReadDefaultValue(std::wstring_view keyPath) {
@@ -52,7 +48,7 @@ std::optional<std::wstring> ClassesRootRegistry::ReadDefaultValue(std::wstring_v
 }
 
 bool ClassesRootRegistry::WriteDefaultValue(std::wstring_view keyPath, std::wstring_view text) {
-    return WriteRegistryText(HKEY_CLASSES_ROOT, keyPath, L"", text) == 1;
+    return WriteRegistryText(HKEY_CLASSES_ROOT, keyPath, text);
 }
 
 std::wstring ClassesRootRegistry::ExpandEnvironmentReferences(std::wstring_view text) {

@@ -7,11 +7,9 @@
 
 #include "shell/file_type_registration.h"
 
-// Sets a value of a key (created when missing) as REG_SZ; a root of 0 stands for
-// HKEY_CURRENT_USER, an empty value name for the default value. Leading and trailing
-// backslashes of the key path are ignored. Returns 1 when the value was written, else 0.
-int WriteRegistryText(HKEY root, std::wstring_view keyPath, std::wstring_view valueName,
-                      std::wstring_view text);
+// Sets the default value of a key (created when missing) as REG_SZ, cut to 1023 characters.
+// Leading and trailing backslashes of the key path are ignored. False when it was not written.
+bool WriteRegistryText(HKEY root, std::wstring_view keyPath, std::wstring_view text);
 
 class ClassesRootRegistry final : public FileTypeRegistry {
   public:

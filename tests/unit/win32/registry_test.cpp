@@ -5,23 +5,20 @@
 
 namespace {
 
-std::wstring ReadUserValue(const wchar_t* key, const wchar_t* name) {
+std::wstring ReadUserValue(const wchar_t* key) {
     wchar_t value[256] = {};
     DWORD bytes = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value, &bytes) !=
+    if (RegGetValueW(HKEY_CURRENT_USER, key, nullptr, RRF_RT_REG_SZ, nullptr, value, &bytes) !=
         ERROR_SUCCESS)
         return L"<missing>";
     return value;
 }
 
-TEST(WriteRegistryText, WritesUnderTheCurrentUserWhenNoRootIsGiven) {
+TEST(WriteRegistryText, WritesTheDefaultValueAsGivenUnderTheKeyWithoutEdgeBackslashes) {
     const wchar_t* key = L"Software\\AlmanaqueTest\\Tipo";
-    EXPECT_EQ(
-        WriteRegistryText(nullptr, L"\\\\Software\\AlmanaqueTest\\Tipo\\", L"", L"C:\\\\x %1"), 1);
-    EXPECT_EQ(ReadUserValue(key, nullptr), L"C:\\\\x %1");
-    EXPECT_EQ(
-        WriteRegistryText(nullptr, L"Software\\AlmanaqueTest\\Tipo", L"Nombre", L"Se\u00F1or"), 1);
-    EXPECT_EQ(ReadUserValue(key, L"Nombre"), L"Se\u00F1or");
+    EXPECT_TRUE(WriteRegistryText(HKEY_CURRENT_USER, L"\\\\Software\\AlmanaqueTest\\Tipo\\",
+                                  L"C:\\\\\u0141\u00f3d\u017a %1"));
+    EXPECT_EQ(ReadUserValue(key), L"C:\\\\\u0141\u00f3d\u017a %1");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\AlmanaqueTest");
 }
 
