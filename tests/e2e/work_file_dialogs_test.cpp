@@ -85,14 +85,20 @@ TEST(SaveDialog, AnExistingNameIsOnlyReplacedAfterYes) {
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(MessageBoxText(question), L"Sobrescribir ?");
     Press(question, IDNO);
-    WaitUntil([&] { return !IsWindow(question); });
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
+    ASSERT_TRUE(program.WaitUntilIdle());
     EXPECT_EQ(ReadWholeFile(target), before);
 
     ASSERT_TRUE(ChooseAfter(program, Save, L"hoja.vrel"));
     question = program.WaitForMessageBox();
     ASSERT_NE(question, nullptr);
     Press(question, IDYES);
-    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(target) != before; }));
+    // The file is read only once the save is over: a reader holding it open while the save
+    // replaces it makes the save fail.
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
+    ASSERT_TRUE(program.WaitUntilIdle());
+    EXPECT_TRUE(program.Windows(L"Programador").empty());
+    EXPECT_NE(ReadWholeFile(target), before);
     EXPECT_EQ(FileSize(target), SavedSize);
 }
 

@@ -51,9 +51,7 @@ bool ChooseAfter(Program& program, int command, std::wstring_view name) {
     program.Command(command);
     const HWND dialog = WaitForFileDialog(program);
     if (!dialog) return false;
-    const bool typed = ChooseInFileDialog(dialog, name);
-    WaitUntil([&] { return !IsWindow(dialog); });
-    return typed;
+    return ChooseInFileDialog(dialog, name) && WaitUntil([&] { return !IsWindow(dialog); });
 }
 
 }  // namespace e2e

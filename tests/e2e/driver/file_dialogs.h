@@ -16,7 +16,7 @@ HWND WaitForFileDialog(const Program& program, std::chrono::milliseconds timeout
 bool ChooseInFileDialog(HWND dialog, std::wstring_view name);
 void CancelFileDialog(HWND dialog);
 // Posts the menu command, types the name into the file dialog it opens and waits for the dialog
-// to close; false when no file dialog came.
+// to close; false when no file dialog came or it did not close.
 bool ChooseAfter(Program& program, int command, std::wstring_view name);
 
 }  // namespace e2e

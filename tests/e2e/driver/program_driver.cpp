@@ -187,6 +187,12 @@ bool Program::CommandReturns(int id, std::chrono::milliseconds timeout) {
                                static_cast<UINT>(timeout.count()), &result) != 0;
 }
 
+bool Program::WaitUntilIdle(std::chrono::milliseconds timeout) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL,
+                               static_cast<UINT>(timeout.count()), &result) != 0;
+}
+
 HWND Program::WaitForWindow(std::wstring_view caption, std::chrono::milliseconds timeout) {
     HWND found = nullptr;
     WaitUntil(

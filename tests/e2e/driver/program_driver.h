@@ -96,6 +96,11 @@ class Program {
     // the timeout ends (for example because it opened a dialog).
     bool CommandReturns(int id, std::chrono::milliseconds timeout = 2s);
 
+    // True once the main window handles a message again: what the program was doing when the
+    // last window it had open (a question, a file dialog) went away is then done. Call it only
+    // once that window is gone: a message box waiting for its answer handles the message too.
+    bool WaitUntilIdle(std::chrono::milliseconds timeout = DefaultTimeout);
+
     // Visible top-level windows of this process, optionally only those with this caption.
     std::vector<HWND> Windows(std::optional<std::wstring_view> caption = std::nullopt) const;
     HWND WaitForWindow(std::wstring_view caption,
