@@ -31,9 +31,7 @@ class ComApartment {
 class GdiPageWriter final : public PageWriter {
   public:
     explicit GdiPageWriter(const ExportOptions& options)
-        : Options(options),
-          Scale(options.DotsPerInch),
-          Canvas(Scale.PageWidth(), Scale.PageHeight(), Scale) {}
+        : Options(options), Canvas(SheetScale(options.DotsPerInch)) {}
 
     bool Write(const ExportPage& page, const std::wstring& path) override {
         const std::unique_ptr<MonthSheet> sheet = SheetOfPage(page);
@@ -49,7 +47,6 @@ class GdiPageWriter final : public PageWriter {
   private:
     ComApartment Com;
     ExportOptions Options;
-    SheetScale Scale;
     GdiCanvas Canvas;
 };
 
