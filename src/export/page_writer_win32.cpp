@@ -1,10 +1,7 @@
 #include "export/page_writer_win32.h"
 
-#include <windows.h>
-// after windows.h, which it needs
-#include <objbase.h>
-
 #include "export/png_file_win32.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/whole_file.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
@@ -13,20 +10,6 @@
 #include "render/sheet_scale.h"
 
 namespace {
-
-// The imaging component lives in COM, which each thread joins for its own life.
-class ComApartment {
-  public:
-    ComApartment() : Joined(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
-    ~ComApartment() {
-        if (Joined) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-  private:
-    bool Joined;
-};
 
 class GdiPageWriter final : public PageWriter {
   public:
@@ -45,7 +28,7 @@ class GdiPageWriter final : public PageWriter {
     }
 
   private:
-    ComApartment Com;
+    ComApartment Com;  // each worker thread joins COM for its page writer's life
     ExportOptions Options;
     GdiCanvas Canvas;
 };

@@ -17,6 +17,7 @@
 #include "driver/sheets.h"
 #include "persistence/work_file.h"
 #include "platform/cp1252.h"
+#include "platform/win32/com_apartment.h"
 #include "render/sheet_scale.h"
 
 namespace e2e {
@@ -167,14 +168,8 @@ double MeanDifference(const PixelImage& a, const PixelImage& b) {
     return total / (3.0 * static_cast<double>(a.Pixels.size()));
 }
 
-class ComThread {
-  public:
-    ComThread() { CoInitializeEx(nullptr, COINIT_MULTITHREADED); }
-    ~ComThread() { CoUninitialize(); }
-};
-
 TEST(ExporterYear, TwelvePagesAt300DpiAreTheScreenSheetsScaledUp) {
-    const ComThread com;
+    const ComApartment com;
     ScratchFolder folder(L"year");
     const ConsoleRun run = RunConsoleProgram(BuiltExporterPath(), {L"2027"}, folder.Path());
     ASSERT_EQ(run.ExitCode, 0u) << run.Errors;
