@@ -14,7 +14,9 @@ namespace {
 class GdiPageWriter final : public PageWriter {
   public:
     explicit GdiPageWriter(const ExportOptions& options)
-        : Options(options), Canvas(SheetScale(options.DotsPerInch)) {}
+        : Format(options.Format),
+          DotsPerInch(options.DotsPerInch),
+          Canvas(SheetScale(options.DotsPerInch)) {}
 
     bool Write(const ExportPage& page, const std::wstring& path) override {
         const std::unique_ptr<MonthSheet> sheet = SheetOfPage(page);
@@ -22,14 +24,14 @@ class GdiPageWriter final : public PageWriter {
         DrawMonthSheet(Canvas, StandardSheetGeometry(), *sheet, page.Year, page.Month,
                        TodayMarking::NotMarked);
         const PixelImage pixels = Canvas.ReadPixels();
-        return WriteWholeFile(path, Options.Format == PageFormat::Png
-                                        ? EncodePngFile(pixels, Options.DotsPerInch)
-                                        : EncodeBitmapFile(pixels));
+        return WriteWholeFile(path, Format == PageFormat::Png ? EncodePngFile(pixels, DotsPerInch)
+                                                              : EncodeBitmapFile(pixels));
     }
 
   private:
     ComApartment Com;  // each worker thread joins COM for its page writer's life
-    ExportOptions Options;
+    PageFormat Format;
+    int DotsPerInch;
     GdiCanvas Canvas;
 };
 
