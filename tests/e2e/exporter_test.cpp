@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/main_menu.h"
 #include "calendar/calendar_arithmetic.h"
 #include "driver/console_program.h"
 #include "driver/folders.h"
@@ -22,8 +23,6 @@
 
 namespace e2e {
 namespace {
-
-constexpr int ExportImage = 1014;
 
 // A February 2024 that shows everything a user can put on a sheet: icons by a name beside the
 // program and by full path, one that is missing, coloured lines of text and saints, numbers in
@@ -72,7 +71,7 @@ TEST(ExporterBitmap, ADecoratedWorkFileAt96DpiIsTheProgramsOwnExportByteForByte)
     Program program(ProgramOptions::WithCommandTail(L"\"" + workFile + L"\""));
     ASSERT_NE(program.MainWindow(), nullptr);
     EXPECT_EQ(program.Caption(), MonthTitle(2024, 2));
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     const HWND box = program.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"Mes fotocopiado a bitmap ...");

@@ -5,18 +5,16 @@
 
 #include <iostream>
 
+#include "app/main_menu.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 
 namespace e2e {
 namespace {
 
-constexpr int ExportImage = 1014;
-constexpr int Exit = 1012;
-
 // Exports the sheet on show and answers the message; the message's text.
 std::wstring ExportAndAnswer(Program& program) {
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     const HWND box = program.WaitForMessageBox();
     if (!box) return L"(no message)";
     const std::wstring text = MessageBoxText(box);
@@ -96,7 +94,7 @@ TEST(ProgramStart, ARefusedWorkFileShowsTheFormatMessageThenToday) {
 TEST(ProgramStart, SalirEndsTheProgramWithExitCodeZero) {
     Program program;
     ASSERT_NE(program.MainWindow(), nullptr);
-    program.Command(Exit);
+    program.Command(MenuCommand::Exit);
     EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
 }
 
