@@ -48,7 +48,7 @@ class AboutBox final : public MemoryDialog {
     UniqueIcon ProgramIcon;  // outlives the control, which is destroyed with the dialog
 
     void OnCommand(int id, int code) override {
-        if (id == ExitId && (code == BN_CLICKED || code == 1)) End(0);
+        if (id == ExitId && ButtonPressed(code)) End(0);
     }
 };
 

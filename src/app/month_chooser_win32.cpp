@@ -64,7 +64,7 @@ class MonthChooser final : public MemoryDialog {
     void OnCommand(int id, int code) override {
         if (id == MonthListId && code == LBN_SELCHANGE) {
             TakePickedMonth();
-        } else if (id == ExitId && (code == BN_CLICKED || code == 1)) {
+        } else if (id == ExitId && ButtonPressed(code)) {
             CloseIfComplete();
         }
     }

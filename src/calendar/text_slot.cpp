@@ -9,5 +9,6 @@ void AssignPathField(PathField& field, std::string_view text) {
 }
 
 std::string PathFieldText(const PathField& field) {
-    return TrimBlanks(std::string_view(field, PathFieldLength));
+    const std::string_view bytes(field, PathFieldLength);
+    return TrimBlanks(bytes.substr(0, bytes.find('\0')));
 }

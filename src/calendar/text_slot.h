@@ -36,5 +36,6 @@ using PathField = char[PathFieldLength];
 // Cuts the text to the field's length and pads it with blanks; no terminator is stored.
 void AssignPathField(PathField& field, std::string_view text);
 
-// The field's text without its leading and trailing blanks.
+// The field's text: its bytes up to the first zero (a field never assigned is all zeros),
+// without leading and trailing blanks.
 std::string PathFieldText(const PathField& field);

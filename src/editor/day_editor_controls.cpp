@@ -86,8 +86,7 @@ bool IsCheckBox(int id) {
 
 EditorCommandRole RoleOfCommand(int controlId, int notification) {
     if (IsCheckBox(controlId)) return {EditorCommand::TickBox, 0};
-    const bool pressed = notification == 0 || notification == 1;
-    if (!pressed) return {EditorCommand::None, 0};
+    if (!ButtonPressed(notification)) return {EditorCommand::None, 0};
     if (const int line = IndexOfId(ColorButtonIds, controlId); line >= 0)
         return {EditorCommand::PickColor, line};
     if (const int position = IndexOfId(IconButtonIds, controlId); position >= 0)

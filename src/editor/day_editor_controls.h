@@ -64,8 +64,8 @@ inline constexpr unsigned ExitPauseMilliseconds = 1000;
 inline constexpr int PreviewIconSize = 32;
 inline constexpr int PreviewIconOffset = 1;
 
-// What a command from a control asks for. Push buttons act only on notification 0 (clicked) or
-// 1 (accelerator); check boxes act on any notification; everything else does nothing.
+// What a command from a control asks for. Push buttons act only when pressed (ButtonPressed);
+// check boxes act on any notification; everything else does nothing.
 enum class EditorCommand {
     None,
     TickBox,     // a check box: store its state (see DayEditorModel::TickBox)

@@ -11,9 +11,6 @@
 // 274 zero bytes at program start; once a choice has been made, the path padded with blanks.
 extern PathField IconChoicePath;
 
-// A choice slot's text: its bytes up to the first zero, without leading and trailing blanks.
-std::string ChoiceSlotText(const PathField& slot);
-
 // Right before the chooser opens: LastFolder becomes the folder of the slot's path. Returns the
 // folder to open in; empty means the process's current directory.
 std::wstring PrepareFileChoice(const PathField& slot);

@@ -4,31 +4,25 @@
 #include "persistence/work_file_messages.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
+#include "platform/leading_number.h"
 #include "platform/path_text.h"
 
 namespace {
-
-constexpr long MaximumYear = 32767;
 
 bool AllDigits(std::wstring_view text) {
     return !text.empty() && text.find_first_not_of(L"0123456789") == std::wstring_view::npos;
 }
 
-// The value of a run of digits; anything past the largest year counts as too large.
-long NumberOf(std::wstring_view digits) {
-    long value = 0;
-    for (const wchar_t c : digits) {
-        value = value * 10 + (c - L'0');
-        if (value > MaximumYear) return MaximumYear + 1;
-    }
-    return value;
+// The number the digits spell; one too large for a year gives a negative number.
+std::int16_t NumberOf(std::wstring_view digits) {
+    return NumberFromLeadingDigits(WideToCp1252(digits));
 }
 
-ExportPage FreshPage(long year, long month) {
+ExportPage FreshPage(std::int16_t year, std::int16_t month) {
     ExportPage page;
-    page.Year = static_cast<std::int16_t>(year);
-    page.Month = static_cast<std::int16_t>(month);
-    page.BaseName = FormImageBaseName(page.Year, page.Month);
+    page.Year = year;
+    page.Month = month;
+    page.BaseName = FormImageBaseName(year, month);
     return page;
 }
 
@@ -67,15 +61,15 @@ TargetPages PagesOfTarget(const std::wstring& target) {
                          AllDigits(std::wstring_view(target).substr(dash + 1));
     if (!isYear && !isMonth) return WorkFilePages(target);
 
-    const long year = NumberOf(yearPart);
-    if (year < 1 || year > MaximumYear)
-        return Refused(target, L"el a\u00f1o debe estar entre 1 y 32767");
+    const std::int16_t year = NumberOf(yearPart);
+    if (year < 1) return Refused(target, L"el a\u00f1o debe estar entre 1 y 32767");
     TargetPages result;
     if (isYear) {
-        for (long month = 1; month <= 12; ++month) result.Pages.push_back(FreshPage(year, month));
+        for (std::int16_t month = 1; month <= 12; ++month)
+            result.Pages.push_back(FreshPage(year, month));
         return result;
     }
-    const long month = NumberOf(std::wstring_view(target).substr(dash + 1));
+    const std::int16_t month = NumberOf(std::wstring_view(target).substr(dash + 1));
     if (month < 1 || month > 12) return Refused(target, L"el mes debe estar entre 1 y 12");
     result.Pages.push_back(FreshPage(year, month));
     return result;

@@ -1,10 +1,7 @@
 #include "export/page_writer_win32.h"
 
-#include <windows.h>
-// after windows.h, which it needs
-#include <objbase.h>
-
 #include "export/png_file_win32.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/whole_file.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
@@ -14,26 +11,12 @@
 
 namespace {
 
-// The imaging component lives in COM, which each thread joins for its own life.
-class ComApartment {
-  public:
-    ComApartment() : Joined(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
-    ~ComApartment() {
-        if (Joined) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-  private:
-    bool Joined;
-};
-
 class GdiPageWriter final : public PageWriter {
   public:
     explicit GdiPageWriter(const ExportOptions& options)
-        : Options(options),
-          Scale(options.DotsPerInch),
-          Canvas(Scale.PageWidth(), Scale.PageHeight(), Scale) {}
+        : Format(options.Format),
+          DotsPerInch(options.DotsPerInch),
+          Canvas(SheetScale(options.DotsPerInch)) {}
 
     bool Write(const ExportPage& page, const std::wstring& path) override {
         const std::unique_ptr<MonthSheet> sheet = SheetOfPage(page);
@@ -41,15 +24,14 @@ class GdiPageWriter final : public PageWriter {
         DrawMonthSheet(Canvas, StandardSheetGeometry(), *sheet, page.Year, page.Month,
                        TodayMarking::NotMarked);
         const PixelImage pixels = Canvas.ReadPixels();
-        return WriteWholeFile(path, Options.Format == PageFormat::Png
-                                        ? EncodePngFile(pixels, Options.DotsPerInch)
-                                        : EncodeBitmapFile(pixels));
+        return WriteWholeFile(path, Format == PageFormat::Png ? EncodePngFile(pixels, DotsPerInch)
+                                                              : EncodeBitmapFile(pixels));
     }
 
   private:
-    ComApartment Com;
-    ExportOptions Options;
-    SheetScale Scale;
+    ComApartment Com;  // each worker thread joins COM for its page writer's life
+    PageFormat Format;
+    int DotsPerInch;
     GdiCanvas Canvas;
 };
 

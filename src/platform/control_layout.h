@@ -30,3 +30,8 @@ struct ControlLayout {
     const wchar_t* Text = L"";
     PixelBox Box{};
 };
+
+// A push button acts on notification 0 (clicked) or 1 (chosen by its accelerator key).
+constexpr bool ButtonPressed(int notification) {
+    return notification == 0 || notification == 1;
+}

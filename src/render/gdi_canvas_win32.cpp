@@ -26,8 +26,8 @@ HPEN CreateOutlinePen(Color color, int width) {
 GdiCanvas::GdiCanvas(int width, int height)
     : GdiCanvas(width, height, SheetScale(), ScreenPixelsPerInchY()) {}
 
-GdiCanvas::GdiCanvas(int width, int height, SheetScale print)
-    : GdiCanvas(width, height, print, print.DotsPerInch()) {}
+GdiCanvas::GdiCanvas(SheetScale print)
+    : GdiCanvas(print.PageWidth(), print.PageHeight(), print, print.DotsPerInch()) {}
 
 GdiCanvas::GdiCanvas(int width, int height, SheetScale scale, int fontDotsPerInch)
     : Image(width, height),

@@ -22,9 +22,9 @@ class GdiCanvas final : public Canvas {
     // If the system refuses the bitmap, drawing does nothing and ReadPixels gives an empty image.
     // On screen: drawing coordinates are the image's pixels; fonts take the screen's resolution.
     GdiCanvas(int width, int height);
-    // A printed page: every coordinate, length and pen width drawn is the 96-dpi sheet's, scaled
-    // to the page's resolution, and fonts take that resolution.
-    GdiCanvas(int width, int height, SheetScale print);
+    // A printed page of the whole sheet: every coordinate, length and pen width drawn is the
+    // 96-dpi sheet's, scaled to the page's resolution, and fonts take that resolution.
+    explicit GdiCanvas(SheetScale print);
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
 

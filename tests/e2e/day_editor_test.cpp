@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/calendar_names.h"
 #include "calendar/month_sheet.h"
@@ -27,7 +28,6 @@ namespace e2e {
 namespace {
 
 constexpr int SheetViewId = 1001;
-constexpr int ExportImage = 1014;
 
 // Controls of the editor.
 constexpr int TopLeft = 4002, TopRight = 4003, BottomLeft = 4004, BottomRight = 4005;
@@ -161,7 +161,7 @@ std::vector<std::uint8_t> ExportedSheet(Session& session) {
     const std::wstring path =
         session.Running.Folder() + L"\\" + ExportName(session.Year, session.Month);
     DeleteFileW(path.c_str());
-    session.Running.Command(ExportImage);
+    session.Running.Command(MenuCommand::ExportImage);
     const HWND box = session.Running.WaitForMessageBox();
     if (!box) return {};
     auto bytes = ReadWholeFile(path);

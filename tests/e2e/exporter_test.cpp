@@ -10,36 +10,25 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/main_menu.h"
 #include "calendar/calendar_arithmetic.h"
-#include "calendar/calendar_names.h"
-#include "calendar/saints_table.h"
 #include "driver/console_program.h"
 #include "driver/folders.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 #include "persistence/work_file.h"
 #include "platform/cp1252.h"
-#include "render/draw_month_sheet.h"
-#include "render/gdi_canvas_win32.h"
+#include "platform/win32/com_apartment.h"
 #include "render/sheet_scale.h"
 
 namespace e2e {
 namespace {
 
-constexpr int ExportImage = 1014;
-
 // A February 2024 that shows everything a user can put on a sheet: icons by a name beside the
 // program and by full path, one that is missing, coloured lines of text and saints, numbers in
 // every place and colour, another face in some cells.
 bool WriteDecoratedWorkFile(const std::wstring& path) {
-    InitCalendarNames();
-    BuildSaintsTable();
-    auto sheet = std::make_unique<MonthSheet>();
-    sheet->Year = 2024;
-    sheet->Month = 2;
-    ResetCells(*sheet);
-    GdiCanvas canvas{SheetWidth, SheetHeight};  // drawing records each day's place in its cell
-    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, 2024, 2);
+    const std::unique_ptr<MonthSheet> sheet = DrawFreshSheet(2024, 2).Sheet;
     const std::string samples = WideToCp1252(SampleIconFolder()) + "\\";
     const std::string icons[] = {"apple.ico",          "star.ico",  samples + "sun.ico",
                                  samples + "moon.ico", "heart.ico", "falta.ico"};
@@ -82,7 +71,7 @@ TEST(ExporterBitmap, ADecoratedWorkFileAt96DpiIsTheProgramsOwnExportByteForByte)
     Program program(ProgramOptions::WithCommandTail(L"\"" + workFile + L"\""));
     ASSERT_NE(program.MainWindow(), nullptr);
     EXPECT_EQ(program.Caption(), MonthTitle(2024, 2));
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     const HWND box = program.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"Mes fotocopiado a bitmap ...");
@@ -178,28 +167,8 @@ double MeanDifference(const PixelImage& a, const PixelImage& b) {
     return total / (3.0 * static_cast<double>(a.Pixels.size()));
 }
 
-// The sheet of a month as the screen shows it, with no day marked as today.
-PixelImage ScreenSheet(int year, int month) {
-    InitCalendarNames();
-    BuildSaintsTable();
-    auto sheet = std::make_unique<MonthSheet>();
-    sheet->Year = static_cast<std::int16_t>(year);
-    sheet->Month = static_cast<std::int16_t>(month);
-    ResetCells(*sheet);
-    GdiCanvas canvas{SheetWidth, SheetHeight};
-    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month,
-                   TodayMarking::NotMarked);
-    return canvas.ReadPixels();
-}
-
-class ComThread {
-  public:
-    ComThread() { CoInitializeEx(nullptr, COINIT_MULTITHREADED); }
-    ~ComThread() { CoUninitialize(); }
-};
-
 TEST(ExporterYear, TwelvePagesAt300DpiAreTheScreenSheetsScaledUp) {
-    const ComThread com;
+    const ComApartment com;
     ScratchFolder folder(L"year");
     const ConsoleRun run = RunConsoleProgram(BuiltExporterPath(), {L"2027"}, folder.Path());
     ASSERT_EQ(run.ExitCode, 0u) << run.Errors;
@@ -223,7 +192,7 @@ TEST(ExporterYear, TwelvePagesAt300DpiAreTheScreenSheetsScaledUp) {
         ASSERT_EQ(page.Width, 3506);
         ASSERT_EQ(page.Height, 2481);
 
-        const PixelImage screen = ScreenSheet(2027, month);
+        const PixelImage screen = DrawFreshSheet(2027, month, TodayMarking::NotMarked).Pixels;
         const PixelImage small = ScaledDown(page, screen.Width, screen.Height);
         const double difference = MeanDifference(small, screen);
         EXPECT_LT(difference, Closely) << month;

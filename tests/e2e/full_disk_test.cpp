@@ -8,12 +8,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/main_menu.h"
 #include "driver/program_driver.h"
 
 namespace e2e {
 namespace {
-
-constexpr int ExportImage = 1014;
 
 bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream file(std::filesystem::path(path), std::ios::binary);
@@ -38,7 +37,7 @@ TEST(FullDisk, AFailedExportLeavesTheEarlierImageAsItWas) {
 
     Program program(ProgramOptions::InFolder(folder.Path()));
     ASSERT_NE(program.MainWindow(), nullptr);
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     const HWND box = program.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"No se ha podido grabar la imagen ...");

@@ -5,13 +5,12 @@
 
 #include <cstring>
 
+#include "app/main_menu.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 
 namespace e2e {
 namespace {
-
-constexpr int ExportImage = 1014;
 
 std::uint32_t Le32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
     std::uint32_t value = 0;
@@ -32,7 +31,7 @@ TEST(ImageExport, WritesTodaysSheetPixelForPixelAndHandsItOver) {
     const YearMonth today = ThisMonth();
     const std::wstring path = program.Folder() + L"\\" + ExportName(today.Year, today.Month);
 
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     const HWND box = program.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"Mes fotocopiado a bitmap ...");
@@ -54,7 +53,7 @@ TEST(ImageExport, WritesTodaysSheetPixelForPixelAndHandsItOver) {
         << "the export differs from the sheet drawn directly";
 
     // A second export replaces the file without a question.
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     const HWND again = program.WaitForMessageBox();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(MessageBoxText(again), L"Mes fotocopiado a bitmap ...");
@@ -73,7 +72,7 @@ TEST(ImageExport, ATargetThatCannotBeWrittenIsReportedAndNothingIsHandedOver) {
 
     Program program(ProgramOptions::InFolder(folder.Path()));
     ASSERT_NE(program.MainWindow(), nullptr);
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     const HWND box = program.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"No se ha podido grabar la imagen ...");

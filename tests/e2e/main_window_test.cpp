@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_menu.h"
 #include "driver/program_driver.h"
 
 namespace e2e {
 namespace {
 
-constexpr int About = 1013;
-constexpr int Print = 1015;
 constexpr int SheetViewId = 1001;
 
 // The middle of a day box that every month has: column 3, row 2 (the second week is full).
@@ -61,7 +60,7 @@ TEST(MainWindow, ImprimirDoesNothing) {
     Program program;
     ASSERT_NE(program.MainWindow(), nullptr);
     const std::wstring caption = program.Caption();
-    EXPECT_TRUE(program.CommandReturns(Print));
+    EXPECT_TRUE(program.CommandReturns(MenuCommand::Print));
     EXPECT_EQ(program.Windows().size(), 1u);
     EXPECT_EQ(program.Caption(), caption);
     EXPECT_TRUE(program.Running());
@@ -71,7 +70,7 @@ TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {
     Program program;
     const HWND main = program.MainWindow();
     ASSERT_NE(main, nullptr);
-    program.Command(About);
+    program.Command(MenuCommand::About);
     const HWND about = program.WaitForWindow(L"Autor");
     ASSERT_NE(about, nullptr);
 
@@ -93,7 +92,7 @@ TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {
     EXPECT_TRUE(IsWindowEnabled(main)) << "an about box has no owner to disable";
 
     // A second "Autor" returns at once instead of opening another box.
-    EXPECT_TRUE(program.CommandReturns(About));
+    EXPECT_TRUE(program.CommandReturns(MenuCommand::About));
     EXPECT_EQ(program.Windows(L"Autor").size(), 1u);
 
     // A click on a day opens nothing while the box is up.
@@ -117,7 +116,7 @@ TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {
     EXPECT_NE(TextOf(editor).find(L"/" + std::to_wstring(today.Year)), std::wstring::npos)
         << testing::PrintToString(TextOf(editor));
     // "Autor" is refused while the editor is open.
-    EXPECT_TRUE(program.CommandReturns(About));
+    EXPECT_TRUE(program.CommandReturns(MenuCommand::About));
     EXPECT_TRUE(program.Windows(L"Autor").empty());
     Press(editor, 4063);  // the editor's "Salir"
     EXPECT_TRUE(WaitUntil([&] { return program.Windows().size() == 1; }));

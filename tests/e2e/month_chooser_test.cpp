@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_menu.h"
 #include "driver/file_dialogs.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
@@ -9,11 +10,6 @@
 namespace e2e {
 namespace {
 
-constexpr int New = 1011;
-constexpr int About = 1013;
-constexpr int ExportImage = 1014;
-constexpr int Save = 1016;
-constexpr int Open = 1017;
 constexpr int YearBox = 5002;
 constexpr int MonthList = 5004;
 constexpr int Salir = 5005;
@@ -28,7 +24,7 @@ TEST(MonthChooser, OpensEmptyAndGivesAFreshSheetOfTheChosenMonth) {
     ASSERT_NE(program.MainWindow(), nullptr);
     ASSERT_EQ(program.Caption(), L"Febrero 2026");
 
-    program.Command(New);
+    program.Command(MenuCommand::New);
     const HWND chooser = program.WaitForWindow(ChooserCaption);
     ASSERT_NE(chooser, nullptr);
     RECT outer{};
@@ -57,7 +53,7 @@ TEST(MonthChooser, OpensEmptyAndGivesAFreshSheetOfTheChosenMonth) {
         << testing::PrintToString(program.Caption());
 
     // The export is named after the month on show and holds a default sheet of it.
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     const HWND box = program.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     Press(box, IDOK);
@@ -70,16 +66,16 @@ TEST(MonthChooser, StaysOpenWithoutAYearAndCannotBeOpenedTwice) {
     Program program;
     ASSERT_NE(program.MainWindow(), nullptr);
     const YearMonth today = ThisMonth();
-    program.Command(New);
+    program.Command(MenuCommand::New);
     const HWND chooser = program.WaitForWindow(ChooserCaption);
     ASSERT_NE(chooser, nullptr);
 
     // A second "Nuevo" returns at once and opens nothing.
-    EXPECT_TRUE(program.CommandReturns(New));
+    EXPECT_TRUE(program.CommandReturns(MenuCommand::New));
     EXPECT_EQ(program.Windows(ChooserCaption).size(), 1u);
 
     // The main window stays usable: its about box opens and closes meanwhile.
-    program.Command(About);
+    program.Command(MenuCommand::About);
     const HWND about = program.WaitForWindow(L"Autor");
     ASSERT_NE(about, nullptr);
     Press(about, 3005);
@@ -110,7 +106,7 @@ TEST(MonthChooser, WithoutAPickedMonthKeepsTheMonthOnShow) {
     Program program;
     ASSERT_NE(program.MainWindow(), nullptr);
     const YearMonth today = ThisMonth();
-    program.Command(New);
+    program.Command(MenuCommand::New);
     const HWND chooser = program.WaitForWindow(ChooserCaption);
     ASSERT_NE(chooser, nullptr);
     SetText(GetDlgItem(chooser, YearBox), L"2031");
@@ -127,7 +123,7 @@ TEST(MonthChooser, ASaveWhileItWaitsKeepsTheMonthOnShow) {
     Program program(options);
     ASSERT_NE(program.MainWindow(), nullptr);
     const YearMonth today = ThisMonth();
-    program.Command(New);
+    program.Command(MenuCommand::New);
     const HWND chooser = program.WaitForWindow(ChooserCaption);
     ASSERT_NE(chooser, nullptr);
     ASSERT_TRUE(PickListItem(GetDlgItem(chooser, MonthList), L"03 Marzo"));
@@ -136,13 +132,13 @@ TEST(MonthChooser, ASaveWhileItWaitsKeepsTheMonthOnShow) {
     Sleep(300);
     ASSERT_EQ(program.Windows(ChooserCaption).size(), 1u);
 
-    ASSERT_TRUE(ChooseAfter(program, Save, L"espera"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"espera"));
     ASSERT_TRUE(WaitUntil([&] { return FileExists(work / L"espera.vrel"); }));
     SetText(GetDlgItem(chooser, YearBox), L"2030");
     Press(chooser, Salir);
     ASSERT_TRUE(WaitUntil([&] { return program.Caption() == L"Marzo 2030"; }));
 
-    ASSERT_TRUE(ChooseAfter(program, Open, L"espera.vrel"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Open, L"espera.vrel"));
     EXPECT_TRUE(
         WaitUntil([&] { return program.Caption() == MonthTitle(today.Year, today.Month); }, 5s))
         << testing::PrintToString(program.Caption());

@@ -5,14 +5,12 @@
 
 #include <iostream>
 
+#include "app/main_menu.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 
 namespace e2e {
 namespace {
-
-constexpr int ExportImage = 1014;
-constexpr int Exit = 1012;
 
 // Answers the program's message; the message's text.
 std::wstring AnswerMessage(Program& program) {
@@ -31,7 +29,7 @@ std::wstring ThisMonthsTitle() {
 
 // Exports the sheet on show and answers the message; the message's text.
 std::wstring ExportAndAnswer(Program& program) {
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     return AnswerMessage(program);
 }
 
@@ -110,7 +108,7 @@ TEST(ProgramStart, APathTheSystemCannotUseShowsTheReadMessageThenToday) {
 TEST(ProgramStart, SalirEndsTheProgramWithExitCodeZero) {
     Program program;
     ASSERT_NE(program.MainWindow(), nullptr);
-    program.Command(Exit);
+    program.Command(MenuCommand::Exit);
     EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
 }
 

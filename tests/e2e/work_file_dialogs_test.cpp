@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/main_menu.h"
 #include "driver/file_dialogs.h"
 #include "driver/folders.h"
 #include "driver/program_driver.h"
@@ -15,10 +16,6 @@
 namespace e2e {
 namespace {
 
-constexpr int Save = 1016;
-constexpr int Open = 1017;
-constexpr int ExportImage = 1014;
-constexpr int New = 1011;
 constexpr std::uintmax_t SavedSize = 49 * 2652;
 
 // Cancels the dialog the command opens, after checking that it stands 30 pixels right of and
@@ -47,7 +44,7 @@ std::size_t FileSize(const std::wstring& path) {
 
 // The program's export of the sheet on show, message answered.
 std::vector<std::uint8_t> Export(Program& program, int year, int month) {
-    program.Command(ExportImage);
+    program.Command(MenuCommand::ExportImage);
     if (const HWND box = program.WaitForMessageBox()) {
         Press(box, IDOK);
         WaitUntil([&] { return !IsWindow(box); });
@@ -66,7 +63,7 @@ TEST(SaveDialog, ANewNameIsWrittenWithoutQuestionAndGetsTheExtension) {
     ScratchFolder work(L"work");
     Program program(StartingIn(work.Path()));
     ASSERT_NE(program.MainWindow(), nullptr);
-    ASSERT_TRUE(ChooseAfter(program, Save, L"enero"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"enero"));
     EXPECT_TRUE(WaitUntil([&] { return FileSize(work / L"enero.vrel") == SavedSize; }));
     Sleep(300);
     EXPECT_TRUE(program.Windows(L"Programador").empty()) << "no question for a new name";
@@ -80,7 +77,7 @@ TEST(SaveDialog, AnExistingNameIsOnlyReplacedAfterYes) {
     Program program(StartingIn(work.Path()));
     ASSERT_NE(program.MainWindow(), nullptr);
 
-    ASSERT_TRUE(ChooseAfter(program, Save, L"hoja.vrel"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"hoja.vrel"));
     HWND question = program.WaitForMessageBox();
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(MessageBoxText(question), L"Sobrescribir ?");
@@ -89,7 +86,7 @@ TEST(SaveDialog, AnExistingNameIsOnlyReplacedAfterYes) {
     ASSERT_TRUE(program.WaitUntilIdle());
     EXPECT_EQ(ReadWholeFile(target), before);
 
-    ASSERT_TRUE(ChooseAfter(program, Save, L"hoja.vrel"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"hoja.vrel"));
     question = program.WaitForMessageBox();
     ASSERT_NE(question, nullptr);
     Press(question, IDYES);
@@ -111,7 +108,7 @@ TEST(SaveDialog, ASaveReplacesTheLeftoverOfAnInterruptedSaveOfTheSameFile) {
     std::vector<std::wstring> created;
     {
         FolderWatch watch(work.Path());
-        ASSERT_TRUE(ChooseAfter(program, Save, L"hoja"));
+        ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"hoja"));
         created = watch.Created();
     }
     ASSERT_TRUE(WaitUntil([&] { return FileSize(work / L"hoja.vrel") == SavedSize; }));
@@ -123,7 +120,7 @@ TEST(SaveDialog, ASaveReplacesTheLeftoverOfAnInterruptedSaveOfTheSameFile) {
         partial << std::string(5000, 'x');
     }
 
-    ASSERT_TRUE(ChooseAfter(program, Save, L"hoja.vrel"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"hoja.vrel"));
     const HWND question = program.WaitForMessageBox();
     ASSERT_NE(question, nullptr);
     Press(question, IDYES);
@@ -142,7 +139,7 @@ TEST(SaveDialog, AReadOnlyFileIsLeftAsItWasAndTheSaveIsReportedFailed) {
     Program program(StartingIn(work.Path()));
     ASSERT_NE(program.MainWindow(), nullptr);
 
-    ASSERT_TRUE(ChooseAfter(program, Save, L"hoja.vrel"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"hoja.vrel"));
     const HWND question = program.WaitForMessageBox();
     ASSERT_NE(question, nullptr);
     Press(question, IDYES);
@@ -163,18 +160,18 @@ TEST(OpenDialog, ReadingASavedSheetRestoresItsMonthAndPicture) {
     ASSERT_NE(program.MainWindow(), nullptr);
     const auto exported = Export(program, today.Year, today.Month);
     ASSERT_FALSE(exported.empty());
-    ASSERT_TRUE(ChooseAfter(program, Save, L"hoy"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"hoy"));
     ASSERT_TRUE(WaitUntil([&] { return FileSize(work / L"hoy.vrel") == SavedSize; }));
 
     // Another month on show, then the saved one read back.
-    program.Command(New);
+    program.Command(MenuCommand::New);
     const HWND chooser = program.WaitForWindow(L"Elige mes y a\u00f1o");
     ASSERT_NE(chooser, nullptr);
     SetText(GetDlgItem(chooser, 5002), L"2031");
     Press(chooser, 5005);
     ASSERT_TRUE(WaitUntil([&] { return program.Caption().find(L"2031") != std::wstring::npos; }));
 
-    ASSERT_TRUE(ChooseAfter(program, Open, L"hoy.vrel"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Open, L"hoy.vrel"));
     EXPECT_TRUE(
         WaitUntil([&] { return program.Caption() == MonthTitle(today.Year, today.Month); }));
     EXPECT_EQ(Export(program, today.Year, today.Month), exported);
@@ -190,8 +187,8 @@ TEST(OpenDialog, AfterACancelledSaveItOpensInTheCurrentDirectory) {
     ASSERT_NE(program.MainWindow(), nullptr);
     ASSERT_EQ(program.Caption(), L"Febrero 2031");
     // ...until a cancelled "Grabar" forgets it.
-    CancelAfter(program, Save);
-    ASSERT_TRUE(ChooseAfter(program, Open, L"uno.vrel"));
+    CancelAfter(program, MenuCommand::Save);
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Open, L"uno.vrel"));
     EXPECT_TRUE(WaitUntil([&] { return program.Caption() == L"Enero 2030"; }))
         << testing::PrintToString(program.Caption());
 }
@@ -204,12 +201,12 @@ TEST(OpenDialog, OpensInTheFolderReadLastWhileSaveOpensInTheCurrentDirectory) {
     Program program(StartingIn(work.Path()));
     ASSERT_NE(program.MainWindow(), nullptr);
 
-    ASSERT_TRUE(ChooseAfter(program, Open, elsewhere / L"dos.vrel"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Open, elsewhere / L"dos.vrel"));
     ASSERT_TRUE(WaitUntil([&] { return program.Caption() == L"Marzo 2032"; }));
-    ASSERT_TRUE(ChooseAfter(program, Open, L"tres.vrel"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Open, L"tres.vrel"));
     EXPECT_TRUE(WaitUntil([&] { return program.Caption() == L"Abril 2033"; }));
 
-    ASSERT_TRUE(ChooseAfter(program, Save, L"cuatro"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"cuatro"));
     EXPECT_TRUE(WaitUntil([&] { return FileSize(work / L"cuatro.vrel") == SavedSize; }));
     EXPECT_FALSE(FileExists(elsewhere / L"cuatro.vrel"));
 }
@@ -226,9 +223,9 @@ TEST(OpenDialog, AWorkFileInAFolderOfAnyNameIsReadAndSaved) {
     ASSERT_NE(program.MainWindow(), nullptr);
     EXPECT_EQ(program.Caption(), L"Julio 2031");
 
-    ASSERT_TRUE(ChooseAfter(program, Save, folder + L"\\copia"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, folder + L"\\copia"));
     EXPECT_TRUE(WaitUntil([&] { return FileSize(folder + L"\\copia.vrel") == SavedSize; }));
-    ASSERT_TRUE(ChooseAfter(program, Open, L"agosto.vrel"));
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Open, L"agosto.vrel"));
     EXPECT_TRUE(WaitUntil([&] { return program.Caption() == L"Agosto 2032"; }))
         << testing::PrintToString(program.Caption());
     EXPECT_TRUE(program.Windows(L"Programador").empty());

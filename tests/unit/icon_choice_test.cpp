@@ -40,7 +40,7 @@ TEST(LastFolder, IsTheFolderPartOfTheTrimmedPathCutToItsSlot) {
 TEST(IconChoiceSlot, StartsAsZerosAndOpensTheFirstChooserInTheCurrentDirectory) {
     PathField fresh = {};
     SetLastFolderFrom(L"C:\\antes\\x.vrel");
-    EXPECT_EQ(ChoiceSlotText(fresh), "");
+    EXPECT_EQ(PathFieldText(fresh), "");
     EXPECT_EQ(PrepareFileChoice(fresh), L"");
     EXPECT_EQ(LastFolderText(), L"");
     for (char byte : IconChoicePath) ASSERT_EQ(byte, '\0');
@@ -61,7 +61,7 @@ TEST(IconChoiceSlot, HoldsTheTrimmedChoiceBlankPaddedAndLastFolderFollowsIt) {
     EXPECT_EQ(LastFolderText(), L"");
 
     TakeFileChoice(slot, "C:\\" + std::string(400, 'p'));
-    EXPECT_EQ(ChoiceSlotText(slot), "C:\\" + std::string(PathFieldLength - 3, 'p'));
+    EXPECT_EQ(PathFieldText(slot), "C:\\" + std::string(PathFieldLength - 3, 'p'));
 }
 
 TEST(IconChoice, AnExistingFileIsStoredWithItsPaddingAndTheBoxIsLeftAlone) {

@@ -14,16 +14,20 @@
 
 namespace e2e {
 
-bool WriteDressedWorkFile(const std::wstring& path, int year, int month) {
+DrawnSheet DrawFreshSheet(int year, int month, TodayMarking marking) {
     InitCalendarNames();
     BuildSaintsTable();
     auto sheet = std::make_unique<MonthSheet>();
     sheet->Year = static_cast<std::int16_t>(year);
     sheet->Month = static_cast<std::int16_t>(month);
     ResetCells(*sheet);
-    GdiCanvas canvas{SheetWidth, SheetHeight};  // drawing records each day's place in its cell
-    canvas.Clear(White);
-    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
+    GdiCanvas canvas{SheetWidth, SheetHeight};
+    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month, marking);
+    return {std::move(sheet), canvas.ReadPixels()};
+}
+
+bool WriteDressedWorkFile(const std::wstring& path, int year, int month) {
+    const std::unique_ptr<MonthSheet> sheet = DrawFreshSheet(year, month).Sheet;
     for (int column = 0; column < UsedGridSize; ++column)
         for (int row = 1; row < UsedGridSize; ++row) {
             DayCell& cell = sheet->Cell(column, row);
@@ -37,16 +41,7 @@ bool WriteDressedWorkFile(const std::wstring& path, int year, int month) {
 }
 
 std::vector<std::uint8_t> DefaultSheetBitmap(int year, int month) {
-    InitCalendarNames();
-    BuildSaintsTable();
-    auto sheet = std::make_unique<MonthSheet>();
-    sheet->Year = static_cast<std::int16_t>(year);
-    sheet->Month = static_cast<std::int16_t>(month);
-    ResetCells(*sheet);
-    GdiCanvas canvas{SheetWidth, SheetHeight};
-    canvas.Clear(White);
-    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
-    return EncodeBitmapFile(canvas.ReadPixels());
+    return EncodeBitmapFile(DrawFreshSheet(year, month).Pixels);
 }
 
 }  // namespace e2e

@@ -3,10 +3,23 @@
 // compared with what the running program produced.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "calendar/month_sheet.h"
+#include "render/bitmap_file.h"
+#include "render/draw_month_sheet.h"
+
 namespace e2e {
+
+// A fresh sheet of the month and its drawing on a screen-sized canvas; the drawing is what
+// records each day's place in its cell.
+struct DrawnSheet {
+    std::unique_ptr<MonthSheet> Sheet;
+    PixelImage Pixels;
+};
+DrawnSheet DrawFreshSheet(int year, int month, TodayMarking marking = TodayMarking::Marked);
 
 // Writes a work file of the month whose every day carries a free text line, so that a sheet
 // read from it differs visibly from a default one. False when it could not be written.
