@@ -1,6 +1,6 @@
 #pragma once
-// Where "Grabar Imagen" writes: the folder of the program's own executable (its full path cut
-// after the last backslash), the image's base name and ".bmp".
+// Where "Grabar Imagen" writes: the folder of the program's own executable (FolderOf its full
+// path), the image's base name and ".bmp".
 
 #include <string>
 #include <string_view>

@@ -6,9 +6,9 @@
 
 #include "app/image_export_path.h"
 #include "platform/cp1252.h"
+#include "platform/files.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/program_file.h"
-#include "platform/win32/whole_file.h"
 #include "render/bitmap_file.h"
 
 void ExportSheetImage(const GdiCanvas& canvas, std::string_view imageBaseName) {

@@ -9,7 +9,9 @@ std::wstring LastFolder;
 }  // namespace
 
 void SetLastFolderFrom(std::wstring_view pathText) {
-    LastFolder = FolderPart(TrimBlanks(pathText)).substr(0, LastFolderLength);
+    constexpr std::size_t LongestPath = 260;  // the file dialogs' MAX_PATH
+    const std::wstring path = TrimBlanks(pathText);
+    LastFolder = path.size() > LongestPath ? L"" : FolderOf(path).substr(0, LastFolderLength);
 }
 
 std::wstring LastFolderText() {

@@ -86,7 +86,6 @@ std::unique_ptr<MonthSheet> SheetOfPage(const ExportPage& page) {
 
 std::wstring PagePath(const std::wstring& folder, const ExportPage& page, PageFormat format) {
     std::wstring path = folder;
-    if (!path.empty() && path.back() != L'\\' && path.back() != L'/' && path.back() != L':')
-        path += L'\\';
+    if (FolderOf(path) != path) path += L'\\';
     return path + Cp1252ToWide(page.BaseName) + (format == PageFormat::Png ? L".png" : L".bmp");
 }

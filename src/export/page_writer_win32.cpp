@@ -1,8 +1,8 @@
 #include "export/page_writer_win32.h"
 
 #include "export/png_file_win32.h"
+#include "platform/files.h"
 #include "platform/win32/com_apartment.h"
-#include "platform/win32/whole_file.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
 #include "render/gdi_canvas_win32.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/work_file_io.h"
+#include "platform/files.h"
 
 namespace {
 

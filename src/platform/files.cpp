@@ -11,3 +11,9 @@ PathState StateOfPath(std::wstring_view path) {
 bool FileExists(std::wstring_view path) {
     return StateOfPath(path) == PathState::Present;
 }
+
+bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+    if (bytes.empty()) return false;
+    ReplacementFile file;
+    return file.Create(path) && file.Write(bytes.data(), bytes.size()) && file.Commit();
+}

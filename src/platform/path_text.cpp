@@ -30,10 +30,8 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
     return TrailingBlanksCut(text);
 }
 
-std::wstring FolderPart(std::wstring_view path) {
-    constexpr std::size_t LongestPath = 260;
-    if (path.size() > LongestPath) return {};
-    const std::size_t separator = path.find_last_of(L"\\:");
+std::wstring FolderOf(std::wstring_view path) {
+    const std::size_t separator = path.find_last_of(L"\\/:");
     if (separator == std::wstring_view::npos) return {};
     return std::wstring(path.substr(0, separator + 1));
 }

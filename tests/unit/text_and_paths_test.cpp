@@ -44,14 +44,12 @@ TEST(Cp1252, UnrepresentableCharactersBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD\xF0\x9F\x98\x80\xFF"), "???");
 }
 
-TEST(FolderPart, EndsAtTheLastBackslashOrColon) {
-    EXPECT_EQ(FolderPart(L"C:\\Datos\\enero.vrel"), L"C:\\Datos\\");
-    EXPECT_EQ(FolderPart(L"C:enero.vrel"), L"C:");
-    EXPECT_EQ(FolderPart(L"enero.vrel"), L"");
-    EXPECT_EQ(FolderPart(L""), L"");
-    const std::wstring longest = L"C:\\" + std::wstring(257, L'a');  // 260 characters
-    EXPECT_EQ(FolderPart(longest), L"C:\\");
-    EXPECT_EQ(FolderPart(longest + L"b"), L"");
+TEST(FolderOf, EndsAtTheLastBackslashSlashOrColon) {
+    EXPECT_EQ(FolderOf(L"C:\\Datos\\enero.vrel"), L"C:\\Datos\\");
+    EXPECT_EQ(FolderOf(L"C:\\Datos/2024\\sub/enero.vrel"), L"C:\\Datos/2024\\sub/");
+    EXPECT_EQ(FolderOf(L"C:enero.vrel"), L"C:");
+    EXPECT_EQ(FolderOf(L"enero.vrel"), L"");
+    EXPECT_EQ(FolderOf(L""), L"");
 }
 
 TEST(PathField, IsBlankPaddedAndReadWithoutBlanks) {

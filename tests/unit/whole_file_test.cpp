@@ -1,12 +1,12 @@
-#include "platform/win32/whole_file.h"
-
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
+
+#include "platform/files.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ class WholeFile : public ::testing::Test {
   protected:
     void SetUp() override {
         Folder = std::filesystem::temp_directory_path() /
-                 ("almanaque-whole-file-" + std::to_string(GetCurrentProcessId()));
+                 ("almanaque-whole-file-" + std::to_string(std::random_device()()));
         std::filesystem::create_directories(Folder);
     }
     void TearDown() override { std::filesystem::remove_all(Folder); }
