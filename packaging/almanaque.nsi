@@ -18,7 +18,7 @@ RequestExecutionLevel user
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Almanaque"
 !define CLASSES "Software\Classes"
 ; What the installer registers for ".vrel"; the program's start-up check finds this open command
-; in the merged classes root and then writes nothing of its own.
+; in the user's classes and then writes nothing of its own.
 !define OPEN_COMMAND '"$INSTDIR\${PROGRAM_EXE}" "%1"'
 !define SHCNE_ASSOCCHANGED 0x08000000
 
@@ -66,6 +66,8 @@ Section "Almanaque" ProgramSection
     CreateShortCut "$SMPROGRAMS\Almanaque.lnk" "$INSTDIR\${PROGRAM_EXE}"
 
     WriteRegStr HKCU "${CLASSES}\.vrel" "" "vrel-files"
+    ; "Abrir con" lists the program even once the user has chosen another one for ".vrel".
+    WriteRegStr HKCU "${CLASSES}\.vrel\OpenWithProgids" "vrel-files" ""
     WriteRegStr HKCU "${CLASSES}\vrel-files" "" "Hoja de Almanaque"
     WriteRegStr HKCU "${CLASSES}\vrel-files\DefaultIcon" "" '"$INSTDIR\${PROGRAM_EXE}",0'
     WriteRegStr HKCU "${CLASSES}\vrel-files\shell\open\command" "" '${OPEN_COMMAND}'
@@ -107,6 +109,8 @@ Section "Uninstall"
     ReadRegStr $0 HKCU "${CLASSES}\vrel-files\shell\open\command" ""
     ${If} $0 == '${OPEN_COMMAND}'
         DeleteRegKey HKCU "${CLASSES}\vrel-files"
+        DeleteRegValue HKCU "${CLASSES}\.vrel\OpenWithProgids" "vrel-files"
+        DeleteRegKey /ifempty HKCU "${CLASSES}\.vrel\OpenWithProgids"
         ReadRegStr $1 HKCU "${CLASSES}\.vrel" ""
         ${If} $1 == "vrel-files"
             DeleteRegKey HKCU "${CLASSES}\.vrel"

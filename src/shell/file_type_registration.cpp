@@ -14,6 +14,19 @@ bool IsBlank(std::wstring_view text) {
     return text.find_first_not_of(L' ') == std::wstring_view::npos;
 }
 
+// The open command of the extension's type as one view of the classes shows it.
+std::wstring OpenCommandIn(FileTypeRegistry& registry, ClassesView view,
+                           std::wstring_view extension) {
+    const std::wstring fileType =
+        CutToSlot(registry.ReadDefaultValue(view, extension).value_or(L""));
+    if (fileType.empty()) return {};
+    const std::wstring commandKey = CutToSlot(fileType + L"\\shell\\open\\command");
+    const std::wstring command =
+        CutToSlot(registry.ReadDefaultValue(view, commandKey).value_or(L""));
+    if (command.empty()) return {};
+    return CutToSlot(registry.ExpandEnvironmentReferences(command));
+}
+
 }  // namespace
 
 void DoubleBackslashes(std::wstring& path) {
@@ -34,30 +47,30 @@ std::wstring StripKeyPathBackslashes(std::wstring_view keyPath) {
 }
 
 std::wstring ReadOpenCommand(FileTypeRegistry& registry, std::wstring_view extension) {
-    const std::wstring fileType = CutToSlot(registry.ReadDefaultValue(extension).value_or(L""));
-    if (fileType.empty()) return {};
-    const std::wstring commandKey = CutToSlot(fileType + L"\\shell\\open\\command");
-    const std::wstring command = CutToSlot(registry.ReadDefaultValue(commandKey).value_or(L""));
-    if (command.empty()) return {};
-    return CutToSlot(registry.ExpandEnvironmentReferences(command));
+    for (const ClassesView view : {ClassesView::User, ClassesView::Merged}) {
+        const std::wstring command = OpenCommandIn(registry, view, extension);
+        if (!IsBlank(command)) return command;
+    }
+    return {};
 }
 
 RegisterResult RegisterFileType(FileTypeRegistry& registry, std::wstring_view extension,
                                 int iconIndex, std::wstring programPath) {
     if (extension.find(L'.') != std::wstring_view::npos) return RegisterResult::ExtensionWithDot;
     const std::wstring name(extension);
+    const std::wstring fileType = name + L"-files";
     DoubleBackslashes(programPath);
-    registry.WriteDefaultValue(StripKeyPathBackslashes(L"\\." + name), name + L"-files");
-    registry.WriteDefaultValue(StripKeyPathBackslashes(L"\\" + name + L"-files\\DefaultIcon"),
-                               programPath + L"," + std::to_wstring(iconIndex));
-    registry.WriteDefaultValue(
-        StripKeyPathBackslashes(L"\\" + name + L"-files\\Shell\\Open\\Command"),
-        L"\"" + programPath + L"\" %1");
+    registry.WriteValue(L"." + name, L"", fileType);
+    // The documented form of an "Open with" entry: the type's name as an empty value.
+    registry.WriteValue(L"." + name + L"\\OpenWithProgids", fileType, L"");
+    registry.WriteValue(fileType + L"\\DefaultIcon", L"",
+                        programPath + L"," + std::to_wstring(iconIndex));
+    registry.WriteValue(fileType + L"\\Shell\\Open\\Command", L"", L"\"" + programPath + L"\" %1");
     return RegisterResult::Written;
 }
 
 RegisterResult EnsureFileTypeRegistered(FileTypeRegistry& registry,
                                         const std::wstring& programPath) {
-    if (!IsBlank(ReadOpenCommand(registry, L".vrel"))) return RegisterResult::AlreadyRegistered;
+    if (!ReadOpenCommand(registry, L".vrel").empty()) return RegisterResult::AlreadyRegistered;
     return RegisterFileType(registry, L"vrel", ProgramIconIndex, programPath);
 }

@@ -1,5 +1,9 @@
 #include "shell/file_type_registry_win32.h"
 
+#include <windows.h>
+// after windows.h, which it needs
+#include <shlobj.h>
+
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -9,6 +13,7 @@
 namespace {
 
 constexpr std::size_t RegistryTextCharacters = 1023;
+constexpr wchar_t UserClasses[] = L"Software\\Classes\\";
 
 std::wstring UpToLimit(std::wstring_view text) {
     return std::wstring(text.substr(0, std::min(text.size(), RegistryTextCharacters)));
@@ -16,7 +21,8 @@ std::wstring UpToLimit(std::wstring_view text) {
 
 }  // namespace
 
-bool WriteRegistryText(HKEY root, std::wstring_view keyPath, std::wstring_view text) {
+bool WriteRegistryText(HKEY root, std::wstring_view keyPath, std::wstring_view valueName,
+                       std::wstring_view text) {
     const std::wstring data = UpToLimit(text);
     HKEY created = nullptr;
     if (RegCreateKeyExW(root, StripKeyPathBackslashes(keyPath).c_str(), 0, nullptr,
@@ -25,14 +31,18 @@ bool WriteRegistryText(HKEY root, std::wstring_view keyPath, std::wstring_view t
         return false;
     const UniqueRegistryKey key(created);
     const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(key.Get(), nullptr, 0, REG_SZ,
+    const std::wstring name(valueName);
+    return RegSetValueExW(key.Get(), name.c_str(), 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
 }
 
-std::optional<std::wstring> ClassesRootRegistry::ReadDefaultValue(std::wstring_view keyPath) {
+std::optional<std::wstring> UserClassesRegistry::ReadDefaultValue(ClassesView view,
+                                                                  std::wstring_view keyPath) {
+    const bool user = view == ClassesView::User;
+    const std::wstring path = (user ? UserClasses : L"") + std::wstring(keyPath);
     HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, std::wstring(keyPath).c_str(), 0, KEY_READ, &opened) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(user ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ,
+                      &opened) != ERROR_SUCCESS)
         return std::nullopt;
     const UniqueRegistryKey key(opened);
     DWORD type = 0;
@@ -47,11 +57,13 @@ std::optional<std::wstring> ClassesRootRegistry::ReadDefaultValue(std::wstring_v
     return std::wstring(value.data());
 }
 
-bool ClassesRootRegistry::WriteDefaultValue(std::wstring_view keyPath, std::wstring_view text) {
-    return WriteRegistryText(HKEY_CLASSES_ROOT, keyPath, text);
+bool UserClassesRegistry::WriteValue(std::wstring_view keyPath, std::wstring_view valueName,
+                                     std::wstring_view text) {
+    return WriteRegistryText(HKEY_CURRENT_USER, UserClasses + StripKeyPathBackslashes(keyPath),
+                             valueName, text);
 }
 
-std::wstring ClassesRootRegistry::ExpandEnvironmentReferences(std::wstring_view text) {
+std::wstring UserClassesRegistry::ExpandEnvironmentReferences(std::wstring_view text) {
     const std::wstring source(text);
     const DWORD needed = ExpandEnvironmentStringsW(source.c_str(), nullptr, 0);
     if (needed == 0) return source;
@@ -61,7 +73,16 @@ std::wstring ClassesRootRegistry::ExpandEnvironmentReferences(std::wstring_view 
 }
 
 void CheckFileTypeRegistration() {
-    ClassesRootRegistry registry;
-    if (EnsureFileTypeRegistered(registry, ProgramFilePath()) == RegisterResult::ExtensionWithDot)
-        ShowMessage(ExtensionWithDotMessage);
+    UserClassesRegistry registry;
+    switch (EnsureFileTypeRegistered(registry, ProgramFilePath())) {
+        case RegisterResult::Written:
+            // A program that changes a file association must tell the shell so.
+            SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+            break;
+        case RegisterResult::ExtensionWithDot:
+            ShowMessage(ExtensionWithDotMessage);
+            break;
+        case RegisterResult::AlreadyRegistered:
+            break;
+    }
 }

@@ -1,5 +1,6 @@
-// The ".vrel" file type on the desktop: what a start writes under HKEY_CLASSES_ROOT, when it
-// writes nothing, and a work file opened with the registered command.
+// The ".vrel" file type on the desktop: what a start writes under the user's classes (nothing under
+// the machine's, HKEY_CLASSES_ROOT under Wine), when it writes nothing, and a work file opened with
+// the registered command.
 
 #include <gtest/gtest.h>
 
@@ -11,18 +12,22 @@
 namespace e2e {
 namespace {
 
-std::optional<std::wstring> DefaultValue(const std::wstring& key) {
+const std::wstring Classes = L"Software\\Classes\\";
+
+std::optional<std::wstring> DefaultValue(const std::wstring& key, HKEY root = HKEY_CURRENT_USER,
+                                         const wchar_t* name = nullptr) {
     wchar_t value[1024] = {};
     DWORD bytes = sizeof value;
-    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value,
-                     &bytes) != ERROR_SUCCESS)
+    if (RegGetValueW(root, (Classes + key).c_str(), name, RRF_RT_REG_SZ, nullptr, value, &bytes) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     return std::wstring(value);
 }
 
-void SetDefaultValue(const std::wstring& key, const std::wstring& value) {
+void SetDefaultValue(const std::wstring& key, const std::wstring& value,
+                     HKEY root = HKEY_CURRENT_USER) {
     HKEY handle = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+    ASSERT_EQ(RegCreateKeyExW(root, (Classes + key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
                               &handle, nullptr),
               ERROR_SUCCESS);
     RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
@@ -31,9 +36,9 @@ void SetDefaultValue(const std::wstring& key, const std::wstring& value) {
 }
 
 // Subkeys and values under a key, counted over the whole tree.
-int EntriesBelow(const std::wstring& key) {
+int EntriesBelow(const std::wstring& key, HKEY root = HKEY_CURRENT_USER) {
     HKEY handle = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, (Classes + key).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
         return 0;
     DWORD subkeys = 0, values = 0;
     RegQueryInfoKeyW(handle, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
@@ -43,7 +48,7 @@ int EntriesBelow(const std::wstring& key) {
         wchar_t name[256];
         DWORD length = 256;
         RegEnumKeyExW(handle, i, name, &length, nullptr, nullptr, nullptr, nullptr);
-        count += 1 + EntriesBelow(key + L"\\" + name);
+        count += 1 + EntriesBelow(key + L"\\" + name, root);
     }
     RegCloseKey(handle);
     return count;
@@ -61,8 +66,10 @@ class FileType : public ::testing::Test {
     void SetUp() override { Forget(); }
     void TearDown() override { Forget(); }
     static void Forget() {
-        for (const wchar_t* key : {L".vrel", L"vrel-files", L"otro-tipo", L"sin-orden"})
-            RegDeleteTreeW(HKEY_CLASSES_ROOT, key), RegDeleteKeyW(HKEY_CLASSES_ROOT, key);
+        for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+            for (const wchar_t* key : {L".vrel", L"vrel-files", L"otro-tipo", L"sin-orden"})
+                RegDeleteTreeW(root, (Classes + key).c_str()),
+                    RegDeleteKeyW(root, (Classes + key).c_str());
     }
     // Starts the program and waits until its start-up is over.
     static void StartAndLeave(ProgramOptions options = {}) {
@@ -74,16 +81,20 @@ class FileType : public ::testing::Test {
 };
 
 // The folder's name has blanks and a letter that Windows-1252 cannot spell ("Łódź").
-TEST_F(FileType, TheFirstStartWritesExactlyTheThreeEntries) {
+TEST_F(FileType, TheFirstStartWritesExactlyTheFourEntriesUnderTheUserClasses) {
     ScratchFolder folder(L"con blancos \u0141\u00f3d\u017a");
     StartAndLeave(ProgramOptions::InFolder(folder.Path()));
     const std::wstring program = Doubled(folder / L"almanaque.exe");
     EXPECT_EQ(DefaultValue(L".vrel"), L"vrel-files");
     EXPECT_EQ(DefaultValue(L"vrel-files\\DefaultIcon"), program + L",0");
     EXPECT_EQ(DefaultValue(L"vrel-files\\Shell\\Open\\Command"), L"\"" + program + L"\" %1");
-    EXPECT_EQ(EntriesBelow(L".vrel"), 1);  // its default value
+    EXPECT_EQ(DefaultValue(L".vrel\\OpenWithProgids", HKEY_CURRENT_USER, L"vrel-files"), L"");
+    EXPECT_EQ(EntriesBelow(L".vrel"), 3);  // its default value, OpenWithProgids and its value
     // DefaultIcon, Shell, Open, Command, and the two values.
     EXPECT_EQ(EntriesBelow(L"vrel-files"), 6);
+    EXPECT_EQ(EntriesBelow(L".vrel", HKEY_LOCAL_MACHINE) +
+                  EntriesBelow(L"vrel-files", HKEY_LOCAL_MACHINE),
+              0);
 }
 
 TEST_F(FileType, ALaterStartWritesNothing) {
@@ -94,11 +105,10 @@ TEST_F(FileType, ALaterStartWritesNothing) {
 }
 
 TEST_F(FileType, AnOpenCommandOfAnotherProgramIsLeftAlone) {
-    SetDefaultValue(L".vrel", L"otro-tipo");
-    SetDefaultValue(L"otro-tipo\\shell\\open\\command", L"otro.exe %1");
+    SetDefaultValue(L".vrel", L"otro-tipo", HKEY_LOCAL_MACHINE);
+    SetDefaultValue(L"otro-tipo\\shell\\open\\command", L"otro.exe %1", HKEY_LOCAL_MACHINE);
     StartAndLeave();
-    EXPECT_EQ(DefaultValue(L".vrel"), L"otro-tipo");
-    EXPECT_EQ(DefaultValue(L"otro-tipo\\shell\\open\\command"), L"otro.exe %1");
+    EXPECT_EQ(DefaultValue(L".vrel"), std::nullopt);
     EXPECT_EQ(DefaultValue(L"vrel-files\\Shell\\Open\\Command"), std::nullopt);
 }
 

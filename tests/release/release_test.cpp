@@ -121,24 +121,6 @@ void ForgetRegistration() {
     }
 }
 
-// Windows shows the user's own classes (HKCU\Software\Classes) through HKEY_CLASSES_ROOT, where
-// the program's start-up check looks. Wine 8 does not merge the two, so the test copies the
-// user's ".vrel" keys into its classes root, as Windows would show them.
-void ShowUserClassesInClassesRoot() {
-    for (const wchar_t* key : {L".vrel", L"vrel-files"}) {
-        HKEY source = nullptr, target = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, (UserClasses + std::wstring(key)).c_str(), 0, KEY_READ,
-                          &source) != ERROR_SUCCESS)
-            continue;
-        if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target,
-                            nullptr) == ERROR_SUCCESS) {
-            RegCopyTreeW(source, nullptr, target);
-            RegCloseKey(target);
-        }
-        RegCloseKey(source);
-    }
-}
-
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {
     PWSTR path = nullptr;
     std::wstring folder;
@@ -252,6 +234,7 @@ TEST_F(Release, InstallUseUpgradeAndUninstall) {
     const std::wstring classes = UserClasses;
     const std::wstring openCommand = L"\"" + program + L"\" \"%1\"";
     EXPECT_EQ(Text(HKEY_CURRENT_USER, classes + L".vrel"), L"vrel-files");
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, classes + L".vrel\\OpenWithProgids", L"vrel-files"), L"");
     EXPECT_EQ(Text(HKEY_CURRENT_USER, classes + L"vrel-files"), L"Hoja de Almanaque");
     EXPECT_EQ(Text(HKEY_CURRENT_USER, classes + L"vrel-files\\DefaultIcon"),
               L"\"" + program + L"\",0");
@@ -276,7 +259,6 @@ TEST_F(Release, InstallUseUpgradeAndUninstall) {
     EXPECT_EQ(Number(HKEY_CURRENT_USER, UninstallKey, L"NoRepair"), 1u);
 
     // A work file opened from the desktop: the registered command with the file's path.
-    ShowUserClassesInClassesRoot();
     const std::vector<std::wstring> registered = Registration();
     ScratchFolder data(L"datos");
     const std::wstring sheets = data / L"hojas de trabajo";

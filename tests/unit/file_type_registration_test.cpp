@@ -15,20 +15,24 @@ std::wstring Lower(std::wstring_view text) {
     return lower;
 }
 
-// Keys compare without regard to case, as in the registry; every write is logged.
+// Keys compare without regard to case, as in the registry; every write goes to the user's
+// classes and is logged as "key path|value name" and text.
 class FakeRegistry final : public FileTypeRegistry {
   public:
-    std::map<std::wstring, std::wstring> Values;  // lower-case key path -> default value
+    std::map<std::wstring, std::wstring> User, Merged;  // lower-case key path -> default value
     std::vector<std::pair<std::wstring, std::wstring>> Writes;
 
-    std::optional<std::wstring> ReadDefaultValue(std::wstring_view keyPath) override {
-        const auto found = Values.find(Lower(keyPath));
-        if (found == Values.end()) return std::nullopt;
+    std::optional<std::wstring> ReadDefaultValue(ClassesView view,
+                                                 std::wstring_view keyPath) override {
+        const auto& values = view == ClassesView::User ? User : Merged;
+        const auto found = values.find(Lower(keyPath));
+        if (found == values.end()) return std::nullopt;
         return found->second;
     }
-    bool WriteDefaultValue(std::wstring_view keyPath, std::wstring_view text) override {
-        Writes.emplace_back(keyPath, text);
-        Values[Lower(keyPath)] = text;
+    bool WriteValue(std::wstring_view keyPath, std::wstring_view valueName,
+                    std::wstring_view text) override {
+        Writes.emplace_back(std::wstring(keyPath) + L"|" + std::wstring(valueName), text);
+        if (valueName.empty()) User[Lower(keyPath)] = text;
         return true;
     }
     std::wstring ExpandEnvironmentReferences(std::wstring_view text) override {
@@ -42,17 +46,18 @@ class FakeRegistry final : public FileTypeRegistry {
 
 const std::wstring Program = L"C:\\Mis programas\\almanaque.exe";
 
-TEST(FileTypeRegistration, FirstStartWritesExactlyTheThreeEntries) {
+TEST(FileTypeRegistration, FirstStartWritesExactlyTheFourEntries) {
     FakeRegistry registry;
     EXPECT_EQ(EnsureFileTypeRegistered(registry, Program), RegisterResult::Written);
     const std::vector<std::pair<std::wstring, std::wstring>> expected = {
-        {L".vrel", L"vrel-files"},
-        {L"vrel-files\\DefaultIcon", L"C:\\\\Mis programas\\\\almanaque.exe,0"},
-        {L"vrel-files\\Shell\\Open\\Command", L"\"C:\\\\Mis programas\\\\almanaque.exe\" %1"},
+        {L".vrel|", L"vrel-files"},
+        {L".vrel\\OpenWithProgids|vrel-files", L""},
+        {L"vrel-files\\DefaultIcon|", L"C:\\\\Mis programas\\\\almanaque.exe,0"},
+        {L"vrel-files\\Shell\\Open\\Command|", L"\"C:\\\\Mis programas\\\\almanaque.exe\" %1"},
     };
     EXPECT_EQ(registry.Writes, expected);
     // The check reads the command back through the lower-case "shell\open\command" path.
-    EXPECT_EQ(ReadOpenCommand(registry, L".vrel"), expected[2].second);
+    EXPECT_EQ(ReadOpenCommand(registry, L".vrel"), expected[3].second);
 }
 
 TEST(FileTypeRegistration, AnExistingOpenCommandIsNeverReplaced) {
@@ -63,7 +68,7 @@ TEST(FileTypeRegistration, AnExistingOpenCommandIsNeverReplaced) {
     EXPECT_TRUE(registry.Writes.empty());
 
     FakeRegistry other;
-    other.Values = {{L".vrel", L"otro.tipo"}, {L"otro.tipo\\shell\\open\\command", L"otro.exe %1"}};
+    other.Merged = {{L".vrel", L"otro.tipo"}, {L"otro.tipo\\shell\\open\\command", L"otro.exe %1"}};
     EXPECT_EQ(EnsureFileTypeRegistered(other, Program), RegisterResult::AlreadyRegistered);
     EXPECT_TRUE(other.Writes.empty());
 }
@@ -71,21 +76,26 @@ TEST(FileTypeRegistration, AnExistingOpenCommandIsNeverReplaced) {
 TEST(FileTypeRegistration, TypeWithoutOpenCommandIsRegisteredAgain) {
     for (const wchar_t* command : {L"", L"   "}) {
         FakeRegistry registry;
-        registry.Values = {{L".vrel", L"otro.tipo"}};
-        if (*command) registry.Values[L"otro.tipo\\shell\\open\\command"] = command;
+        registry.Merged = {{L".vrel", L"otro.tipo"}};
+        if (*command) registry.Merged[L"otro.tipo\\shell\\open\\command"] = command;
         EXPECT_EQ(EnsureFileTypeRegistered(registry, Program), RegisterResult::Written);
-        EXPECT_EQ(registry.Writes.size(), 3u);
-        EXPECT_EQ(*registry.ReadDefaultValue(L".vrel"), L"vrel-files");
+        EXPECT_EQ(registry.Writes.size(), 4u);
+        EXPECT_EQ(registry.User[L".vrel"], L"vrel-files");
     }
 }
 
 TEST(ReadOpenCommand, ExpandsEnvironmentReferencesAndHandlesMissingKeys) {
     FakeRegistry registry;
     EXPECT_EQ(ReadOpenCommand(registry, L".vrel"), L"");
-    registry.Values = {{L".vrel", L"vrel-files"},
+    registry.Merged = {{L".vrel", L"vrel-files"},
                        {L"vrel-files\\shell\\open\\command", L"%SystemRoot%\\notepad.exe %1"}};
     EXPECT_EQ(ReadOpenCommand(registry, L".vrel"), L"C:\\windows\\notepad.exe %1");
-    registry.Values[L".vrel"] = L"";
+    // The user's own command comes first; a blank one there leaves the merged one.
+    registry.User = {{L".vrel", L"mio"}, {L"mio\\shell\\open\\command", L"mio.exe %1"}};
+    EXPECT_EQ(ReadOpenCommand(registry, L".vrel"), L"mio.exe %1");
+    registry.User[L"mio\\shell\\open\\command"] = L"  ";
+    EXPECT_EQ(ReadOpenCommand(registry, L".vrel"), L"C:\\windows\\notepad.exe %1");
+    registry.Merged[L".vrel"] = L"";
     EXPECT_EQ(ReadOpenCommand(registry, L".vrel"), L"");
 }
 

@@ -16,23 +16,25 @@ std::wstring ReadUserValue(const wchar_t* key) {
 
 TEST(WriteRegistryText, WritesTheDefaultValueAsGivenUnderTheKeyWithoutEdgeBackslashes) {
     const wchar_t* key = L"Software\\AlmanaqueTest\\Tipo";
-    EXPECT_TRUE(WriteRegistryText(HKEY_CURRENT_USER, L"\\\\Software\\AlmanaqueTest\\Tipo\\",
+    EXPECT_TRUE(WriteRegistryText(HKEY_CURRENT_USER, L"\\\\Software\\AlmanaqueTest\\Tipo\\", L"",
                                   L"C:\\\\\u0141\u00f3d\u017a %1"));
     EXPECT_EQ(ReadUserValue(key), L"C:\\\\\u0141\u00f3d\u017a %1");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\AlmanaqueTest");
 }
 
-TEST(ClassesRootRegistry, ReadsWhatWasWrittenAndExpandsReferences) {
-    ClassesRootRegistry registry;
-    ASSERT_TRUE(
-        registry.WriteDefaultValue(L"\\almanaque-test-type\\Shell\\Open\\Command", L"a %1"));
-    EXPECT_EQ(registry.ReadDefaultValue(L"almanaque-test-type\\shell\\open\\command"), L"a %1");
-    EXPECT_EQ(registry.ReadDefaultValue(L"almanaque-test-missing"), std::nullopt);
+TEST(UserClassesRegistry, ReadsWhatWasWrittenAndExpandsReferences) {
+    UserClassesRegistry registry;
+    ASSERT_TRUE(registry.WriteValue(L"\\almanaque-test-type\\Shell\\Open\\Command", L"", L"a %1"));
+    EXPECT_EQ(
+        registry.ReadDefaultValue(ClassesView::User, L"almanaque-test-type\\shell\\open\\command"),
+        L"a %1");
+    EXPECT_EQ(registry.ReadDefaultValue(ClassesView::Merged, L"almanaque-test-missing"),
+              std::nullopt);
     SetEnvironmentVariableW(L"ALMANAQUE_TEST_DIR", L"C:\\datos");
     EXPECT_EQ(registry.ExpandEnvironmentReferences(L"%ALMANAQUE_TEST_DIR%\\a.exe"),
               L"C:\\datos\\a.exe");
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"almanaque-test-type");
-    RegDeleteKeyW(HKEY_CLASSES_ROOT, L"almanaque-test-type");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\almanaque-test-type");
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Classes\\almanaque-test-type");
 }
 
 }  // namespace
