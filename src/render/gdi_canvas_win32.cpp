@@ -68,8 +68,12 @@ void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
     FontKey key{std::string(face), points, bold};
     auto found = Fonts.find(key);
     if (found == Fonts.end()) {
-        const LOGFONTW description =
+        LOGFONTW description =
             DescribeFont(Cp1252ToWide(face), points, bold ? FW_BOLD : FW_NORMAL, PixelsPerInchY);
+        // The image leaves the program (a file, a page, a printer): grey smoothing, the same on
+        // every PC, never the user's ClearType setting, whose coloured fringes assume the
+        // sub-pixel order of the screen it was set for.
+        description.lfQuality = ANTIALIASED_QUALITY;
         Font font{UniqueFont(CreateFontIndirectW(&description)), 0};
         if (!font.Handle) return;
         TEXTMETRICW metrics{};
