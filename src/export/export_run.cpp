@@ -61,7 +61,7 @@ bool MakePages(const std::vector<PlannedPage>& pages, const ExportOptions& optio
 }  // namespace
 
 ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageWriterMaker& maker,
-                         ExportConsole& console, unsigned workers) {
+                         ExportConsole& console, const MachineCapacity& machine) {
     const ParsedCommandLine parsed = ParseExportArguments(arguments);
     if (parsed.What == ParsedCommandLine::Action::ShowUsage) {
         console.Progress(ExportUsage);
@@ -93,6 +93,7 @@ ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageW
                 pages.push_back({std::move(page), std::move(path)});
         }
     }
-    const bool allPagesMade = MakePages(pages, options, maker, console, workers);
+    const bool allPagesMade =
+        MakePages(pages, options, maker, console, PagesAtOnce(machine, options.DotsPerInch));
     return allTargetsRead && allPagesMade ? AllPagesMade : SomeTargetFailed;
 }

@@ -11,6 +11,7 @@
 
 #include "export/export_options.h"
 #include "export/export_pages.h"
+#include "export/pages_at_once.h"
 
 enum ExportExitCode { AllPagesMade = 0, SomeTargetFailed = 1, UsageMistake = 2 };
 
@@ -32,7 +33,7 @@ class ExportConsole {
     virtual void Failure(std::wstring_view line) = 0;
 };
 
-// The month names and the saints table must be filled. Workers: at most this many pages are
-// made at once.
+// The month names and the saints table must be filled. The pages are made on as many workers as
+// PagesAtOnce gives for the machine and the resolution asked for.
 ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageWriterMaker& maker,
-                         ExportConsole& console, unsigned workers);
+                         ExportConsole& console, const MachineCapacity& machine);

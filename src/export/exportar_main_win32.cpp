@@ -1,5 +1,7 @@
 // Entry of almanaque-exportar, the console program that writes print-ready pages.
 
+#include <windows.h>
+
 #include <thread>
 #include <vector>
 
@@ -9,10 +11,22 @@
 #include "export/page_writer_win32.h"
 #include "export/standard_streams_win32.h"
 
+namespace {
+
+MachineCapacity ThisMachine() {
+    MachineCapacity machine{.Processors = std::thread::hardware_concurrency()};
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof memory;
+    if (GlobalMemoryStatusEx(&memory)) machine.FreeMemoryBytes = memory.ullAvailPhys;
+    return machine;
+}
+
+}  // namespace
+
 int wmain(int argc, wchar_t** argv) {
     const std::vector<std::wstring> arguments(argv + 1, argv + argc);
     InitCalendarNames();
     BuildSaintsTable();
     StandardStreams console;
-    return RunExport(arguments, MakeGdiPageWriter, console, std::thread::hardware_concurrency());
+    return RunExport(arguments, MakeGdiPageWriter, console, ThisMachine());
 }

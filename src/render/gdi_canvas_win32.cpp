@@ -1,7 +1,7 @@
 #include "render/gdi_canvas_win32.h"
 
 #include <algorithm>
-#include <vector>
+#include <span>
 
 #include "platform/cp1252.h"
 #include "platform/win32/fonts.h"
@@ -52,7 +52,7 @@ void GdiCanvas::Clear(Color color) {
 }
 
 PixelImage GdiCanvas::ReadPixels() const {
-    const std::vector<std::uint32_t> raw = Image.ReadPixels();
+    const std::span<const std::uint32_t> raw = Image.Pixels();
     if (raw.empty()) return {};
     PixelImage image{Image.Width(), Image.Height(), {}};
     image.Pixels.resize(raw.size());

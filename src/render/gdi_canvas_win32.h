@@ -1,7 +1,7 @@
 #pragma once
-// An off-screen image: a memory bitmap compatible with the screen, of the pixel size its owner
-// gives, drawn through the Canvas seam with GDI. Fonts and pens are created once
-// and kept for the canvas's life; icons are kept while their files stay unchanged.
+// An off-screen image (a MemoryImage) of the pixel size its owner gives, drawn through the Canvas
+// seam with GDI. Fonts and pens are created once and kept for the canvas's life; icons are kept
+// while their files stay unchanged.
 
 #include <windows.h>
 

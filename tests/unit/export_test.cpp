@@ -159,9 +159,9 @@ TEST(ExportRun, APageThatFailsInAnyWayIsReportedAndTheOthersAreStillMade) {
     const PageWriterMaker maker = [](const ExportOptions&) { return std::make_unique<Writer>(); };
 
     Console console;
-    EXPECT_EQ(
-        RunExport({L"2027-01", L"2027-02", L"2027-03", L"2027-13", L"2027-01"}, maker, console, 2),
-        SomeTargetFailed);
+    EXPECT_EQ(RunExport({L"2027-01", L"2027-02", L"2027-03", L"2027-13", L"2027-01"}, maker,
+                        console, {2}),
+              SomeTargetFailed);
     // A page named twice is made once; the count is of pages handled so far, in any order.
     ASSERT_EQ(console.Progressed.size(), 1u);
     EXPECT_TRUE(console.Progressed[0].starts_with(L"2027 1.png  ")) << console.Progressed[0];
@@ -173,9 +173,9 @@ TEST(ExportRun, APageThatFailsInAnyWayIsReportedAndTheOthersAreStillMade) {
                                          L"2027-13: el mes debe estar entre 1 y 12"}));
 
     Console fine;
-    EXPECT_EQ(RunExport({L"--formato", L"bmp", L"2027-01"}, maker, fine, 4), AllPagesMade);
+    EXPECT_EQ(RunExport({L"--formato", L"bmp", L"2027-01"}, maker, fine, {4}), AllPagesMade);
     EXPECT_EQ(fine.Progressed, std::vector<std::wstring>{L"2027 1.bmp  1/1"});
-    EXPECT_EQ(RunExport({L"--ppp"}, maker, fine, 4), UsageMistake);
+    EXPECT_EQ(RunExport({L"--ppp"}, maker, fine, {4}), UsageMistake);
 }
 
 TEST(SheetScale, PageSizesAndPlacesAtPrintResolutions) {
@@ -193,6 +193,14 @@ TEST(SheetScale, PageSizesAndPlacesAtPrintResolutions) {
     EXPECT_EQ(SheetScale(600).PageHeight(), 4962);  // 4962.5
     EXPECT_EQ(SheetScale(144).ToPixels(3), 4);      // 4.5
     EXPECT_EQ(SheetScale(144).ToPixels(5), 8);      // 7.5
+}
+
+TEST(PagesAtOnce, OnePerProcessorAsFarAsTheFreeMemoryHoldsAndAlwaysOne) {
+    const std::uint64_t page600 = 7012ull * 4962 * 11;
+    EXPECT_EQ(PagesAtOnce({8, 3 * page600 - 1}, 600), 2u);
+    EXPECT_EQ(PagesAtOnce({2, 3 * page600}, 600), 2u);
+    EXPECT_EQ(PagesAtOnce({8, page600 / 2}, 600), 1u);
+    EXPECT_EQ(PagesAtOnce({0, 3 * page600}, 96), 1u);
 }
 
 TEST(PagePalette, FewColorsBecomeIndicesThatGiveBackEveryPixelAndManyGiveNoPalette) {

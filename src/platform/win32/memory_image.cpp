@@ -2,9 +2,9 @@
 
 namespace {
 
-UniqueBitmap ScreenCompatibleBitmap(int width, int height) {
-    const ScreenDc screen;
-    return UniqueBitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+UniqueBitmap TopDownDibSection(int width, int height, void*& bits) {
+    const BITMAPINFO info = TopDownBitmapInfo(width, height);
+    return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
 }  // namespace
@@ -24,17 +24,13 @@ MemoryImage::MemoryImage(int width, int height)
     : ImageWidth(width),
       ImageHeight(height),
       Memory(CreateCompatibleDC(nullptr)),
-      Bitmap(ScreenCompatibleBitmap(width, height)),
+      Bitmap(TopDownDibSection(width, height, Bits)),
       Selection(Memory.Get(), Bitmap.Get()) {}
 
-std::vector<std::uint32_t> MemoryImage::ReadPixels() const {
+std::span<const std::uint32_t> MemoryImage::Pixels() const {
     if (!*this) return {};
-    BITMAPINFO info = TopDownBitmapInfo(ImageWidth, ImageHeight);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(ImageWidth) * ImageHeight);
-    // A bitmap is read while no device context holds it.
-    const SelectedObject original(Memory.Get(), Selection.Previous());
-    const int rows =
-        GetDIBits(Memory.Get(), Bitmap.Get(), 0, ImageHeight, pixels.data(), &info, DIB_RGB_COLORS);
-    if (rows != ImageHeight) return {};
-    return pixels;
+    // GDI may still hold drawing calls in its batch; the bits are only complete after a flush.
+    GdiFlush();
+    return {static_cast<const std::uint32_t*>(Bits),
+            static_cast<std::size_t>(ImageWidth) * ImageHeight};
 }
