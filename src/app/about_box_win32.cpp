@@ -29,12 +29,13 @@ constexpr ControlLayout AboutControls[] = {
 
 class AboutBox final : public MemoryDialog {
   public:
-    explicit AboutBox(HFONT font)
+    AboutBox(HWND owner, HFONT font)
         : MemoryDialog({.Caption = L"Autor",
                         .ClientWidth = 302,
                         .ClientHeight = 197,
                         .Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT |
-                                 DS_NOFAILCREATE}),
+                                 DS_NOFAILCREATE,
+                        .Owner = owner}),
           ProgramIcon(LoadProgramIcon(IconSize)) {
         AddControls(AboutControls);
         // An icon control takes the size of its icon: the 64-pixel image keeps it 64 x 64.
@@ -54,8 +55,8 @@ class AboutBox final : public MemoryDialog {
 
 }  // namespace
 
-void RunAboutBox() {
+void RunAboutBox(HWND owner) {
     const UniqueFont font = CreateDialogFont(L"MS Sans Serif", 10, FW_BOLD);
-    AboutBox box(font.Get());
+    AboutBox box(owner, font.Get());
     box.RunModal();
 }

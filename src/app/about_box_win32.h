@@ -1,5 +1,7 @@
 #pragma once
 // AboutBox "Autor": the program's icon, a notice naming the author and granting the use of the
-// program, and "Salir". Runs modally without owner window.
+// program, and "Salir". Runs modally, above its owner window, which stays usable.
 
-void RunAboutBox();
+#include <windows.h>
+
+void RunAboutBox(HWND owner);

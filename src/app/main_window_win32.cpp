@@ -139,7 +139,7 @@ void MainWindow::OnCommand(int id, int /*code*/) {
 void MainWindow::OnNew() {
     if (State.ChooserBusy) return;
     const RaisedFlag busy(State.ChooserBusy);
-    RunMonthChooser(State.Sheet);
+    RunMonthChooser(Window(), State.Sheet);
     MonthSheet& sheet = State.Sheet;
     SheetCanvas->Clear(White);
     ResetCells(sheet);
@@ -163,7 +163,7 @@ void MainWindow::OnSave() {
 void MainWindow::OnAbout() {
     if (State.EditorOpen) return;
     const RaisedFlag open(State.EditorOpen);
-    RunAboutBox();
+    RunAboutBox(Window());
 }
 
 void MainWindow::OnSheetClick(LPARAM position) {
@@ -171,7 +171,7 @@ void MainWindow::OnSheetClick(LPARAM position) {
     const auto y = static_cast<std::uint16_t>(HIWORD(position));
     if (!SelectPlaceForClick(State.Sheet, x, y, State.EditorOpen != 0)) return;
     const RaisedFlag open(State.EditorOpen);
-    OpenDayEditor(State.Sheet);
+    OpenDayEditor(Window(), State.Sheet);
     RefreshSheet(State.Sheet.Year, State.Sheet.Month);
 }
 

@@ -37,13 +37,14 @@ struct ChooserFonts {
 
 class MonthChooser final : public MemoryDialog {
   public:
-    MonthChooser(MonthSheet& sheet, const ChooserFonts& fonts)
+    MonthChooser(HWND owner, MonthSheet& sheet, const ChooserFonts& fonts)
         : MemoryDialog({.Caption = L"Elige mes y a\u00f1o",
                         .ClientWidth = 270,
                         .ClientHeight = 320,
                         .Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION |
                                  DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE,
-                        .ExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT}),
+                        .ExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT,
+                        .Owner = owner}),
           Sheet(sheet) {
         AddControls(ChooserControls);
         SetControlFont(fonts.Labels.Get(), {YearLabelId, MonthLabelId, ExitId});
@@ -109,8 +110,8 @@ class MonthChooser final : public MemoryDialog {
 
 }  // namespace
 
-void RunMonthChooser(MonthSheet& sheet) {
+void RunMonthChooser(HWND owner, MonthSheet& sheet) {
     const ChooserFonts fonts;
-    MonthChooser chooser(sheet, fonts);
+    MonthChooser chooser(owner, sheet, fonts);
     chooser.RunModal();
 }

@@ -25,12 +25,13 @@ constexpr wchar_t ResetQuestion[] =
 
 class DayEditorDialog : public MemoryDialog {
   public:
-    DayEditorDialog(MonthSheet& sheet, HFONT font)
+    DayEditorDialog(HWND owner, MonthSheet& sheet, HFONT font)
         : MemoryDialog({.Caption = L"",  // the day's date, given when the editor starts
                         .ClientWidth = DayEditorClientWidth,
                         .ClientHeight = DayEditorClientHeight,
                         .Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK |
-                                 DS_NOFAILCREATE}),
+                                 DS_NOFAILCREATE,
+                        .Owner = owner}),
           Model(sheet) {
         Build(font);
     }
@@ -183,10 +184,10 @@ void DayEditorDialog::DrawIconPreview(int position) {
 
 }  // namespace
 
-void OpenDayEditor(MonthSheet& sheet) {
+void OpenDayEditor(HWND owner, MonthSheet& sheet) {
     const auto inGrid = [](int index) { return index >= 0 && index < GridSize; };
     if (!inGrid(sheet.SelectedColumn) || !inGrid(sheet.SelectedRow)) return;
     const UniqueFont font = CreateDialogFont(L"MS Sans Serif", 8, FW_BOLD);
-    DayEditorDialog editor(sheet, font.Get());
+    DayEditorDialog editor(owner, sheet, font.Get());
     editor.RunModal();
 }

@@ -89,7 +89,9 @@ TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {
     EXPECT_EQ(picture.right - picture.left, 64);
     EXPECT_EQ(picture.bottom - picture.top, 64);
     EXPECT_FALSE(TextOf(GetDlgItem(about, 3004)).empty());
-    EXPECT_TRUE(IsWindowEnabled(main)) << "an about box has no owner to disable";
+    // Owned by the main window, the box stays above it; the main window is not disabled.
+    EXPECT_EQ(GetWindow(about, GW_OWNER), main);
+    EXPECT_TRUE(IsWindowEnabled(main));
 
     // A second "Autor" returns at once instead of opening another box.
     EXPECT_TRUE(program.CommandReturns(MenuCommand::About));
@@ -115,7 +117,8 @@ TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {
     const YearMonth today = ThisMonth();
     EXPECT_NE(TextOf(editor).find(L"/" + std::to_wstring(today.Year)), std::wstring::npos)
         << testing::PrintToString(TextOf(editor));
-    // "Autor" is refused while the editor is open.
+    EXPECT_EQ(GetWindow(editor, GW_OWNER), main);
+    // The main window takes its commands while the editor is open; "Autor" is refused.
     EXPECT_TRUE(program.CommandReturns(MenuCommand::About));
     EXPECT_TRUE(program.Windows(L"Autor").empty());
     Press(editor, 4063);  // the editor's "Salir"

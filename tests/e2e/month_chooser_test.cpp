@@ -131,6 +131,7 @@ TEST(MonthChooser, ASaveWhileItWaitsKeepsTheMonthOnShow) {
     Press(chooser, Salir);
     Sleep(300);
     ASSERT_EQ(program.Windows(ChooserCaption).size(), 1u);
+    EXPECT_EQ(GetWindow(chooser, GW_OWNER), program.MainWindow());
 
     ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"espera"));
     ASSERT_TRUE(WaitUntil([&] { return FileExists(work / L"espera.vrel"); }));

@@ -84,7 +84,7 @@ bool RouteDialogKeyboard(MSG& message) {
 MemoryDialog::MemoryDialog(const DialogFrame& frame) {
     const std::vector<WORD> dialogTemplate = BuildTemplate(frame);
     Dialog = CreateDialogIndirectParamW(
-        ProgramInstance(), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), nullptr,
+        ProgramInstance(), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), frame.Owner,
         &MemoryDialog::Procedure, reinterpret_cast<LPARAM>(this));
     if (Dialog) PlaceWindow(frame);
 }

@@ -7,7 +7,8 @@
 // layouts (CreateWindowExW at pixel positions). RunModal() calls OnInitialise(), shows the window
 // and runs a message loop until End() is called, then destroys the window.
 //
-// Dialogs have no owner window: every other window of the program stays usable while one is up.
+// A dialog may have an owner window, above which it always stays; the owner is never disabled:
+// every other window of the program stays usable while a dialog is up.
 // A dialog opened from a command of another one runs its loop nested inside that command; each
 // loop routes the keyboard of every live dialog (tab, arrows, mnemonics), so all of them stay
 // fully usable, and a loop ends only when its own dialog has ended.
@@ -37,8 +38,9 @@ struct DialogFrame {
     bool Centred = false;             // centred in the desktop work area; otherwise at Left, Top
     int Left = DialogScreenOrigin.x;  // screen position of the window's outer top-left corner
     int Top = DialogScreenOrigin.y;
-    DWORD Style = 0;    // WS_* and DS_* styles; the window is created hidden whatever they say
-    DWORD ExStyle = 0;  // WS_EX_TOPMOST keeps the dialog above all other windows
+    DWORD Style = 0;       // WS_* and DS_* styles; the window is created hidden whatever they say
+    DWORD ExStyle = 0;     // WS_EX_TOPMOST keeps the dialog above all other windows
+    HWND Owner = nullptr;  // the window the dialog stays above, or none
 };
 
 class MemoryDialog {

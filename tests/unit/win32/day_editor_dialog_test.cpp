@@ -28,7 +28,7 @@ void WithOpenEditor(MonthSheet& sheet, std::function<void(HWND editor)> check) {
         }
     });
     ASSERT_NE(timer, 0u);
-    OpenDayEditor(sheet);
+    OpenDayEditor(nullptr, sheet);
 }
 
 std::unique_ptr<MonthSheet> SheetOnFifthOfMarch() {
