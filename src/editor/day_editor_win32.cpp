@@ -14,6 +14,8 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 #include "platform/win32/message_box.h"
+#include "platform/win32/program_file.h"
+#include "render/icon_places.h"
 
 namespace {
 
@@ -173,10 +175,14 @@ void DayEditorDialog::DrawIconPreview(int position) {
     PictureBox* preview = Picture(PreviewIds[position]);
     const std::string path = IconFileOf(Model.Cell(), position);
     if (!preview || path.empty()) return;
-    const UniqueIcon icon(
-        static_cast<HICON>(LoadImageW(nullptr, Cp1252ToWide(path).c_str(), IMAGE_ICON,
-                                      PreviewIconSize, PreviewIconSize, LR_LOADFROMFILE)));
-    if (!icon.Get()) return;
+    UniqueIcon icon;
+    for (const std::wstring& place : IconFilePlaces(Cp1252ToWide(path), ProgramFilePath())) {
+        icon.Reset(
+            static_cast<HICON>(LoadImageW(nullptr, place.c_str(), IMAGE_ICON, PreviewIconSize,
+                                          PreviewIconSize, LR_LOADFROMFILE)));
+        if (icon) break;
+    }
+    if (!icon) return;
     DrawIconEx(preview->Dc(), PreviewIconOffset, PreviewIconOffset, icon.Get(), PreviewIconSize,
                PreviewIconSize, 0, nullptr, DI_NORMAL);
     preview->Repaint();

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/program_file.h"
+#include "render/icon_places.h"
 
 namespace {
 
@@ -40,11 +42,17 @@ std::optional<FileStamp> ReadFileStamp(const std::wstring& path) {
 
 }  // namespace
 
+IconCache::IconCache() : ProgramFile(ProgramFilePath()) {}
+
 const SheetIcon* IconCache::Get(const std::wstring& path, int size) {
     if (path.empty() || size <= 0) return nullptr;
-    const std::wstring full = FullPath(path);
-    if (full.empty()) return nullptr;
-    return Kept.Get(
-        {full, size}, [&] { return ReadFileStamp(full); },
-        [&] { return SheetIcon::Load(full, size); });
+    for (const std::wstring& place : IconFilePlaces(path, ProgramFile)) {
+        const std::wstring full = FullPath(place);
+        if (full.empty()) continue;
+        if (const SheetIcon* icon = Kept.Get(
+                {full, size}, [&] { return ReadFileStamp(full); },
+                [&] { return SheetIcon::Load(full, size); }))
+            return icon;
+    }
+    return nullptr;
 }

@@ -9,13 +9,16 @@
 
 class IconCache {
   public:
+    IconCache();
     // Starts a draw: files are looked at again, and icons the previous draw did not use are
     // released.
     void BeginDraw() { Kept.BeginDraw(); }
-    // The icon of the file at size x size pixels; null when the file is missing or holds no
-    // icon. A relative path is taken from the current directory at the time of the request.
+    // The icon of the first of the path's places (IconFilePlaces) that holds one, at size x
+    // size pixels; null when none does. A relative path is taken from the current directory at
+    // the time of the request.
     const SheetIcon* Get(const std::wstring& path, int size);
 
   private:
+    std::wstring ProgramFile;
     IconKeeper<SheetIcon> Kept;
 };

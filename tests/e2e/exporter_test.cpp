@@ -68,7 +68,11 @@ TEST(ExporterBitmap, ADecoratedWorkFileAt96DpiIsTheProgramsOwnExportByteForByte)
     ASSERT_TRUE(WriteDecoratedWorkFile(workFile));
 
     HandoverRecorder handover;
-    Program program(ProgramOptions::WithCommandTail(L"\"" + workFile + L"\""));
+    // Started in the work file's folder, as from the desktop: the icons named without a folder
+    // are found in the program's folder.
+    ProgramOptions options = ProgramOptions::WithCommandTail(L"\"" + workFile + L"\"");
+    options.CurrentDirectory = data.Path();
+    Program program(options);
     ASSERT_NE(program.MainWindow(), nullptr);
     EXPECT_EQ(program.Caption(), MonthTitle(2024, 2));
     program.Command(MenuCommand::ExportImage);
@@ -80,7 +84,7 @@ TEST(ExporterBitmap, ADecoratedWorkFileAt96DpiIsTheProgramsOwnExportByteForByte)
     ASSERT_TRUE(exported.has_value());
     ASSERT_NE(*exported, DefaultSheetBitmap(2024, 2)) << "the decoration does not show";
 
-    // From the program's folder, where it finds the icons named without a folder.
+    // From the program's folder, where it finds the icons named without a folder there.
     const ConsoleRun run = RunConsoleProgram(
         BuiltExporterPath(),
         {L"--ppp", L"96", L"--formato", L"bmp", L"--carpeta", pages.Path(), workFile},

@@ -9,6 +9,7 @@
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
+#include "render/icon_places.h"
 
 namespace {
 
@@ -81,6 +82,16 @@ TEST(FileExists, TrimsBlanksAcceptsFoldersAndKeepsTheErrorState) {
     EXPECT_FALSE(FileExists(fileText + L".missing"));
     EXPECT_EQ(errno, 1234);
     fs::remove_all(folder);
+}
+
+TEST(IconFilePlaces, OnlyABareNameIsAlsoLookedForBesideTheProgram) {
+    using Places = std::vector<std::wstring>;
+    const std::wstring program = L"C:\\Mis programas\\almanaque.exe";
+    EXPECT_EQ(IconFilePlaces(L"apple.ico", program),
+              (Places{L"apple.ico", L"C:\\Mis programas\\apple.ico"}));
+    for (const wchar_t* path : {L"iconos\\sol.ico", L"iconos/sol.ico", L"C:sol.ico", L""})
+        EXPECT_EQ(IconFilePlaces(path, program), Places{path}) << path;
+    EXPECT_EQ(IconFilePlaces(L"apple.ico", L""), Places{L"apple.ico"});
 }
 
 }  // namespace
