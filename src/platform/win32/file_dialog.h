@@ -1,6 +1,6 @@
 #pragma once
 // The system's open and save dialogs as the program uses them: one file type, an empty name box,
-// a chosen initial folder, a default extension, the dialog beside its owner (PlaceBesideOwner),
+// a chosen initial folder, a default extension, the system's own placement over the owner window,
 // and the process's current directory left unchanged.
 
 #include <windows.h>
