@@ -1,4 +1,5 @@
-// Program entry: common controls, the work-file type check, then the main window until "Salir".
+// Program entry: COM, common controls, the work-file type check, then the main window until
+// "Salir".
 
 #include <windows.h>
 // after windows.h, which it needs
@@ -6,6 +7,7 @@
 
 #include "app/main_window_win32.h"
 #include "app/startup_rules.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/handles.h"
 #include "shell/file_type_registry_win32.h"
 
@@ -28,6 +30,9 @@ void InitialiseCommonControls() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything that may reach the shell: its dialogs and ShellExecuteExW (the exported
+    // image handed to the desktop) need COM on the calling thread.
+    const ComApartment com(ComThread::Windows);
     InitialiseCommonControls();
     CheckFileTypeRegistration();
     RunMainWindow(CommandTailOf(GetCommandLineW()));
