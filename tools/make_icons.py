@@ -1,16 +1,19 @@
 #!/usr/bin/env python3
-"""Draws the program's icon, a calendar page at 16, 32 and 48 pixels.
+"""Draws the program's icon, a calendar page at 16, 32, 48, 64 and 256 pixels.
 
     tools/make_icons.py OUTPUT_FOLDER
 
 writes almanaque.ico into OUTPUT_FOLDER; res/almanaque.ico was made with
 "tools/make_icons.py res". Every picture is drawn here from
 simple shapes, sampled 4 x 4 times per pixel for smooth edges; nothing is taken from elsewhere.
+The 256-pixel image, which Explorer shows in its large views, is stored as PNG, the form Windows
+keeps its large icon images in; the others as bitmaps.
 """
 
 import os
 import struct
 import sys
+import zlib
 
 SAMPLES = 4
 
@@ -85,6 +88,35 @@ def calendar_page(size):
     return render(size, layers)
 
 
+def png_image(pixels):
+    """A square pixel grid (rows from the top, RGBA) as PNG bytes: 8-bit RGBA, no filter."""
+    size = len(pixels)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    rows = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in pixels)
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(rows, 9))
+            + chunk(b"IEND", b""))
+
+
+def bitmap_image(pixels):
+    """A square pixel grid (rows from the top, RGBA) as an icon's bitmap: header, colours, mask."""
+    size = len(pixels)
+    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    color = b"".join(bytes((b, g, r, a)) for row in reversed(pixels) for (r, g, b, a) in row)
+    mask_row_bytes = ((size + 31) // 32) * 4
+    mask = b""
+    for row in reversed(pixels):
+        bits = bytearray(mask_row_bytes)
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bytes(bits)
+    return info + color + mask
+
+
 def icon_file(images):
     """images: list of square pixel grids (rows from the top, RGBA). Returns the .ico bytes."""
     header = struct.pack("<HHH", 0, 1, len(images))
@@ -93,18 +125,8 @@ def icon_file(images):
     offset = 6 + 16 * len(images)
     for pixels in images:
         size = len(pixels)
-        info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-        color = b"".join(
-            bytes((b, g, r, a)) for row in reversed(pixels) for (r, g, b, a) in row)
-        mask_row_bytes = ((size + 31) // 32) * 4
-        mask = b""
-        for row in reversed(pixels):
-            bits = bytearray(mask_row_bytes)
-            for x, (_, _, _, a) in enumerate(row):
-                if a == 0:
-                    bits[x // 8] |= 0x80 >> (x % 8)
-            mask += bytes(bits)
-        image = info + color + mask
+        image = png_image(pixels) if size >= 256 else bitmap_image(pixels)
+        # A width or height of 256 is written as 0.
         entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image),
                                offset + len(data))
         data += image
@@ -117,7 +139,7 @@ def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
     with open(os.path.join(folder, "almanaque.ico"), "wb") as f:
-        f.write(icon_file([calendar_page(s) for s in (16, 32, 48, 64)]))
+        f.write(icon_file([calendar_page(s) for s in (16, 32, 48, 64, 256)]))
 
 
 if __name__ == "__main__":
