@@ -1,9 +1,14 @@
 ; The per-user installer of Almanaque, built on Linux by make_dist with makensis, which defines
 ; VERSION, STAGE (the folder of the files the release ships), RELEASE_FILES (the macros that
-; copy and remove exactly those files), ICON and OUTFILE.
+; copy and remove exactly those files), ICON and OUTFILE, and SIGN (the command that signs a
+; program given its path) when the release is signed.
 ; It needs no administrator rights: everything goes under the user's own folders and HKCU.
 
 Unicode true
+!ifdef SIGN
+    !uninstfinalize '"${SIGN}" "%1"'
+    !finalize '"${SIGN}" "%1"'
+!endif
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user

@@ -220,7 +220,11 @@ TEST_F(Release, InstallUseUpgradeAndUninstall) {
     std::vector<std::wstring> installed = ReleaseFiles();
     installed.push_back(Uninstaller);
     EXPECT_EQ(NamesIn(folder), Sorted(installed));
-    EXPECT_EQ(ReadWholeFile(program), ReadWholeFile(BuiltProgramPath()));
+    EXPECT_EQ(ReadWholeFile(program),
+              ReadWholeFile(HostPathToWindows(RELEASE_UNZIPPED) + L"\\almanaque.exe"));
+    // For the signature check that follows this test.
+    EXPECT_TRUE(CopyFileW((folder + L"\\" + Uninstaller).c_str(),
+                          HostPathToWindows(RELEASE_UNINSTALLER_COPY).c_str(), FALSE));
     ExpectReleaseVersion(folder, L"almanaque.exe", L"Almanaque: hojas de calendario mensuales");
     ExpectReleaseVersion(folder, L"almanaque-exportar.exe",
                          L"Almanaque: hojas de calendario listas para imprimir");
