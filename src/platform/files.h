@@ -1,8 +1,9 @@
 #pragma once
 // Files on paths as the user gave them (UTF-16; the native stand-in hands them to the system as
-// UTF-8): what the file system says of a path, reading a file piece by piece without sharing it,
-// and writing through a replacement built beside the target and swapped in at once, so that the
-// target is either the old file or the complete new one.
+// UTF-8): what the file system says of a path, reading a file piece by piece, and writing through
+// a replacement built beside the target and swapped in at once, so that the target is either the
+// old file or the complete new one. On Windows, opening and replacing wait for a file that
+// another program holds for a moment (RetryWhileBusy).
 
 #include <cstddef>
 #include <cstdint>
@@ -30,8 +31,8 @@ bool FileExists(std::wstring_view path);
 // Missing for the system's "not found" errors, Unusable for any other failure.
 PathState SystemPathState(const std::wstring& trimmedPath);
 
-// A file opened for reading, not shared with anyone while open. Opening a name that no longer
-// exists creates it empty.
+// A file opened for reading, shared with other readers and with a replacement or removal of the
+// file, never with a writer. Opening a name that does not exist fails; nothing is created.
 class InputFile {
   public:
     InputFile();
@@ -52,7 +53,8 @@ class InputFile {
 
 // A temporary file in the target's folder (named by ReplacementNameFor) that becomes the target
 // on Commit. Until then the target is untouched; a replacement that is not committed is removed.
-// A read-only target is never replaced: Create refuses it.
+// A read-only target is never replaced: Create refuses it. An existing target keeps its
+// attributes and permissions; a new one gets the folder's.
 class ReplacementFile {
   public:
     ReplacementFile();

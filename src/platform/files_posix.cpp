@@ -56,8 +56,7 @@ InputFile::~InputFile() = default;
 
 bool InputFile::Open(const std::wstring& path) {
     File.reset();
-    UniqueDescriptor descriptor(
-        ::open(WideToUtf8(path).c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
+    UniqueDescriptor descriptor(::open(WideToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status {};
     if (!descriptor || ::fstat(descriptor.Get(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
@@ -109,15 +108,16 @@ bool ReplacementFile::Create(const std::wstring& targetPath) {
     const std::string target = WideToUtf8(targetPath);
     // A target without its owner's write permission stands for a read-only file.
     struct stat status {};
-    if (::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-        (status.st_mode & S_IWUSR) == 0)
-        return false;
+    const bool existing = ::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    if (existing && (status.st_mode & S_IWUSR) == 0) return false;
     const std::wstring folder = FolderOf(targetPath);
     const std::string temporary = WideToUtf8(
         folder + ReplacementNameFor(std::wstring_view(targetPath).substr(folder.size())));
     UniqueDescriptor descriptor(
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!descriptor) return false;
+    // An existing target's permissions go on to its replacement, as far as they can.
+    if (existing) ::fchmod(descriptor.Get(), status.st_mode & 07777);
     Pending = std::make_unique<Replacement>(Replacement{std::move(descriptor), target, temporary});
     return true;
 }

@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "platform/busy_retry.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
 #include "platform/replacement_name.h"
+#include "platform/win32/full_path.h"
 #include "platform/win32/handles.h"
 
 namespace {
@@ -14,6 +16,74 @@ constexpr std::size_t LargestStep = 0x10000000;
 
 DWORD StepOf(std::size_t count) {
     return static_cast<DWORD>(count > LargestStep ? LargestStep : count);
+}
+
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// How a failed operation on the path ends: another program holding the file (sharing or lock
+// violation, or access denied to a file it is deleting) is a busy moment; anything else, and a
+// folder where a file was meant, is final.
+FileAttempt AfterFailure(DWORD error, const std::wstring& path) {
+    const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                      (error == ERROR_ACCESS_DENIED && !IsFolder(path));
+    return busy ? FileAttempt::Busy : FileAttempt::Failed;
+}
+
+bool TryWhileBusy(const std::function<FileAttempt()>& attempt) {
+    return RetryWhileBusy(attempt, [](int milliseconds) { Sleep(milliseconds); });
+}
+
+// Opens the file, trying again while another program holds it.
+UniqueHandle OpenWhenFree(const std::wstring& path, DWORD access, DWORD sharing,
+                          DWORD disposition) {
+    UniqueHandle handle;
+    TryWhileBusy([&] {
+        handle.Reset(CreateFileW(path.c_str(), access, sharing, nullptr, disposition,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+        return handle ? FileAttempt::Done : AfterFailure(GetLastError(), path);
+    });
+    return handle;
+}
+
+// A temporary path is as long as its folder and a 16-character name, longer than a short target's
+// path: where it passes MAX_PATH, it is given in the extended-length form, which the system takes
+// whatever the program's long-path setting.
+std::wstring AtAnyLength(const std::wstring& path) {
+    const std::wstring full = FullPath(path);
+    return full.size() < MAX_PATH ? path : ExtendedLengthPath(full);
+}
+
+// One try at putting the replacement in the target's place. A new target is the replacement
+// moved in. An existing one is replaced by ReplaceFileW, so that the file keeps its attributes,
+// permissions and creation time; the old file stands aside under the backup name until the
+// replacement is in (without a backup name, a failure may leave no target at all).
+FileAttempt PutInPlace(const std::wstring& target, const std::wstring& temporary,
+                       const std::wstring& backup) {
+    if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (MoveFileExW(temporary.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return FileAttempt::Done;
+        return AfterFailure(GetLastError(), target);
+    }
+    DeleteFileW(backup.c_str());  // what an interrupted save left
+    if (ReplaceFileW(target.c_str(), temporary.c_str(), backup.c_str(),
+                     REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                     nullptr)) {
+        DeleteFileW(backup.c_str());
+        return FileAttempt::Done;
+    }
+    const DWORD error = GetLastError();
+    // The old file stood aside but the replacement could not take its name: it goes back.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) MoveFileExW(backup.c_str(), target.c_str(), 0);
+    // ReplaceFileW's own failures leave both files as they were (with a backup name), and come
+    // of a file that another program holds.
+    const bool asBefore = error == ERROR_UNABLE_TO_REMOVE_REPLACED ||
+                          error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+                          error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
+    return asBefore ? FileAttempt::Busy : AfterFailure(error, target);
 }
 
 }  // namespace
@@ -40,8 +110,9 @@ InputFile::~InputFile() = default;
 
 bool InputFile::Open(const std::wstring& path) {
     File.reset();
-    UniqueHandle handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Other readers and a save replacing the file may come meanwhile; a writer may not.
+    UniqueHandle handle =
+        OpenWhenFree(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, OPEN_EXISTING);
     if (!handle) return false;
     File = std::make_unique<Opened>(Opened{std::move(handle)});
     return true;
@@ -71,6 +142,7 @@ struct ReplacementFile::Replacement {
     UniqueHandle Handle;
     std::wstring Target;
     std::wstring Temporary;
+    std::wstring Backup;
 };
 
 ReplacementFile::ReplacementFile() = default;
@@ -88,17 +160,19 @@ void ReplacementFile::Discard() {
 
 bool ReplacementFile::Create(const std::wstring& targetPath) {
     Discard();
+    // Neither a read-only file nor a folder of that name is ever replaced.
     const DWORD attributes = GetFileAttributesW(targetPath.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
         return false;
     const std::wstring folder = FolderOf(targetPath);
-    const std::wstring temporary =
-        folder + ReplacementNameFor(std::wstring_view(targetPath).substr(folder.size()));
+    const std::wstring_view name = std::wstring_view(targetPath).substr(folder.size());
+    const std::wstring temporary = AtAnyLength(folder + ReplacementNameFor(name));
     // Whatever an interrupted save of this target left under that name is overwritten.
-    UniqueHandle handle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle handle = OpenWhenFree(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS);
     if (!handle) return false;
-    Pending = std::make_unique<Replacement>(Replacement{std::move(handle), targetPath, temporary});
+    Pending = std::make_unique<Replacement>(Replacement{std::move(handle), targetPath, temporary,
+                                                        AtAnyLength(folder + BackupNameFor(name))});
     return true;
 }
 
@@ -120,9 +194,9 @@ bool ReplacementFile::Commit() {
     if (!Pending) return false;
     const bool flushed = FlushFileBuffers(Pending->Handle.Get()) != 0;
     const bool closed = CloseHandle(Pending->Handle.Release()) != 0;
-    if (flushed && closed &&
-        MoveFileExW(Pending->Temporary.c_str(), Pending->Target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (flushed && closed && TryWhileBusy([this] {
+            return PutInPlace(Pending->Target, Pending->Temporary, Pending->Backup);
+        })) {
         Pending.reset();
         return true;
     }

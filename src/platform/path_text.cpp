@@ -35,3 +35,9 @@ std::wstring FolderOf(std::wstring_view path) {
     if (separator == std::wstring_view::npos) return {};
     return std::wstring(path.substr(0, separator + 1));
 }
+
+std::wstring ExtendedLengthPath(std::wstring_view fullPath) {
+    if (fullPath.starts_with(L"\\\\?\\")) return std::wstring(fullPath);
+    if (fullPath.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + std::wstring(fullPath.substr(2));
+    return L"\\\\?\\" + std::wstring(fullPath);
+}

@@ -15,3 +15,8 @@ std::string_view WithoutTrailingBlanks(std::string_view text);
 // The folder part of a path: everything up to and including the last "\", "/" or ":" (Windows
 // takes "/" as a separator too); empty for a bare name.
 std::wstring FolderOf(std::wstring_view path);
+
+// A full path in the system's extended-length form, which no length limit below 32,767
+// characters applies to: "\\?\C:\..." or "\\?\UNC\server\share\..."; a path already in it is
+// kept.
+std::wstring ExtendedLengthPath(std::wstring_view fullPath);

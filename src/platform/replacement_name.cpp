@@ -18,3 +18,7 @@ std::wstring ReplacementNameFor(std::wstring_view targetName) {
     std::swprintf(name, 32, L"~vrl%08lx.tmp", static_cast<unsigned long>(hash));
     return name;
 }
+
+std::wstring BackupNameFor(std::wstring_view targetName) {
+    return L"~vrb" + ReplacementNameFor(targetName).substr(4);
+}

@@ -6,6 +6,9 @@
 
 // "~vrl" + eight hexadecimal digits + ".tmp", derived from the target's file name (without its
 // folder; A-Z count as a-z, as the file system does): every save of one file uses the same
-// name, so it replaces whatever an interrupted save of that file left behind. The fixed length
-// keeps a temporary path no longer than its target's, whatever the target is called.
+// name, so it replaces whatever an interrupted save of that file left behind.
 std::wstring ReplacementNameFor(std::wstring_view targetName);
+
+// The name the old target stands aside under while its replacement takes its place: the
+// replacement's name with "~vrb" for "~vrl".
+std::wstring BackupNameFor(std::wstring_view targetName);

@@ -3,21 +3,13 @@
 #include <windows.h>
 
 #include <optional>
-#include <vector>
 
+#include "platform/win32/full_path.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/program_file.h"
 #include "render/icon_places.h"
 
 namespace {
-
-std::wstring FullPath(const std::wstring& path) {
-    const DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (length == 0) return {};
-    std::vector<wchar_t> full(length + 1, L'\0');
-    if (GetFullPathNameW(path.c_str(), length + 1, full.data(), nullptr) == 0) return {};
-    return full.data();
-}
 
 std::uint64_t Joined(DWORD high, DWORD low) {
     return static_cast<std::uint64_t>(high) << 32 | low;

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "calendar/text_slot.h"
+#include "platform/busy_retry.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
@@ -51,6 +52,25 @@ TEST(FolderOf, EndsAtTheLastBackslashSlashOrColon) {
     EXPECT_EQ(FolderOf(L"C:enero.vrel"), L"C:");
     EXPECT_EQ(FolderOf(L"enero.vrel"), L"");
     EXPECT_EQ(FolderOf(L""), L"");
+}
+
+TEST(ExtendedLengthPath, PrefixesDrivePathsAndShares) {
+    EXPECT_EQ(ExtendedLengthPath(L"C:\\Datos\\a.vrel"), L"\\\\?\\C:\\Datos\\a.vrel");
+    EXPECT_EQ(ExtendedLengthPath(L"\\\\nube\\hojas\\a.vrel"), L"\\\\?\\UNC\\nube\\hojas\\a.vrel");
+    EXPECT_EQ(ExtendedLengthPath(L"\\\\?\\C:\\a.vrel"), L"\\\\?\\C:\\a.vrel");
+}
+
+TEST(RetryWhileBusy, TriesAgainEveryTenthOfASecondForTwoSecondsWhileBusyOnly) {
+    int waited = 0;
+    const auto pause = [&](int milliseconds) { waited += milliseconds; };
+    int tries = 0;
+    EXPECT_TRUE(
+        RetryWhileBusy([&] { return ++tries < 4 ? FileAttempt::Busy : FileAttempt::Done; }, pause));
+    EXPECT_EQ(waited, 300);
+    EXPECT_FALSE(RetryWhileBusy([] { return FileAttempt::Busy; }, pause));
+    EXPECT_EQ(waited, 300 + 2000);
+    EXPECT_FALSE(RetryWhileBusy([] { return FileAttempt::Failed; }, pause));
+    EXPECT_EQ(waited, 2300);
 }
 
 TEST(PathField, IsBlankPaddedAndReadWithoutBlanks) {

@@ -217,8 +217,10 @@ TEST_F(WorkFile, FirstRecordWithoutAUsableMonthIsRefused) {
 }
 
 TEST_F(WorkFile, AFileThatCannotBeOpenedChangesNothing) {
-    fs::create_directory(File);  // a folder by that name
     auto sheet = OtherSheet(File);
+    EXPECT_EQ(ReadInto(*sheet), ReadResult::Unreadable);
+    EXPECT_FALSE(fs::exists(File)) << "reading a missing file created it";
+    fs::create_directory(File);  // a folder by that name
     EXPECT_EQ(ReadInto(*sheet), ReadResult::Unreadable);
 }
 

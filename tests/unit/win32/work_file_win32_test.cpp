@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
+#include <thread>
+
 #include "persistence/work_file.h"
 #include "unit/work_file_helpers.h"
 
@@ -8,11 +11,11 @@ namespace {
 
 using namespace work_file_test;
 
-// Another program's handle on a file, opened without sharing.
+// Another program's handle on a file, opened without sharing unless told.
 class HeldFile {
   public:
-    explicit HeldFile(const fs::path& path)
-        : Handle(CreateFileW(path.wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    explicit HeldFile(const fs::path& path, DWORD sharing = 0)
+        : Handle(CreateFileW(path.wstring().c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     ~HeldFile() { Release(); }
     HeldFile(const HeldFile&) = delete;
@@ -44,20 +47,25 @@ class WorkFileOnWindows : public ::testing::Test {
     Bytes OldBytes;
 };
 
-TEST_F(WorkFileOnWindows, SaveOverAFileHeldWithoutSharingKeepsTheOldFile) {
-    HeldFile other(File);
-    ASSERT_TRUE(other.Held());
-
+// The save waits about two seconds for a file held without sharing, then gives up.
+TEST_F(WorkFileOnWindows, SaveOverAFileHeldWithoutSharingWaitsForItOrKeepsTheOldFile) {
     auto changed = DressedSheet(2025, 4);
     SetWorkFile(*changed, File);
-    EXPECT_FALSE(WriteWorkFile(*changed));
-    other.Release();
-
+    {
+        HeldFile other(File);
+        ASSERT_TRUE(other.Held());
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(WriteWorkFile(*changed));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    }
     EXPECT_TRUE(FileBytes(File) == OldBytes);
     EXPECT_EQ(Scratch.Names(), std::vector<std::string>{"abril.vrel"});
 
-    // Once the other program lets go, the same save goes through.
+    // Let go after a second: the same save goes through.
+    HeldFile other(File);
+    std::thread letGo([&] { Sleep(1000), other.Release(); });
     EXPECT_TRUE(WriteWorkFile(*changed));
+    letGo.join();
     EXPECT_FALSE(FileBytes(File) == OldBytes);
     EXPECT_EQ(Scratch.Names(), std::vector<std::string>{"abril.vrel"});
 }
@@ -87,6 +95,8 @@ TEST_F(WorkFileOnWindows, AFileHeldWithoutSharingIsNotRead) {
         EXPECT_TRUE(before.Matches(*sheet));
         EXPECT_EQ(imageBaseName, "1999 11");
     }
+    // Another reader does not keep it from being read.
+    HeldFile reader(File, FILE_SHARE_READ);
     EXPECT_EQ(ReadWorkFile(*sheet, imageBaseName), ReadResult::Replaced);
     EXPECT_EQ(imageBaseName, "2024 3");
 }
