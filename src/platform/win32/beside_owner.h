@@ -1,6 +1,7 @@
 #pragma once
-// The system's choosers (colours, files) open with their outer top-left corner 30 pixels right
-// of and below their owner's.
+// The system's colour chooser opens with its outer top-left corner 30 pixels right of and below
+// its owner's. (The file dialogs place themselves: a hook that placed them would bring back the
+// old Explorer-style dialog.)
 
 #include <windows.h>
 
