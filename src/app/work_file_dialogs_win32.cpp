@@ -1,5 +1,6 @@
 #include "app/work_file_dialogs_win32.h"
 
+#include "persistence/work_file_name.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/message_box.h"
 
@@ -9,8 +10,8 @@ std::wstring SystemWorkFileDialogs::ChoosePath(WorkFileDialogMode mode,
     request.Owner = Owner;
     request.Mode = mode == WorkFileDialogMode::Open ? FileDialogMode::Open : FileDialogMode::Save;
     request.TypeDescription = L"Almanaque";
-    request.TypePattern = L"*.vrel";
-    request.DefaultExtension = L"vrel";
+    request.TypePattern = std::wstring(L"*.") + WorkFileExtension;
+    request.DefaultExtension = WorkFileExtension;
     request.InitialFolder = initialFolder;
     return ShowFileDialog(request);
 }

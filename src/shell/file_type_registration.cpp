@@ -1,5 +1,7 @@
 #include "shell/file_type_registration.h"
 
+#include "persistence/work_file_name.h"
+
 namespace {
 
 // The registration reads values into 128-character slots: 127 characters at most.
@@ -71,6 +73,7 @@ RegisterResult RegisterFileType(FileTypeRegistry& registry, std::wstring_view ex
 
 RegisterResult EnsureFileTypeRegistered(FileTypeRegistry& registry,
                                         const std::wstring& programPath) {
-    if (!ReadOpenCommand(registry, L".vrel").empty()) return RegisterResult::AlreadyRegistered;
-    return RegisterFileType(registry, L"vrel", ProgramIconIndex, programPath);
+    if (!ReadOpenCommand(registry, std::wstring(L".") + WorkFileExtension).empty())
+        return RegisterResult::AlreadyRegistered;
+    return RegisterFileType(registry, WorkFileExtension, ProgramIconIndex, programPath);
 }
