@@ -1,13 +1,13 @@
 #include "app/main_menu_win32.h"
 
 #include <string>
+#include <vector>
 
 #include "app/main_menu.h"
 
 namespace {
 
-void AppendItem(HMENU menu, const MenuEntry& entry) {
-    std::wstring text = entry.Text;
+void AppendItem(HMENU menu, std::wstring text, int id, bool disabled) {
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     if (text == L"-") {
@@ -16,8 +16,8 @@ void AppendItem(HMENU menu, const MenuEntry& entry) {
     } else {
         item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE;
         item.fType = MFT_STRING;
-        item.wID = static_cast<UINT>(entry.Id);
-        item.fState = entry.Disabled ? MF_DISABLED : MFS_ENABLED;
+        item.wID = static_cast<UINT>(id);
+        item.fState = disabled ? MF_DISABLED : MFS_ENABLED;
         item.dwTypeData = text.data();
     }
     InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
@@ -25,10 +25,23 @@ void AppendItem(HMENU menu, const MenuEntry& entry) {
 
 }  // namespace
 
-UniqueMenu BuildMainMenu() {
+void FillFileMenu(HMENU popup, const RecentFiles& recent) {
+    while (GetMenuItemCount(popup) > 0) DeleteMenu(popup, 0, MF_BYPOSITION);
+    for (const MenuEntry& entry : MainMenuEntries) {
+        if (entry.Id == MenuCommand::Exit && !recent.empty()) {
+            for (std::size_t k = 0; k < recent.size(); ++k)
+                AppendItem(popup, RecentFileLabel(k, recent[k]),
+                           MenuCommand::RecentFile + static_cast<int>(k), false);
+            AppendItem(popup, L"-", 0, false);
+        }
+        AppendItem(popup, MenuItemText(entry), entry.Id, entry.Disabled);
+    }
+}
+
+UniqueMenu BuildMainMenu(const RecentFiles& recent) {
     UniqueMenu bar(CreateMenu());
     UniqueMenu popup(CreatePopupMenu());
-    for (const MenuEntry& entry : MainMenuEntries) AppendItem(popup.Get(), entry);
+    FillFileMenu(popup.Get(), recent);
     std::wstring title = MainMenuTitle;
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
@@ -37,4 +50,13 @@ UniqueMenu BuildMainMenu() {
     item.dwTypeData = title.data();
     if (InsertMenuItemW(bar.Get(), 0, TRUE, &item)) popup.Release();  // the bar owns it now
     return bar;
+}
+
+UniqueAcceleratorTable BuildMenuShortcuts() {
+    std::vector<ACCEL> keys;
+    for (const MenuShortcut& shortcut : MenuShortcuts)
+        keys.push_back(
+            {FVIRTKEY | FCONTROL, static_cast<WORD>(shortcut.Key), static_cast<WORD>(shortcut.Id)});
+    return UniqueAcceleratorTable(
+        CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }

@@ -1,12 +1,14 @@
 #include "app/main_window_win32.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/about_box_win32.h"
 #include "app/image_export_win32.h"
 #include "app/main_menu.h"
 #include "app/main_menu_win32.h"
 #include "app/month_chooser_win32.h"
+#include "app/recent_files_win32.h"
 #include "app/sheet_click.h"
 #include "app/startup_rules.h"
 #include "app/work_file_dialogs_win32.h"
@@ -30,6 +32,16 @@ using namespace MainWindowLayout;
 
 // The sheet view takes its clicks through this subclass of the picture control.
 constexpr UINT_PTR SheetViewSubclassId = 1;
+
+// The first of the files dropped: a drop of several reads only one, as "Leer" does. The drop is
+// finished before anything is read.
+std::wstring FirstDroppedFile(HDROP handle) {
+    const UniqueDrop drop(handle);
+    const UINT length = DragQueryFileW(drop.Get(), 0, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    path.resize(DragQueryFileW(drop.Get(), 0, path.data(), length + 1));
+    return path;
+}
 
 }  // namespace
 
@@ -56,8 +68,12 @@ MainWindow::MainWindow(std::wstring commandTail)
     SheetView->SetColors(GetSysColor(COLOR_WINDOWTEXT), White);
     SheetView->Clear();
 
-    UniqueMenu menu = BuildMainMenu();
+    Recent = LoadRecentFiles();
+    UniqueMenu menu = BuildMainMenu(Recent);
     if (SetMenu(Window(), menu.Get())) menu.Release();  // the window owns it from now on
+    Shortcuts = BuildMenuShortcuts();
+    UseShortcuts(Shortcuts.Get());
+    DragAcceptFiles(Window(), TRUE);
 
     SetWindowSubclass(SheetView->Control(), &SheetViewProc, SheetViewSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
@@ -89,6 +105,7 @@ void MainWindow::OnInitialise() {
         if (const std::optional<ReadResult> result =
                 ReadNamedWorkFile(sheet, State.ImageBaseName)) {
             if (*result == ReadResult::Replaced) {
+                RememberWorkFile();
                 RefreshSheet(sheet.Year, sheet.Month);
                 return;
             }
@@ -131,8 +148,27 @@ void MainWindow::OnCommand(int id, int /*code*/) {
         case MenuCommand::Exit:
             End(0);
             break;
-        default:  // "Imprimir" and every other id
+        default:  // the recent files; "Imprimir" and every other id do nothing
+            if (id >= MenuCommand::RecentFile &&
+                id < MenuCommand::RecentFile + static_cast<int>(Recent.size()))
+                OnRecentFile(static_cast<std::size_t>(id - MenuCommand::RecentFile));
             break;
+    }
+}
+
+bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+    switch (message) {
+        case WM_INITMENUPOPUP:
+            // Another copy of the program may have changed the list since.
+            if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(Window()), 0))
+                ShowRecentFiles(LoadRecentFiles());
+            return false;
+        case WM_DROPFILES:
+            OnDroppedFile(FirstDroppedFile(reinterpret_cast<HDROP>(wParam)));
+            result = 0;
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -150,14 +186,47 @@ void MainWindow::OnNew() {
 
 void MainWindow::OnOpen() {
     SystemWorkFileDialogs dialogs(Window());
-    if (OpenWorkFileFlow(State.Sheet, State.ImageBaseName, dialogs))
-        RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+    if (!OpenWorkFileFlow(State.Sheet, State.ImageBaseName, dialogs)) return;
+    RememberWorkFile();
+    RefreshSheet(State.Sheet.Year, State.Sheet.Month);
 }
 
 // The sheet is not redrawn after a save.
 void MainWindow::OnSave() {
     SystemWorkFileDialogs dialogs(Window());
-    SaveWorkFileFlow(State.Sheet, dialogs);
+    if (SaveWorkFileFlow(State.Sheet, dialogs)) RememberWorkFile();
+}
+
+void MainWindow::OnRecentFile(std::size_t index) {
+    const std::wstring path = Recent[index];
+    SystemWorkFileDialogs dialogs(Window());
+    switch (ReadGivenWorkFile(State.Sheet, State.ImageBaseName, path, dialogs)) {
+        case GivenFileRead::Read:
+            RememberWorkFile();
+            RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+            break;
+        case GivenFileRead::Missing:
+            ShowRecentFiles(ForgetRecentFile(path));
+            break;
+        case GivenFileRead::NotRead:
+            break;
+    }
+}
+
+void MainWindow::OnDroppedFile(const std::wstring& path) {
+    SystemWorkFileDialogs dialogs(Window());
+    if (!ReadDroppedFile(State.Sheet, State.ImageBaseName, path, dialogs)) return;
+    RememberWorkFile();
+    RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+}
+
+void MainWindow::RememberWorkFile() {
+    ShowRecentFiles(RememberRecentFile(State.Sheet.WorkFilePath));
+}
+
+void MainWindow::ShowRecentFiles(RecentFiles list) {
+    Recent = std::move(list);
+    FillFileMenu(GetSubMenu(GetMenu(Window()), 0), Recent);
 }
 
 void MainWindow::OnAbout() {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/program_state.h"
+#include "app/recent_files.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 #include "render/gdi_canvas_win32.h"
@@ -37,12 +38,18 @@ class MainWindow final : public MemoryDialog {
     void RefreshSheet(std::int16_t year, std::int16_t month);
     void OnInitialise() override;
     void OnCommand(int id, int code) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     void DrawAndShow(std::int16_t year, std::int16_t month);
     void OnNew();
     void OnOpen();
     void OnSave();
     void OnAbout();
+    void OnRecentFile(std::size_t index);
+    void OnDroppedFile(const std::wstring& path);
+    // The work file just read or saved goes first in the recent files.
+    void RememberWorkFile();
+    void ShowRecentFiles(RecentFiles list);
     void OnSheetClick(LPARAM position);
     static LRESULT CALLBACK SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR subclassId, DWORD_PTR self);
@@ -51,6 +58,8 @@ class MainWindow final : public MemoryDialog {
     // The window's icons; the window is destroyed before them, when RunModal returns.
     UniqueIcon BigIcon;
     UniqueIcon SmallIcon;
+    UniqueAcceleratorTable Shortcuts;
+    RecentFiles Recent;  // as the menu shows them
     ProgramState State;
     std::unique_ptr<GdiCanvas> SheetCanvas;
     PictureBox* SheetView = nullptr;

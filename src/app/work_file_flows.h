@@ -35,7 +35,21 @@ std::optional<ReadResult> ReadNamedWorkFile(MonthSheet& sheet, std::string& imag
 // has its message shown and leaves the sheet as it was.
 bool OpenWorkFileFlow(MonthSheet& sheet, std::string& imageBaseName, WorkFileDialogs& dialogs);
 
-// "Grabar": nothing is redrawn; a failed save has its message shown.
-void SaveWorkFileFlow(MonthSheet& sheet, WorkFileDialogs& dialogs);
+// A work file named without a dialog, a recent file or one dropped on the window: read as "Leer"
+// reads the file its dialog names (WorkFilePath and LastFolder follow the path), except that a
+// missing file is told with the message of an unreadable one, since the user has just named it.
+enum class GivenFileRead { Read, Missing, NotRead };
+GivenFileRead ReadGivenWorkFile(MonthSheet& sheet, std::string& imageBaseName,
+                                const std::wstring& path, WorkFileDialogs& dialogs);
+
+// A file dropped on the window: a name with the work-file extension is read as ReadGivenWorkFile
+// reads it; any other is refused with the message for a file that is not a work file, and
+// nothing changes. True when the sheet was replaced.
+bool ReadDroppedFile(MonthSheet& sheet, std::string& imageBaseName, const std::wstring& path,
+                     WorkFileDialogs& dialogs);
+
+// "Grabar": nothing is redrawn; a failed save has its message shown. True when the file was
+// written.
+bool SaveWorkFileFlow(MonthSheet& sheet, WorkFileDialogs& dialogs);
 
 inline constexpr wchar_t OverwriteQuestion[] = L"Sobrescribir ?";

@@ -11,8 +11,12 @@
 //   UniqueRegistryKey registry keys (RegCloseKey)
 //   UniqueLibrary     loaded libraries (FreeLibrary)
 //   UniqueMenu        menus not attached to a window (DestroyMenu)
+//   UniqueAcceleratorTable  accelerator tables made at run time (DestroyAcceleratorTable)
+//   UniqueDrop        files dropped on a window (DragFinish)
 
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include <utility>
 
@@ -65,6 +69,9 @@ using UniqueIcon = UniqueResource<HICON, NullableTraits<HICON, DestroyIcon>>;
 using UniqueRegistryKey = UniqueResource<HKEY, NullableTraits<HKEY, RegCloseKey>>;
 using UniqueLibrary = UniqueResource<HMODULE, NullableTraits<HMODULE, FreeLibrary>>;
 using UniqueMenu = UniqueResource<HMENU, NullableTraits<HMENU, DestroyMenu>>;
+using UniqueAcceleratorTable =
+    UniqueResource<HACCEL, NullableTraits<HACCEL, DestroyAcceleratorTable>>;
+using UniqueDrop = UniqueResource<HDROP, NullableTraits<HDROP, DragFinish>>;
 
 // The screen's device context, released at the end of the scope.
 class ScreenDc {

@@ -72,13 +72,6 @@ ControlClass ClassOf(ControlKind kind) {
     return {L"STATIC", 0};
 }
 
-bool RouteDialogKeyboard(MSG& message) {
-    if (!message.hwnd) return false;
-    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (std::find(LiveDialogs.begin(), LiveDialogs.end(), root) == LiveDialogs.end()) return false;
-    return IsDialogMessageW(root, &message) != FALSE;
-}
-
 }  // namespace
 
 MemoryDialog::MemoryDialog(const DialogFrame& frame) {
@@ -185,6 +178,16 @@ INT_PTR MemoryDialog::RunModal() {
     return Result;
 }
 
+bool MemoryDialog::RouteKeyboard(MSG& message) {
+    if (!message.hwnd) return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (std::find(LiveDialogs.begin(), LiveDialogs.end(), root) == LiveDialogs.end()) return false;
+    const auto* dialog = reinterpret_cast<const MemoryDialog*>(GetWindowLongPtrW(root, DWLP_USER));
+    if (dialog && dialog->Shortcuts && TranslateAcceleratorW(root, dialog->Shortcuts, &message))
+        return true;
+    return IsDialogMessageW(root, &message) != FALSE;
+}
+
 void MemoryDialog::RunLoop() {
     while (!HasEnded) {
         MSG message{};
@@ -195,7 +198,7 @@ void MemoryDialog::RunLoop() {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
-        if (!RouteDialogKeyboard(message)) {
+        if (!RouteKeyboard(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -11,7 +11,8 @@
 // every other window of the program stays usable while a dialog is up.
 // A dialog opened from a command of another one runs its loop nested inside that command; each
 // loop routes the keyboard of every live dialog (tab, arrows, mnemonics), so all of them stay
-// fully usable, and a loop ends only when its own dialog has ended.
+// fully usable, and a loop ends only when its own dialog has ended. A dialog given keyboard
+// shortcuts has them translated by every loop, for keys pressed in that dialog only.
 //
 // Every dialog remembers the control that had the keyboard focus when it was deactivated
 // (WM_NCACTIVATE) and gives the focus back when it is activated again. It repaints its
@@ -61,6 +62,9 @@ class MemoryDialog {
     // Gives the font to the controls (WM_SETFONT). The caller keeps the font alive until the
     // dialog has ended.
     void SetControlFont(HFONT font, const std::vector<int>& ids);
+    // The dialog's keyboard shortcuts (TranslateAcceleratorW), which send WM_COMMAND as its menu
+    // does. The caller keeps the table alive until the dialog has ended.
+    void UseShortcuts(HACCEL shortcuts) { Shortcuts = shortcuts; }
 
     // OnInitialise, show, message loop until End(); the window is destroyed before returning.
     INT_PTR RunModal();
@@ -77,12 +81,14 @@ class MemoryDialog {
 
   private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static bool RouteKeyboard(MSG& message);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void PlaceWindow(const DialogFrame& frame);
     void RunLoop();
 
     HWND Dialog = nullptr;
     HWND SavedFocus = nullptr;
+    HACCEL Shortcuts = nullptr;
     bool HasEnded = false;
     INT_PTR Result = 0;
     std::vector<std::unique_ptr<PictureBox>> Pictures;

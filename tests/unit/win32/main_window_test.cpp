@@ -6,6 +6,7 @@
 
 #include "app/main_menu_win32.h"
 #include "app/main_window_win32.h"
+#include "app/recent_files_win32.h"
 
 namespace {
 
@@ -34,36 +35,47 @@ std::vector<MenuItem> ItemsOf(HMENU menu) {
     return items;
 }
 
-void ExpectTheArchivosMenu(HMENU bar) {
+void ExpectTheArchivosMenu(HMENU bar, const RecentFiles& recent) {
     ASSERT_EQ(GetMenuItemCount(bar), 1);
     wchar_t title[32]{};
     GetMenuStringW(bar, 0, title, 32, MF_BYPOSITION);
     EXPECT_STREQ(title, L"Archivos");
     const HMENU popup = GetSubMenu(bar, 0);
     ASSERT_NE(popup, nullptr);
-    const std::vector<MenuItem> expected = {
-        {L"Nuevo", 1011, 0},
+    std::vector<MenuItem> expected = {
+        {L"Nuevo\tCtrl+U", 1011, 0},
         {L"-", 0, 0},
-        {L"Grabar", 1016, 0},
+        {L"Grabar\tCtrl+G", 1016, 0},
         {L"-", 0, 0},
         {L"Grabar Imagen", 1014, 0},
         {L"-", 0, 0},
-        {L"Leer", 1017, 0},
+        {L"Leer\tCtrl+A", 1017, 0},
         {L"-", 0, 0},
-        {L"Imprimir", 1015, MF_DISABLED},
+        {L"Imprimir\tCtrl+P", 1015, MF_DISABLED},
         {L"-", 0, 0},
         {L"Autor", 1013, 0},
         {L"-", 0, 0},
-        {L"Salir", 1012, 0},
     };
+    for (UINT k = 0; k < recent.size(); ++k)
+        expected.push_back({RecentFileLabel(k, recent[k]), 1101 + k, 0});
+    if (!recent.empty()) expected.push_back({L"-", 0, 0});
+    expected.push_back({L"Salir", 1012, 0});
     EXPECT_EQ(ItemsOf(popup), expected);
     // Disabled but not greyed: drawn like the others.
     EXPECT_EQ(GetMenuState(popup, 1015, MF_BYCOMMAND) & (MF_DISABLED | MF_GRAYED), MF_DISABLED);
 }
 
 TEST(MainMenu, HoldsArchivosWithItsThirteenItemsAndImprimirDisabledOnly) {
-    const UniqueMenu bar = BuildMainMenu();
-    ExpectTheArchivosMenu(bar.Get());
+    const UniqueMenu bar = BuildMainMenu({});
+    ExpectTheArchivosMenu(bar.Get(), {});
+}
+
+TEST(MainMenu, ListsTheRecentFilesAboveSalir) {
+    const RecentFiles recent = {L"C:\\hojas\\mayo.vrel", L"D:\\Pan & vino.vrel"};
+    const UniqueMenu bar = BuildMainMenu(recent);
+    ExpectTheArchivosMenu(bar.Get(), recent);
+    FillFileMenu(GetSubMenu(bar.Get(), 0), {});
+    ExpectTheArchivosMenu(bar.Get(), {});
 }
 
 TEST(MainWindowBuild, HasItsMenuIconSheetViewAndClientSize) {
@@ -71,7 +83,7 @@ TEST(MainWindowBuild, HasItsMenuIconSheetViewAndClientSize) {
     const HWND main = window->Window();
     ASSERT_NE(main, nullptr);
     EXPECT_FALSE(IsWindowVisible(main));
-    ExpectTheArchivosMenu(GetMenu(main));
+    ExpectTheArchivosMenu(GetMenu(main), LoadRecentFiles());
     EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_SMALL, 0), 0);
 
