@@ -156,12 +156,18 @@ void MainWindow::OnCommand(int id, int /*code*/) {
     }
 }
 
-bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     switch (message) {
         case WM_INITMENUPOPUP:
             // Another copy of the program may have changed the list since.
             if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(Window()), 0))
                 ShowRecentFiles(LoadRecentFiles());
+            return false;
+        case WM_MENUSELECT:
+            OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+            return false;
+        case WM_EXITMENULOOP:
+            RecentFileTip.Hide();
             return false;
         case WM_DROPFILES:
             OnDroppedFile(FirstDroppedFile(reinterpret_cast<HDROP>(wParam)));
@@ -218,6 +224,17 @@ void MainWindow::OnDroppedFile(const std::wstring& path) {
     if (!ReadDroppedFile(State.Sheet, State.ImageBaseName, path, dialogs)) return;
     RememberWorkFile();
     RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+}
+
+void MainWindow::OnMenuSelect(int id, UINT flags, HMENU menu) {
+    const int index = id - MenuCommand::RecentFile;
+    if (menu && !(flags & MF_POPUP) && index >= 0 && index < static_cast<int>(Recent.size())) {
+        for (int position = 0; position < GetMenuItemCount(menu); ++position)
+            if (GetMenuItemID(menu, position) == static_cast<UINT>(id))
+                return RecentFileTip.Show(menu, static_cast<UINT>(position),
+                                          Recent[static_cast<std::size_t>(index)]);
+    }
+    RecentFileTip.Hide();
 }
 
 void MainWindow::RememberWorkFile() {

@@ -14,6 +14,7 @@
 #include "app/recent_files.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
+#include "platform/win32/menu_tip.h"
 #include "render/gdi_canvas_win32.h"
 
 namespace MainWindowLayout {
@@ -47,6 +48,8 @@ class MainWindow final : public MemoryDialog {
     void OnAbout();
     void OnRecentFile(std::size_t index);
     void OnDroppedFile(const std::wstring& path);
+    // A recent file's item shows the file's full path beside it while it is highlighted.
+    void OnMenuSelect(int id, UINT flags, HMENU menu);
     // The work file just read or saved goes first in the recent files.
     void RememberWorkFile();
     void ShowRecentFiles(RecentFiles list);
@@ -60,6 +63,7 @@ class MainWindow final : public MemoryDialog {
     UniqueIcon SmallIcon;
     UniqueAcceleratorTable Shortcuts;
     RecentFiles Recent;  // as the menu shows them
+    MenuTip RecentFileTip{Window()};
     ProgramState State;
     std::unique_ptr<GdiCanvas> SheetCanvas;
     PictureBox* SheetView = nullptr;
