@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "calendar/last_folder.h"
-#include "persistence/work_file_messages.h"
 #include "platform/cp1252.h"
 
 namespace {
@@ -172,31 +171,6 @@ TEST_F(WorkFileFlows, ARefusedFileShowsItsMessageAndLeavesTheSheetAlone) {
     EXPECT_EQ(ImageBaseName, "2024 3");
     // The refused file's path stays, so the next dialog opens in its folder.
     EXPECT_EQ(Sheet->WorkFilePath, Text(broken));
-}
-
-TEST_F(WorkFileFlows, AGivenFileIsReadAsLeerReadsItAndAMissingOneIsTold) {
-    const fs::path saved = Other / "abril.vrel";
-    Dialogs.NextChoice = Text(saved);
-    SaveWorkFileFlow(*Sheet, Dialogs);
-    Sheet->WorkFilePath.clear();
-    Sheet->Month = 7;
-
-    // Only a work file's name is read when dropped; anything else changes nothing.
-    const fs::path picture = Folder / "abril.bmp";
-    fs::copy_file(saved, picture);
-    EXPECT_FALSE(ReadDroppedFile(*Sheet, ImageBaseName, Text(picture), Dialogs));
-    EXPECT_EQ(Dialogs.Messages, std::vector<std::wstring>{WorkFileWrongFormatMessage});
-    EXPECT_EQ(Sheet->Month, 7);
-    EXPECT_EQ(Sheet->WorkFilePath, L"");
-
-    EXPECT_TRUE(ReadDroppedFile(*Sheet, ImageBaseName, Text(saved), Dialogs));
-    EXPECT_EQ(Sheet->Month, 3);
-    EXPECT_EQ(Sheet->WorkFilePath, Text(saved));
-
-    Dialogs.Messages.clear();
-    EXPECT_EQ(ReadGivenWorkFile(*Sheet, ImageBaseName, Text(Folder / "ya no.vrel"), Dialogs),
-              GivenFileRead::Missing);
-    EXPECT_EQ(Dialogs.Messages, std::vector<std::wstring>{WorkFileUnreadableMessage});
 }
 
 TEST_F(WorkFileFlows, ALongChosenPathIsKeptWhole) {

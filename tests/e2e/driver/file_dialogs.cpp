@@ -48,7 +48,12 @@ void CancelFileDialog(HWND dialog) {
 }
 
 bool ChooseAfter(Program& program, int command, std::wstring_view name) {
-    program.Command(command);
+    return ChooseAfter(
+        program, [&] { program.Command(command); }, name);
+}
+
+bool ChooseAfter(Program& program, const std::function<void()>& open, std::wstring_view name) {
+    open();
     const HWND dialog = WaitForFileDialog(program);
     if (!dialog) return false;
     return ChooseInFileDialog(dialog, name) && WaitUntil([&] { return !IsWindow(dialog); });

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 
 #include "driver/program_driver.h"
@@ -15,8 +16,9 @@ HWND WaitForFileDialog(const Program& program, std::chrono::milliseconds timeout
 // Types the name and presses OK; false when the dialog had no name box.
 bool ChooseInFileDialog(HWND dialog, std::wstring_view name);
 void CancelFileDialog(HWND dialog);
-// Posts the menu command, types the name into the file dialog it opens and waits for the dialog
-// to close; false when no file dialog came or it did not close.
+// Does what opens a file dialog (posts the menu command), types the name into the dialog and
+// waits for it to close; false when no file dialog came or it did not close.
+bool ChooseAfter(Program& program, const std::function<void()>& open, std::wstring_view name);
 bool ChooseAfter(Program& program, int command, std::wstring_view name);
 
 }  // namespace e2e

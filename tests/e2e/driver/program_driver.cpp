@@ -258,6 +258,27 @@ void ClickAt(HWND window, int x, int y) {
     PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+bool TypeKeys(HWND window, const std::vector<WORD>& keys, bool withControl) {
+    SetForegroundWindow(window);
+    if (!WaitUntil([&] { return GetForegroundWindow() == window; }, 5s)) return false;
+    std::vector<INPUT> inputs;
+    const auto add = [&](WORD code, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (const WORD code : keys) {
+        if (withControl) add(VK_CONTROL, 0);
+        add(code, 0);
+        add(code, KEYEVENTF_KEYUP);
+        if (withControl) add(VK_CONTROL, KEYEVENTF_KEYUP);
+    }
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
+           inputs.size();
+}
+
 std::wstring MessageBoxText(HWND box) {
     // The text is the static control that is not the (empty) icon.
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

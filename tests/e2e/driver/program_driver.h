@@ -129,6 +129,10 @@ void SetText(HWND control, std::wstring_view text);
 void Press(HWND dialog, int buttonId);
 // Posts a left click at a client position of the window.
 void ClickAt(HWND window, int x, int y);
+// Brings the window to the foreground and presses the keys one after another through the
+// system's input (SendInput), each with Ctrl held down when asked; false when the window did not
+// come to the foreground.
+bool TypeKeys(HWND window, const std::vector<WORD>& keys, bool withControl = false);
 // The text shown by a message box.
 std::wstring MessageBoxText(HWND box);
 // Items of a list box, and its selected index (-1 for none).

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
+// after windows.h, which it needs
+#include <shlobj.h>
 
+#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "app/main_menu_win32.h"
 #include "app/main_window_win32.h"
 #include "app/recent_files_win32.h"
+#include "persistence/work_file.h"
 
 namespace {
 
@@ -65,12 +71,7 @@ void ExpectTheArchivosMenu(HMENU bar, const RecentFiles& recent) {
     EXPECT_EQ(GetMenuState(popup, 1015, MF_BYCOMMAND) & (MF_DISABLED | MF_GRAYED), MF_DISABLED);
 }
 
-TEST(MainMenu, HoldsArchivosWithItsThirteenItemsAndImprimirDisabledOnly) {
-    const UniqueMenu bar = BuildMainMenu({});
-    ExpectTheArchivosMenu(bar.Get(), {});
-}
-
-TEST(MainMenu, ListsTheRecentFilesAboveSalir) {
+TEST(MainMenu, HoldsArchivosWithImprimirDisabledOnlyAndTheRecentFilesAboveSalir) {
     const RecentFiles recent = {L"C:\\hojas\\mayo.vrel", L"D:\\Pan & vino.vrel"};
     const UniqueMenu bar = BuildMainMenu(recent);
     ExpectTheArchivosMenu(bar.Get(), recent);
@@ -109,6 +110,30 @@ TEST(MainWindowBuild, HasItsMenuIconSheetViewAndClientSize) {
     EXPECT_EQ(style & SS_TYPEMASK, SS_OWNERDRAW);
     EXPECT_TRUE(style & SS_NOTIFY);
     EXPECT_TRUE(GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+}
+
+// Files dropped on the running window as the desktop drops them: a DROPFILES block in global
+// memory of the window's process, which is this one.
+TEST(MainWindowDrop, TheFirstFileDroppedIsReadWhenItIsAWorkFile) {
+    auto sheet = std::make_unique<MonthSheet>();
+    std::tie(sheet->Year, sheet->Month) = std::pair{2032, 6};
+    ResetCells(*sheet);
+    sheet->WorkFilePath = (std::filesystem::temp_directory_path() / L"junio.vrel").wstring();
+    ASSERT_TRUE(WriteWorkFile(*sheet));
+    const std::wstring names = sheet->WorkFilePath + L'\0' + L"C:\\junio.bmp" + L'\0' + L'\0';
+    const std::size_t size = names.size() * sizeof(wchar_t);
+    auto* drop = static_cast<DROPFILES*>(GlobalAlloc(GPTR, sizeof(DROPFILES) + size));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(drop + 1, names.data(), size);
+
+    ForgetRecentFile(sheet->WorkFilePath);
+    MainWindow window(L"");
+    PostMessageW(window.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    PostMessageW(window.Window(), WM_COMMAND, MenuCommand::Exit, 0);
+    window.RunModal();
+    EXPECT_EQ(LoadRecentFiles().front(), sheet->WorkFilePath);
+    DeleteFileW(sheet->WorkFilePath.c_str());
 }
 
 }  // namespace
