@@ -13,48 +13,49 @@ int ScreenPixelsPerInchY() {
     return screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
 }
 
-// A wider outline stays inside the box and keeps square corners, as the one-pixel one does.
-HPEN CreateOutlinePen(Color color, int width) {
-    if (width <= 1) return CreatePen(PS_SOLID, width, color);
-    const LOGBRUSH brush{BS_SOLID, color, 0};
-    return ExtCreatePen(PS_GEOMETRIC | PS_INSIDEFRAME | PS_ENDCAP_SQUARE | PS_JOIN_MITER, width,
-                        &brush, 0, nullptr);
-}
-
 }  // namespace
 
 GdiCanvas::GdiCanvas(int width, int height)
-    : GdiCanvas(width, height, SheetScale(), ScreenPixelsPerInchY()) {}
+    : GdiCanvas(std::make_unique<MemoryImage>(width, height), nullptr, SheetScale(),
+                SheetScale(ScreenPixelsPerInchY())) {}
 
-GdiCanvas::GdiCanvas(SheetScale print)
-    : GdiCanvas(print.PageWidth(), print.PageHeight(), print, print.DotsPerInch()) {}
+GdiCanvas::GdiCanvas(SheetScale page)
+    : GdiCanvas(std::make_unique<MemoryImage>(page.PageWidth(), page.PageHeight()), nullptr, page,
+                page) {}
 
-GdiCanvas::GdiCanvas(int width, int height, SheetScale scale, int fontDotsPerInch)
-    : Image(width, height),
+GdiCanvas::GdiCanvas(HDC printer, SheetScale placement)
+    : GdiCanvas(nullptr, printer, placement, placement) {}
+
+GdiCanvas::GdiCanvas(std::unique_ptr<MemoryImage> image, HDC printer, SheetScale scale,
+                     SheetScale fontScale)
+    : Image(std::move(image)),
+      Target(Image ? (*Image ? Image->Dc() : nullptr) : printer),
       IconSource(CreateCompatibleDC(nullptr)),
       Scale(scale),
-      PixelsPerInchY(fontDotsPerInch),
-      OriginalFont(Image.Dc(), GetCurrentObject(Image.Dc(), OBJ_FONT)),
-      OriginalPen(Image.Dc(), GetCurrentObject(Image.Dc(), OBJ_PEN)),
-      NullBrush(Image.Dc(), GetStockObject(NULL_BRUSH)) {
-    if (!Image || !IconSource) return;
-    SetBkMode(Image.Dc(), TRANSPARENT);
-    SetTextAlign(Image.Dc(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
+      FontScale(fontScale),
+      Icons(Image ? IconSurface::Image : IconSurface::Printer),
+      OriginalFont(Target, GetCurrentObject(Target, OBJ_FONT)),
+      OriginalBrush(Target, GetCurrentObject(Target, OBJ_BRUSH)) {
+    if (!IconSource) Target = nullptr;
+    if (!Target) return;
+    SetBkMode(Target, TRANSPARENT);
+    SetTextAlign(Target, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     Clear(White);
 }
 
 void GdiCanvas::Clear(Color color) {
     Icons.BeginDraw();
-    if (!Image) return;
-    const RECT whole{0, 0, Image.Width(), Image.Height()};
+    if (!Image || !Target) return;
+    const RECT whole{0, 0, Image->Width(), Image->Height()};
     const UniqueBrush brush(CreateSolidBrush(color));
-    if (brush) FillRect(Image.Dc(), &whole, brush.Get());
+    if (brush) FillRect(Target, &whole, brush.Get());
 }
 
 PixelImage GdiCanvas::ReadPixels() const {
-    const std::span<const std::uint32_t> raw = Image.Pixels();
+    if (!Image) return {};
+    const std::span<const std::uint32_t> raw = Image->Pixels();
     if (raw.empty()) return {};
-    PixelImage image{Image.Width(), Image.Height(), {}};
+    PixelImage image{Image->Width(), Image->Height(), {}};
     image.Pixels.resize(raw.size());
     // Each 32-bit pixel holds 0x00RRGGBB; a colour is 0x00BBGGRR.
     std::transform(raw.begin(), raw.end(), image.Pixels.begin(), [](std::uint32_t pixel) {
@@ -64,12 +65,12 @@ PixelImage GdiCanvas::ReadPixels() const {
 }
 
 void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
-    if (!Image) return;
+    if (!Target) return;
     FontKey key{std::string(face), points, bold};
     auto found = Fonts.find(key);
     if (found == Fonts.end()) {
-        LOGFONTW description =
-            DescribeFont(Cp1252ToWide(face), points, bold ? FW_BOLD : FW_NORMAL, PixelsPerInchY);
+        LOGFONTW description = DescribeFontOfHeight(
+            Cp1252ToWide(face), FontScale.FontHeight(points), bold ? FW_BOLD : FW_NORMAL);
         // The image leaves the program (a file, a page, a printer): grey smoothing, the same on
         // every PC, never the user's ClearType setting, whose coloured fringes assume the
         // sub-pixel order of the screen it was set for.
@@ -78,69 +79,77 @@ void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
         if (!font.Handle) return;
         TEXTMETRICW metrics{};
         {
-            const SelectedObject measured(Image.Dc(), font.Handle.Get());
-            GetTextMetricsW(Image.Dc(), &metrics);
+            const SelectedObject measured(Target, font.Handle.Get());
+            GetTextMetricsW(Target, &metrics);
         }
         font.LineHeight = metrics.tmHeight + metrics.tmExternalLeading;
         found = Fonts.emplace(std::move(key), std::move(font)).first;
     }
     if (CurrentFont != &found->second) {
-        SelectObject(Image.Dc(), found->second.Handle.Get());
+        SelectObject(Target, found->second.Handle.Get());
         CurrentFont = &found->second;
     }
 }
 
 void GdiCanvas::SetTextColor(Color color) {
-    if (Image) ::SetTextColor(Image.Dc(), color);
+    if (Target) ::SetTextColor(Target, color);
 }
 
 void GdiCanvas::MoveTo(int x, int y) {
-    X = Scale.ToPixels(x);
-    Y = Scale.ToPixels(y);
+    X = Scale.ToPixelsX(x);
+    Y = Scale.ToPixelsY(y);
 }
 
 int GdiCanvas::CurrentLineHeight() {
     if (CurrentFont) return CurrentFont->LineHeight;
     TEXTMETRICW metrics{};
-    GetTextMetricsW(Image.Dc(), &metrics);
+    GetTextMetricsW(Target, &metrics);
     return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
 void GdiCanvas::PrintText(std::string_view text) {
-    if (!Image) return;
+    if (!Target) return;
     const std::wstring wide = Cp1252ToWide(text);
-    TextOutW(Image.Dc(), X, Y, wide.data(), static_cast<int>(wide.size()));
-    X = 0;
+    TextOutW(Target, X, Y, wide.data(), static_cast<int>(wide.size()));
+    X = Scale.ToPixelsX(0);
     Y += CurrentLineHeight();
 }
 
 int GdiCanvas::TextWidth(std::string_view text) {
-    if (!Image) return 0;
+    if (!Target) return 0;
     const std::wstring wide = Cp1252ToWide(text);
     SIZE extent{};
-    if (!GetTextExtentPoint32W(Image.Dc(), wide.data(), static_cast<int>(wide.size()), &extent))
+    if (!GetTextExtentPoint32W(Target, wide.data(), static_cast<int>(wide.size()), &extent))
         return 0;
-    return Scale.ToSheet(extent.cx);
+    return Scale.WidthToSheet(extent.cx);
 }
 
 void GdiCanvas::HollowRectangle(int x1, int y1, int x2, int y2, Color color, int penWidth) {
-    if (!Image) return;
-    const int width = Scale.ToPixels(penWidth);
-    auto& pen = Pens[{color, width}];
-    if (!pen) pen.Reset(CreateOutlinePen(color, width));
-    if (!pen) return;
-    if (CurrentPen != pen.Get()) {
-        SelectObject(Image.Dc(), pen.Get());
-        CurrentPen = pen.Get();
+    if (!Target) return;
+    auto& brush = Brushes[color];
+    if (!brush) brush.Reset(CreateSolidBrush(color));
+    if (!brush) return;
+    if (CurrentBrush != brush.Get()) {
+        SelectObject(Target, brush.Get());
+        CurrentBrush = brush.Get();
     }
-    // The null brush stays selected: the box is an outline only.
-    Rectangle(Image.Dc(), Scale.ToPixels(x1), Scale.ToPixels(y1), Scale.ToPixels(x2),
-              Scale.ToPixels(y2));
+    // Four bands inside the box, each as thick as the pen along its own axis, so the outline
+    // keeps its width on paper where a printer's two resolutions differ.
+    const int left = Scale.ToPixelsX(x1), top = Scale.ToPixelsY(y1);
+    const int right = Scale.ToPixelsX(x2), bottom = Scale.ToPixelsY(y2);
+    const int across = Scale.WidthToPixels(penWidth), down = Scale.HeightToPixels(penWidth);
+    PatBlt(Target, left, top, right - left, down, PATCOPY);
+    PatBlt(Target, left, bottom - down, right - left, down, PATCOPY);
+    PatBlt(Target, left, top, across, bottom - top, PATCOPY);
+    PatBlt(Target, right - across, top, across, bottom - top, PATCOPY);
 }
 
 void GdiCanvas::DrawIconFile(std::string_view path, int x, int y, int size) {
-    if (!Image) return;
+    if (!Target) return;
+    const int left = Scale.ToPixelsX(x), top = Scale.ToPixelsY(y);
+    const RECT place{left, top, left + Scale.WidthToPixels(size), top + Scale.HeightToPixels(size)};
     // The icon file's best image for the scaled size, as the system picks it.
-    if (const SheetIcon* icon = Icons.Get(Cp1252ToWide(path), Scale.ToPixels(size)))
-        icon->Draw(Image.Dc(), IconSource.Get(), Scale.ToPixels(x), Scale.ToPixels(y));
+    const int side = std::max(place.right - place.left, place.bottom - place.top);
+    if (const SheetIcon* icon = Icons.Get(Cp1252ToWide(path), side))
+        icon->Draw(Target, IconSource.Get(), place);
 }

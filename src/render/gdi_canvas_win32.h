@@ -1,12 +1,13 @@
 #pragma once
-// An off-screen image (a MemoryImage) of the pixel size its owner gives, drawn through the Canvas
-// seam with GDI. Fonts and pens are created once and kept for the canvas's life; icons are kept
-// while their files stay unchanged.
+// The Canvas drawn with GDI: on an off-screen image of its own (a MemoryImage of the pixel size
+// its owner gives), or on a printer's page. Fonts and brushes are
+// created once and kept for the canvas's life; icons are kept while their files stay unchanged.
 
 #include <windows.h>
 
 #include <compare>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -22,18 +23,22 @@ class GdiCanvas final : public Canvas {
     // If the system refuses the bitmap, drawing does nothing and ReadPixels gives an empty image.
     // On screen: drawing coordinates are the image's pixels; fonts take the screen's resolution.
     GdiCanvas(int width, int height);
-    // A printed page of the whole sheet: every coordinate, length and pen width drawn is the
-    // 96-dpi sheet's, scaled to the page's resolution, and fonts take that resolution.
-    explicit GdiCanvas(SheetScale print);
+    // An image of the whole sheet at a scale: every coordinate, length and pen width drawn is the
+    // 96-dpi sheet's, scaled, and fonts take their height from the scale.
+    explicit GdiCanvas(SheetScale page);
+    // Draws on a printer's page, whose device context stays its owner's, at the scale and place
+    // given, as on an image at that scale; text is the printer's own. Icons go on the page
+    // through a clip region of their shape.
+    GdiCanvas(HDC printer, SheetScale placement);
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
 
-    // The memory device context with the sheet's bitmap selected, for copying to a window.
-    HDC Dc() const { return Image.Dc(); }
+    // The device context drawn on: the image's, with its bitmap selected, or the printer's.
+    HDC Dc() const { return Target; }
     // Fills the whole image and starts a new draw: icon files are looked at again once in
-    // every draw, so a draw must begin here.
+    // every draw, so a draw on an image must begin here.
     void Clear(Color color = White);
-    // The image's pixels, rows from the top; Width 0 when they cannot be read.
+    // The image's pixels, rows from the top; Width 0 when they cannot be read or on a printer.
     PixelImage ReadPixels() const;
 
     void SelectFont(std::string_view face, int points, bool bold) override;
@@ -45,7 +50,8 @@ class GdiCanvas final : public Canvas {
     void DrawIconFile(std::string_view path, int x, int y, int size) override;
 
   private:
-    GdiCanvas(int width, int height, SheetScale scale, int fontDotsPerInch);
+    GdiCanvas(std::unique_ptr<MemoryImage> image, HDC printer, SheetScale scale,
+              SheetScale fontScale);
 
     struct FontKey {
         std::string Face;
@@ -60,22 +66,22 @@ class GdiCanvas final : public Canvas {
     int CurrentLineHeight();
 
     // Declared first so that it is deleted last, after the objects it holds were selected out.
-    MemoryImage Image;
-    UniqueDc IconSource;  // holds each icon's images while they are copied
+    std::unique_ptr<MemoryImage> Image;  // none on a printer
+    HDC Target;                          // null when there is nothing to draw on
+    UniqueDc IconSource;                 // holds each icon's images while they are copied
     SheetScale Scale;
-    int PixelsPerInchY;
+    SheetScale FontScale;  // the scale whose vertical resolution sizes the fonts
 
     std::map<FontKey, Font> Fonts;
     const Font* CurrentFont = nullptr;
-    std::map<std::pair<Color, int>, UniquePen> Pens;
-    HPEN CurrentPen = nullptr;
+    std::map<Color, UniqueBrush> Brushes;
+    HBRUSH CurrentBrush = nullptr;
     IconCache Icons;
     int X = 0;
     int Y = 0;
 
-    // Declared last so that the DC's own font, pen and brush are selected back before the fonts
-    // and pens above are deleted. The font and pen stay selected until a draw asks for others.
+    // Declared last so that the DC's own font and brush are selected back before the fonts and
+    // brushes above are deleted. They stay selected until a draw asks for others.
     SelectedObject OriginalFont;
-    SelectedObject OriginalPen;
-    SelectedObject NullBrush;  // outlines only
+    SelectedObject OriginalBrush;
 };

@@ -34,7 +34,7 @@ std::optional<FileStamp> ReadFileStamp(const std::wstring& path) {
 
 }  // namespace
 
-IconCache::IconCache() : ProgramFile(ProgramFilePath()) {}
+IconCache::IconCache(IconSurface surface) : Surface(surface), ProgramFile(ProgramFilePath()) {}
 
 const SheetIcon* IconCache::Get(const std::wstring& path, int size) {
     if (path.empty() || size <= 0) return nullptr;
@@ -43,7 +43,7 @@ const SheetIcon* IconCache::Get(const std::wstring& path, int size) {
         if (full.empty()) continue;
         if (const SheetIcon* icon = Kept.Get(
                 {full, size}, [&] { return ReadFileStamp(full); },
-                [&] { return SheetIcon::Load(full, size); }))
+                [&] { return SheetIcon::Load(full, size, Surface); }))
             return icon;
     }
     return nullptr;

@@ -9,7 +9,7 @@
 
 class IconCache {
   public:
-    IconCache();
+    explicit IconCache(IconSurface surface);
     // Starts a draw: files are looked at again, and icons the previous draw did not use are
     // released.
     void BeginDraw() { Kept.BeginDraw(); }
@@ -19,6 +19,7 @@ class IconCache {
     const SheetIcon* Get(const std::wstring& path, int size);
 
   private:
+    IconSurface Surface;
     std::wstring ProgramFile;
     IconKeeper<SheetIcon> Kept;
 };

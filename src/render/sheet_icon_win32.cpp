@@ -1,5 +1,7 @@
 #include "render/sheet_icon_win32.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -33,15 +35,39 @@ UniqueBitmap PremultipliedImage(HDC scratch, const std::vector<std::uint32_t>& p
     return bitmap;
 }
 
+// The icon drawn by the system over a background of one colour, as 0x00RRGGBB pixels; empty
+// when it cannot be drawn.
+std::vector<std::uint32_t> IconOver(HDC scratch, HICON icon, int size, std::uint32_t background) {
+    BITMAPINFO info = TopDownBitmapInfo(size, size);
+    void* bits = nullptr;
+    const UniqueBitmap bitmap(CreateDIBSection(scratch, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return {};
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    const std::size_t count = static_cast<std::size_t>(size) * size;
+    std::fill_n(pixels, count, background);
+    const SelectedObject into(scratch, bitmap.Get());
+    if (!DrawIconEx(scratch, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL)) return {};
+    GdiFlush();
+    std::vector<std::uint32_t> result(pixels, pixels + count);
+    for (std::uint32_t& pixel : result) pixel &= 0x00FFFFFF;
+    return result;
+}
+
 }  // namespace
 
-std::unique_ptr<SheetIcon> SheetIcon::Load(const std::wstring& path, int size) {
+std::unique_ptr<SheetIcon> SheetIcon::Load(const std::wstring& path, int size,
+                                           IconSurface surface) {
     UniqueIcon icon(static_cast<HICON>(
         LoadImageW(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
     if (!icon) return nullptr;
     auto result = std::unique_ptr<SheetIcon>(new SheetIcon);
     result->Icon = std::move(icon);
     result->Size = size;
+    if (surface == IconSurface::Printer) {
+        const UniqueDc scratch(CreateCompatibleDC(nullptr));
+        if (!scratch || !result->PrepareForPrinter(scratch.Get())) return nullptr;
+        return result;
+    }
 
     ICONINFO parts{};
     if (!GetIconInfo(result->Icon.Get(), &parts)) return result;
@@ -67,8 +93,57 @@ std::unique_ptr<SheetIcon> SheetIcon::Load(const std::wstring& path, int size) {
     return result;
 }
 
-void SheetIcon::Draw(HDC target, HDC scratch, int x, int y) const {
-    if (Premultiplied) {
+bool SheetIcon::PrepareForPrinter(HDC scratch) {
+    OverWhite = IconOver(scratch, Icon.Get(), Size, 0x00FFFFFF);
+    const std::vector<std::uint32_t> overBlack = IconOver(scratch, Icon.Get(), Size, 0);
+    if (OverWhite.empty() || overBlack.empty()) return false;
+    // Transparent where the background shows through unchanged, white and black alike.
+    const auto opaque = [&](int x, int y) {
+        const std::size_t at = static_cast<std::size_t>(y) * Size + x;
+        return OverWhite[at] != 0x00FFFFFF || overBlack[at] != 0;
+    };
+    for (int y = 0; y < Size; ++y)
+        for (int x = 0; x < Size;) {
+            if (!opaque(x, y)) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < Size && opaque(x, y)) ++x;
+            Shape.push_back({start, y, x, y + 1});
+        }
+    return true;
+}
+
+void SheetIcon::Print(HDC printer, const RECT& place) const {
+    if (Shape.empty()) return;
+    const int width = place.right - place.left, height = place.bottom - place.top;
+    std::vector<std::byte> region(sizeof(RGNDATAHEADER) + Shape.size() * sizeof(RECT));
+    auto* data = reinterpret_cast<RGNDATA*>(region.data());
+    data->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(Shape.size()), 0, place};
+    auto* rectangles = reinterpret_cast<RECT*>(data->Buffer);
+    for (const RECT& run : Shape)
+        *rectangles++ = {place.left + MulDiv(run.left, width, Size),
+                         place.top + MulDiv(run.top, height, Size),
+                         place.left + MulDiv(run.right, width, Size),
+                         place.top + MulDiv(run.bottom, height, Size)};
+    const UniqueRegion shape(ExtCreateRegion(nullptr, static_cast<DWORD>(region.size()), data));
+    if (!shape) return;
+    const int saved = SaveDC(printer);
+    // A clip region is in device units, which are the printer DC's drawing units.
+    if (SelectClipRgn(printer, shape.Get()) != ERROR) {
+        const BITMAPINFO info = TopDownBitmapInfo(Size, Size);
+        StretchDIBits(printer, place.left, place.top, width, height, 0, 0, Size, Size,
+                      OverWhite.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    }
+    RestoreDC(printer, saved);
+}
+
+void SheetIcon::Draw(HDC target, HDC scratch, const RECT& place) const {
+    const int x = place.left, y = place.top;
+    if (!OverWhite.empty()) {
+        Print(target, place);
+    } else if (Premultiplied) {
         const SelectedObject source(scratch, Premultiplied.Get());
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         GdiAlphaBlend(target, x, y, Size, Size, scratch, 0, 0, Size, Size, blend);

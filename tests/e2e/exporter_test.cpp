@@ -215,10 +215,10 @@ TEST(ExporterYear, TwelvePagesAt300DpiAreTheScreenSheetsScaledUp) {
         for (int column = 0; column < 7; ++column)
             for (int row = 1; row < 7; ++row) {
                 if (days[column][row] == 0) continue;
-                const int x1 = Print.ToPixels(160 * column + 2),
-                          y1 = Print.ToPixels(103 * row + 70);
-                const int x2 = Print.ToPixels(160 * column + 161) - 1,
-                          y2 = Print.ToPixels(103 * row + 172) - 1;
+                const int x1 = Print.ToPixelsX(160 * column + 2),
+                          y1 = Print.ToPixelsY(103 * row + 70);
+                const int x2 = Print.ToPixelsX(160 * column + 161) - 1,
+                          y2 = Print.ToPixelsY(103 * row + 172) - 1;
                 for (const auto [x, y, dx, dy] : {std::array{x1, y1, 1, 1},
                                                   {x2, y1, -1, 1},
                                                   {x1, y2, 1, -1},

@@ -178,21 +178,24 @@ TEST(ExportRun, APageThatFailsInAnyWayIsReportedAndTheOthersAreStillMade) {
     EXPECT_EQ(RunExport({L"--ppp"}, maker, fine, {4}), UsageMistake);
 }
 
-TEST(SheetScale, PageSizesAndPlacesAtPrintResolutions) {
+TEST(SheetScale, PageSizesPlacesAndFontsAtPrintResolutions) {
     const SheetScale screen;
-    for (int value : {-10, 0, 1, 35, 1121, 1122}) EXPECT_EQ(screen.ToPixels(value), value) << value;
+    for (int value : {-10, 0, 1, 35, 1121, 1122})
+        EXPECT_EQ(screen.ToPixelsX(value), value) << value;
 
     const SheetScale print(300);
     EXPECT_EQ(print.PageWidth(), 3506);  // 3506.25
     EXPECT_EQ(print.PageHeight(), 2481);
-    EXPECT_EQ(print.ToPixels(-10), -31);            // the title stands above the page
-    EXPECT_EQ(print.ToPixels(1), 3);                // pen width
-    EXPECT_EQ(print.ToPixels(33), 103);             // icon size
-    EXPECT_EQ(print.ToSheet(3506), 1122);           // a text width back in the layout
-    EXPECT_EQ(SheetScale(600).PageWidth(), 7012);   // 7012.5: the even neighbour
-    EXPECT_EQ(SheetScale(600).PageHeight(), 4962);  // 4962.5
-    EXPECT_EQ(SheetScale(144).ToPixels(3), 4);      // 4.5
-    EXPECT_EQ(SheetScale(144).ToPixels(5), 8);      // 7.5
+    EXPECT_EQ(print.ToPixelsY(-10), -31);             // the title stands above the page
+    EXPECT_EQ(print.WidthToPixels(1), 3);             // pen width
+    EXPECT_EQ(print.HeightToPixels(33), 103);         // icon size
+    EXPECT_EQ(print.WidthToSheet(3506), 1122);        // a text width back in the layout
+    EXPECT_EQ(SheetScale(600).PageWidth(), 7012);     // 7012.5: the even neighbour
+    EXPECT_EQ(SheetScale(600).PageHeight(), 4962);    // 4962.5
+    EXPECT_EQ(SheetScale(144).WidthToPixels(3), 4);   // 4.5
+    EXPECT_EQ(SheetScale(144).HeightToPixels(5), 8);  // 7.5
+    EXPECT_EQ(screen.FontHeight(42), 56);             // the title's 42 points
+    EXPECT_EQ(SheetScale(180).FontHeight(29), 73);    // 72.5: up, as MulDiv
 }
 
 TEST(PagesAtOnce, OnePerProcessorAsFarAsTheFreeMemoryHoldsAndAlwaysOne) {

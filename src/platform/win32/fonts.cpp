@@ -3,8 +3,12 @@
 #include <algorithm>
 
 LOGFONTW DescribeFont(std::wstring_view face, int points, int weight, int pixelsPerInch) {
+    return DescribeFontOfHeight(face, MulDiv(points, pixelsPerInch, 72), weight);
+}
+
+LOGFONTW DescribeFontOfHeight(std::wstring_view face, int pixelHeight, int weight) {
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(points, pixelsPerInch, 72);
+    font.lfHeight = -pixelHeight;
     font.lfWeight = weight;
     font.lfCharSet = ANSI_CHARSET;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;

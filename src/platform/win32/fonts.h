@@ -11,6 +11,8 @@
 
 // The face is cut to the longest name a font description holds.
 LOGFONTW DescribeFont(std::wstring_view face, int points, int weight, int pixelsPerInch);
+// The same with the character height in pixels.
+LOGFONTW DescribeFontOfHeight(std::wstring_view face, int pixelHeight, int weight);
 
 // A font for dialog controls, at the screen's resolution. The caller owns the font and deletes
 // it after the dialog that uses it has ended.

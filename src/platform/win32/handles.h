@@ -3,7 +3,7 @@
 // the call that matches how it was obtained, exactly once, and can be moved but not copied.
 //
 //   UniqueHandle      kernel objects and files (CloseHandle; null and INVALID_HANDLE_VALUE = none)
-//   UniqueFont, UniqueBitmap, UniquePen, UniqueBrush   GDI objects (DeleteObject)
+//   UniqueFont, UniqueBitmap, UniquePen, UniqueBrush, UniqueRegion   GDI objects (DeleteObject)
 //   UniqueDc          memory device contexts (DeleteDC)
 //   ScreenDc          the screen's device context for the current scope (ReleaseDC)
 //   SelectedObject    an object selected into a DC; the previous one is selected back first
@@ -64,6 +64,7 @@ using UniqueFont = UniqueResource<HFONT, NullableTraits<HFONT, DeleteObject>>;
 using UniqueBitmap = UniqueResource<HBITMAP, NullableTraits<HBITMAP, DeleteObject>>;
 using UniquePen = UniqueResource<HPEN, NullableTraits<HPEN, DeleteObject>>;
 using UniqueBrush = UniqueResource<HBRUSH, NullableTraits<HBRUSH, DeleteObject>>;
+using UniqueRegion = UniqueResource<HRGN, NullableTraits<HRGN, DeleteObject>>;
 using UniqueDc = UniqueResource<HDC, NullableTraits<HDC, DeleteDC>>;
 using UniqueIcon = UniqueResource<HICON, NullableTraits<HICON, DestroyIcon>>;
 using UniqueRegistryKey = UniqueResource<HKEY, NullableTraits<HKEY, RegCloseKey>>;

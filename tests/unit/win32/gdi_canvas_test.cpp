@@ -389,7 +389,7 @@ TEST_F(GdiCanvasTest, IconsGiveThePixelsOfDrawIconExOverAnyBackground) {
 }
 
 TEST(GdiCanvasLifetime, EveryObjectIsDeletedWithTheCanvas) {
-    HGDIOBJ font, pen, bitmap;
+    HGDIOBJ font, brush, bitmap;
     HDC dc;
     {
         GdiCanvas canvas{SheetWidth, SheetHeight};
@@ -397,10 +397,10 @@ TEST(GdiCanvasLifetime, EveryObjectIsDeletedWithTheCanvas) {
         canvas.HollowRectangle(1, 1, 20, 20, Black, 1);
         dc = canvas.Dc();
         font = GetCurrentObject(dc, OBJ_FONT);
-        pen = GetCurrentObject(dc, OBJ_PEN);
+        brush = GetCurrentObject(dc, OBJ_BRUSH);
         bitmap = GetCurrentObject(dc, OBJ_BITMAP);
         ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
-        ASSERT_EQ(GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+        ASSERT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
         ASSERT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
         BITMAP size{};
         GetObjectW(bitmap, sizeof size, &size);
@@ -408,7 +408,7 @@ TEST(GdiCanvasLifetime, EveryObjectIsDeletedWithTheCanvas) {
         EXPECT_EQ(size.bmHeight, 794);
     }
     EXPECT_EQ(GetObjectType(font), 0u);
-    EXPECT_EQ(GetObjectType(pen), 0u);
+    EXPECT_EQ(GetObjectType(brush), 0u);
     EXPECT_EQ(GetObjectType(bitmap), 0u);
     EXPECT_EQ(GetObjectType(dc), 0u);
 }
