@@ -11,7 +11,7 @@ inline constexpr int New = 1011;          // "Nuevo"
 inline constexpr int Exit = 1012;         // "Salir"
 inline constexpr int About = 1013;        // "Autor"
 inline constexpr int ExportImage = 1014;  // "Grabar Imagen"
-inline constexpr int Print = 1015;        // "Imprimir", never chosen
+inline constexpr int Print = 1015;        // "Imprimir"
 inline constexpr int Save = 1016;         // "Grabar"
 inline constexpr int Open = 1017;         // "Leer"
 // The recent work files, newest first: RecentFile + 0 .. RecentFile + RecentFileLimit - 1.
@@ -20,26 +20,25 @@ inline constexpr int RecentFile = 1101;
 
 struct MenuEntry {
     const wchar_t* Text;
-    int Id;         // 0 for a separator
-    bool Disabled;  // drawn like the others but cannot be chosen
+    int Id;  // 0 for a separator
 };
 
 inline constexpr wchar_t MainMenuTitle[] = L"Archivos";
 
 inline constexpr MenuEntry MainMenuEntries[] = {
-    {L"Nuevo", MenuCommand::New, false},
-    {L"-", 0, false},
-    {L"Grabar", MenuCommand::Save, false},
-    {L"-", 0, false},
-    {L"Grabar Imagen", MenuCommand::ExportImage, false},
-    {L"-", 0, false},
-    {L"Leer", MenuCommand::Open, false},
-    {L"-", 0, false},
-    {L"Imprimir", MenuCommand::Print, true},
-    {L"-", 0, false},
-    {L"Autor", MenuCommand::About, false},
-    {L"-", 0, false},
-    {L"Salir", MenuCommand::Exit, false},
+    {L"Nuevo", MenuCommand::New},
+    {L"-", 0},
+    {L"Grabar", MenuCommand::Save},
+    {L"-", 0},
+    {L"Grabar Imagen", MenuCommand::ExportImage},
+    {L"-", 0},
+    {L"Leer", MenuCommand::Open},
+    {L"-", 0},
+    {L"Imprimir", MenuCommand::Print},
+    {L"-", 0},
+    {L"Autor", MenuCommand::About},
+    {L"-", 0},
+    {L"Salir", MenuCommand::Exit},
 };
 
 // Ctrl + Key chooses the item. The shown key is written beside the item's text; the others act

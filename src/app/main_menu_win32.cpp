@@ -7,17 +7,16 @@
 
 namespace {
 
-void AppendItem(HMENU menu, std::wstring text, int id, bool disabled) {
+void AppendItem(HMENU menu, std::wstring text, int id) {
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     if (text == L"-") {
         item.fMask = MIIM_FTYPE;
         item.fType = MFT_SEPARATOR;
     } else {
-        item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE;
+        item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID;
         item.fType = MFT_STRING;
         item.wID = static_cast<UINT>(id);
-        item.fState = disabled ? MF_DISABLED : MFS_ENABLED;
         item.dwTypeData = text.data();
     }
     InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
@@ -31,10 +30,10 @@ void FillFileMenu(HMENU popup, const RecentFiles& recent) {
         if (entry.Id == MenuCommand::Exit && !recent.empty()) {
             for (std::size_t k = 0; k < recent.size(); ++k)
                 AppendItem(popup, RecentFileLabel(k, recent[k]),
-                           MenuCommand::RecentFile + static_cast<int>(k), false);
-            AppendItem(popup, L"-", 0, false);
+                           MenuCommand::RecentFile + static_cast<int>(k));
+            AppendItem(popup, L"-", 0);
         }
-        AppendItem(popup, MenuItemText(entry), entry.Id, entry.Disabled);
+        AppendItem(popup, MenuItemText(entry), entry.Id);
     }
 }
 

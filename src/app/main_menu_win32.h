@@ -10,7 +10,7 @@
 UniqueMenu BuildMainMenu(const RecentFiles& recent);
 
 // Empties the popup and appends every item in table order (InsertMenuItemW), the recent files
-// before "Salir". A disabled item has state MF_DISABLED alone: it looks like the others.
+// before "Salir".
 void FillFileMenu(HMENU popup, const RecentFiles& recent);
 
 // The accelerator table of the menu's shortcuts (Ctrl + key, virtual-key codes).

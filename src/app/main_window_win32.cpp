@@ -10,6 +10,7 @@
 #include "app/month_chooser_win32.h"
 #include "app/recent_files_win32.h"
 #include "app/sheet_click.h"
+#include "app/sheet_printing_win32.h"
 #include "app/startup_rules.h"
 #include "app/work_file_dialogs_win32.h"
 #include "app/work_file_flows.h"
@@ -145,10 +146,13 @@ void MainWindow::OnCommand(int id, int /*code*/) {
         case MenuCommand::ExportImage:
             ExportSheetImage(*SheetCanvas, State.ImageBaseName);
             break;
+        case MenuCommand::Print:
+            PrintSheet(Window(), State.Sheet);
+            break;
         case MenuCommand::Exit:
             End(0);
             break;
-        default:  // the recent files; "Imprimir" and every other id do nothing
+        default:  // the recent files; every other id does nothing
             if (id >= MenuCommand::RecentFile &&
                 id < MenuCommand::RecentFile + static_cast<int>(Recent.size()))
                 OnRecentFile(static_cast<std::size_t>(id - MenuCommand::RecentFile));

@@ -1,5 +1,5 @@
-// The main window's geometry, the commands that open nothing or the about box, and the guards
-// that keep a dialog from opening twice.
+// The main window's geometry, the about box, and the guards that keep a dialog from opening
+// twice.
 
 #include <gtest/gtest.h>
 
@@ -54,16 +54,6 @@ TEST(MainWindow, SheetViewKeepsItsPlaceAndSizeWhenTheWindowIsResized) {
     WaitUntil([&] { return ClientRect(main).right > 1132; });
     EXPECT_GT(ClientRect(main).right, 1132);
     expectSheetViewInPlace();
-}
-
-TEST(MainWindow, ImprimirDoesNothing) {
-    Program program;
-    ASSERT_NE(program.MainWindow(), nullptr);
-    const std::wstring caption = program.Caption();
-    EXPECT_TRUE(program.CommandReturns(MenuCommand::Print));
-    EXPECT_EQ(program.Windows().size(), 1u);
-    EXPECT_EQ(program.Caption(), caption);
-    EXPECT_TRUE(program.Running());
 }
 
 TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {

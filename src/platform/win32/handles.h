@@ -4,7 +4,7 @@
 //
 //   UniqueHandle      kernel objects and files (CloseHandle; null and INVALID_HANDLE_VALUE = none)
 //   UniqueFont, UniqueBitmap, UniquePen, UniqueBrush, UniqueRegion   GDI objects (DeleteObject)
-//   UniqueDc          memory device contexts (DeleteDC)
+//   UniqueDc          memory and printer device contexts (DeleteDC)
 //   ScreenDc          the screen's device context for the current scope (ReleaseDC)
 //   SelectedObject    an object selected into a DC; the previous one is selected back first
 //   UniqueIcon        icons loaded without LR_SHARED (DestroyIcon)
@@ -13,6 +13,7 @@
 //   UniqueMenu        menus not attached to a window (DestroyMenu)
 //   UniqueAcceleratorTable  accelerator tables made at run time (DestroyAcceleratorTable)
 //   UniqueDrop        files dropped on a window (DragFinish)
+//   UniqueGlobal      movable global memory blocks (GlobalFree)
 
 #include <windows.h>
 // after windows.h, which it needs
@@ -73,6 +74,7 @@ using UniqueMenu = UniqueResource<HMENU, NullableTraits<HMENU, DestroyMenu>>;
 using UniqueAcceleratorTable =
     UniqueResource<HACCEL, NullableTraits<HACCEL, DestroyAcceleratorTable>>;
 using UniqueDrop = UniqueResource<HDROP, NullableTraits<HDROP, DragFinish>>;
+using UniqueGlobal = UniqueResource<HGLOBAL, NullableTraits<HGLOBAL, GlobalFree>>;
 
 // The screen's device context, released at the end of the scope.
 class ScreenDc {

@@ -5,6 +5,7 @@
 #include "calendar/calendar_names.h"
 #include "calendar/month_sheet.h"
 #include "calendar/saints_table.h"
+#include "driver/program_driver.h"
 #include "persistence/work_file.h"
 #include "platform/cp1252.h"
 #include "render/bitmap_file.h"
@@ -36,6 +37,40 @@ bool WriteDressedWorkFile(const std::wstring& path, int year, int month) {
             AssignSlot(cell.LineText[1], "Prueba");
             cell.NumberCentre = 1;
         }
+    sheet->WorkFilePath = path;
+    return WriteWorkFile(*sheet);
+}
+
+bool WriteDecoratedWorkFile(const std::wstring& path) {
+    const std::unique_ptr<MonthSheet> sheet = DrawFreshSheet(2024, 2).Sheet;
+    const std::string samples = WideToCp1252(SampleIconFolder()) + "\\";
+    const std::string icons[] = {"apple.ico",          "star.ico",  samples + "sun.ico",
+                                 samples + "moon.ico", "heart.ico", "falta.ico"};
+    for (int column = 0; column < 7; ++column) {
+        sheet->Cell(column, 0).NumberColor = 0x00C04000;
+        for (int row = 1; row < 7; ++row) {
+            DayCell& cell = sheet->Cell(column, row);
+            if (!cell.HasDay) continue;
+            const int day = cell.Day;
+            if (day % 4 == 0) AssignSlot(cell.FontName, "Courier New");
+            cell.NumberColor = 0x00008000u + static_cast<Color>(40 * column);
+            cell.Lines[1] = {1, 0};
+            AssignSlot(cell.LineText[1], "Cumplea\xF1os de Ana");
+            cell.LineColor[1] = 0x00FF0000;
+            cell.Lines[2] = {0, day % 3 == 0};
+            cell.LineColor[2] = 0x000080FF;
+            cell.Lines[4] = {1, 1};
+            AssignSlot(cell.LineText[4], "Reuni\xF3n");
+            cell.NumberTopLeft = day % 2;
+            cell.NumberTopRight = 1;
+            cell.NumberBottomRight = day % 3 == 1;
+            cell.NumberCentre = day % 5 == 0;
+            for (int k = 0; k < 9; ++k) {
+                cell.IconShown[k] = (day + k) % 4 == 0;
+                AssignSlot(cell.IconPath[k], icons[(day + k) % 6]);
+            }
+        }
+    }
     sheet->WorkFilePath = path;
     return WriteWorkFile(*sheet);
 }

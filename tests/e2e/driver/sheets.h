@@ -25,6 +25,11 @@ DrawnSheet DrawFreshSheet(int year, int month, TodayMarking marking = TodayMarki
 // read from it differs visibly from a default one. False when it could not be written.
 bool WriteDressedWorkFile(const std::wstring& path, int year, int month);
 
+// Writes a work file of February 2024 that shows everything a user can put on a sheet: icons by
+// a name beside the program and by full path, one that is missing, coloured lines of text and
+// saints, numbers in every place and colour, another face in some cells.
+bool WriteDecoratedWorkFile(const std::wstring& path);
+
 // The bitmap file a default sheet of the month exports to: drawn directly by the renderer
 // and encoded as the program does.
 std::vector<std::uint8_t> DefaultSheetBitmap(int year, int month);

@@ -57,7 +57,7 @@ void ExpectTheArchivosMenu(HMENU bar, const RecentFiles& recent) {
         {L"-", 0, 0},
         {L"Leer\tCtrl+A", 1017, 0},
         {L"-", 0, 0},
-        {L"Imprimir\tCtrl+P", 1015, MF_DISABLED},
+        {L"Imprimir\tCtrl+P", 1015, 0},
         {L"-", 0, 0},
         {L"Autor", 1013, 0},
         {L"-", 0, 0},
@@ -67,11 +67,9 @@ void ExpectTheArchivosMenu(HMENU bar, const RecentFiles& recent) {
     if (!recent.empty()) expected.push_back({L"-", 0, 0});
     expected.push_back({L"Salir", 1012, 0});
     EXPECT_EQ(ItemsOf(popup), expected);
-    // Disabled but not greyed: drawn like the others.
-    EXPECT_EQ(GetMenuState(popup, 1015, MF_BYCOMMAND) & (MF_DISABLED | MF_GRAYED), MF_DISABLED);
 }
 
-TEST(MainMenu, HoldsArchivosWithImprimirDisabledOnlyAndTheRecentFilesAboveSalir) {
+TEST(MainMenu, HoldsArchivosWithEveryItemEnabledAndTheRecentFilesAboveSalir) {
     const RecentFiles recent = {L"C:\\hojas\\mayo.vrel", L"D:\\Pan & vino.vrel"};
     const UniqueMenu bar = BuildMainMenu(recent);
     ExpectTheArchivosMenu(bar.Get(), recent);

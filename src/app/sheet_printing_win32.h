@@ -1,0 +1,20 @@
+#pragma once
+// "Imprimir": the sheet as the window shows it, today's mark included, printed through the
+// system's print dialog on one page of the printer the user chooses, at that printer's own
+// resolution, fitted into its printable area; the job is named after the sheet
+// ("Almanaque - Mayo 2027"). Nothing in the document changes.
+
+#include <windows.h>
+
+#include "calendar/month_sheet.h"
+
+inline constexpr const wchar_t* NoPrinterMessage =
+    L"No hay ninguna impresora instalada ...\r\n"
+    L"Para imprimir la hoja hay que a\u00f1adir una impresora en Windows.";
+inline constexpr const wchar_t* SheetUnprintableMessage = L"No se ha podido imprimir la hoja ...";
+
+// The whole command: a message when there is no printer or the job fails, nothing on Cancel.
+void PrintSheet(HWND owner, const MonthSheet& sheet);
+
+// The job alone, on a printer's device context: true once the page was handed to the spooler.
+bool PrintSheetOn(HDC printer, const MonthSheet& sheet);
