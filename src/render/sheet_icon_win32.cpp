@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "platform/win32/memory_image.h"
+#include "render/icon_sizes.h"
 
 namespace {
 
@@ -53,10 +56,19 @@ std::vector<std::uint32_t> IconOver(HDC scratch, HICON icon, int size, std::uint
     return result;
 }
 
+std::vector<std::uint8_t> FileStart(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    std::vector<std::uint8_t> bytes(IconDirectoryBytes);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return bytes;
+}
+
 }  // namespace
 
 std::unique_ptr<SheetIcon> SheetIcon::Load(const std::wstring& path, int size,
                                            IconSurface surface) {
+    if (surface == IconSurface::Printer) size = IconLoadSize(FileStart(path), size);
     UniqueIcon icon(static_cast<HICON>(
         LoadImageW(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
     if (!icon) return nullptr;

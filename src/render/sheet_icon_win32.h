@@ -7,8 +7,9 @@
 //   - a monochrome icon is drawn by DrawIconEx itself.
 // A printer need not blend, nor combine with what is already on the page (GetDeviceCaps tells
 // SHADEBLENDCAPS and RASTERCAPS printer by printer), but every printer clips and copies. For a
-// printer, the icon is kept as it looks over white and as the shape where it is not
-// transparent, and copied onto the page through a clip region of that shape.
+// printer, the icon is read at a size its file offers (IconLoadSize), kept as it looks over
+// white and as the shape where it is not transparent, and copied onto the page, scaled by the
+// printer, through a clip region of that shape.
 
 #include <windows.h>
 
@@ -23,7 +24,7 @@ enum class IconSurface { Image, Printer };
 
 class SheetIcon {
   public:
-    // Null when the file cannot be loaded as an icon of size x size pixels.
+    // Null when the file cannot be loaded as an icon for size x size pixels.
     static std::unique_ptr<SheetIcon> Load(const std::wstring& path, int size, IconSurface surface);
 
     // Draws into the place on the target, a square of the loaded size on an image, any
