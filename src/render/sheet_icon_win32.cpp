@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "platform/win32/memory_image.h"
@@ -56,11 +54,18 @@ std::vector<std::uint32_t> IconOver(HDC scratch, HICON icon, int size, std::uint
     return result;
 }
 
+// The first bytes of the file, as many as an icon directory can take; fewer for a shorter file,
+// none when it cannot be read.
 std::vector<std::uint8_t> FileStart(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     std::vector<std::uint8_t> bytes(IconDirectoryBytes);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    DWORD read = 0;
+    if (!file ||
+        !ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        read = 0;
+    bytes.resize(read);
     return bytes;
 }
 
