@@ -1,6 +1,9 @@
 // Times one full redraw of the month sheet (clear to white, then DrawMonthSheet) on the GDI
 // canvas, for a sheet as "Nuevo" leaves it and for a fully dressed one: every day with nine
-// icons read from icon files, five text lines and the day number at all five places.
+// icons read from icon files, five text lines and the day number at all five places; the
+// dressed one at 96 dpi and at 150 % (144 dpi). Then the main window with the dressed sheet
+// goes from 1366 x 768 to maximised, timed until its sheet is drawn afresh at the new scale
+// (on a screen of 3840 x 2160, for example: wine_env_start 3840x2160 144, scripts/wine-env).
 //
 //   redraw_benchmark [--repeat N] [--bmp dressed.bmp]
 //
@@ -17,8 +20,10 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_win32.h"
 #include "calendar/calendar_names.h"
 #include "calendar/saints_table.h"
+#include "persistence/work_file.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
 #include "render/gdi_canvas_win32.h"
@@ -64,6 +69,31 @@ void Report(const char* name, GdiCanvas& canvas, MonthSheet& sheet, int repeat) 
         times.back());
 }
 
+// The main window of the dressed work file, from 1366 x 768 to maximised.
+void ReportResize(const fs::path& workFile) {
+    MainWindow window(L"\"" + workFile.wstring() + L"\"");
+    static HWND main;
+    main = window.Window();
+    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        SetWindowPos(main, nullptr, 0, 0, 1366, 768, SWP_NOZORDER);
+        UpdateWindow(main);
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        ShowWindow(main, SW_MAXIMIZE);
+        UpdateWindow(main);
+        GdiFlush();
+        QueryPerformanceCounter(&end);
+        RECT view{};
+        GetClientRect(GetDlgItem(main, MainWindowLayout::SheetViewId), &view);
+        std::printf("resize  from 1366 x 768 to maximised on %d x %d, sheet %ld x %ld: %.2f ms\n",
+                    GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), view.right,
+                    view.bottom, Milliseconds(start, end));
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    });
+    window.RunModal();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,12 +112,14 @@ int main(int argc, char** argv) {
     const std::vector<std::string> icons = WriteBenchmarkIcons(folder);
 
     auto sheet = std::make_unique<MonthSheet>();
-    GdiCanvas canvas{SheetWidth, SheetHeight};
+    GdiCanvas canvas;
     ResetCells(*sheet);
     Report("default", canvas, *sheet, repeat);
     ResetCells(*sheet);
     DressFully(*sheet, icons);
     Report("dressed", canvas, *sheet, repeat);
+    GdiCanvas large(SheetScale(144));
+    Report("at 150%", large, *sheet, repeat);
     const auto dressed = std::make_unique<MonthSheet>(*sheet);
 
     // Where the time of the dressed sheet goes: its texts and numbers alone, its icons alone.
@@ -113,6 +145,10 @@ int main(int argc, char** argv) {
                    static_cast<std::streamsize>(bytes.size()));
         std::printf("dressed sheet written to %s (%zu bytes)\n", bitmapPath.c_str(), bytes.size());
     }
+    sheet->Year = Year;
+    sheet->Month = Month;
+    sheet->WorkFilePath = (folder / "dressed.vrel").wstring();
+    if (WriteWorkFile(*sheet)) ReportResize(sheet->WorkFilePath);
     std::error_code ignored;
     fs::remove_all(folder, ignored);
     return 0;

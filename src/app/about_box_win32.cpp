@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 #include "platform/win32/program_file.h"
@@ -29,20 +28,20 @@ constexpr ControlLayout AboutControls[] = {
 
 class AboutBox final : public MemoryDialog {
   public:
-    AboutBox(HWND owner, HFONT font)
+    explicit AboutBox(HWND owner)
         : MemoryDialog({.Caption = L"Autor",
                         .ClientWidth = 302,
                         .ClientHeight = 197,
                         .Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT |
                                  DS_NOFAILCREATE,
                         .Owner = owner}),
-          ProgramIcon(LoadProgramIcon(IconSize)) {
+          ProgramIcon(LoadProgramIcon(LengthAtDpi(IconSize, DotsPerInch()))) {
         AddControls(AboutControls);
-        // An icon control takes the size of its icon: the 64-pixel image keeps it 64 x 64.
+        // An icon control takes the size of its icon, which has the control's size.
         if (ProgramIcon)
             SendMessageW(Control(IconId), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon.Get()),
                          0);
-        SetControlFont(font, {NoticeId, ExitId});
+        SetControlFont(ControlFont(L"MS Sans Serif", 10, FW_BOLD), {NoticeId, ExitId});
     }
 
   private:
@@ -56,7 +55,6 @@ class AboutBox final : public MemoryDialog {
 }  // namespace
 
 void RunAboutBox(HWND owner) {
-    const UniqueFont font = CreateDialogFont(L"MS Sans Serif", 10, FW_BOLD);
-    AboutBox box(owner, font.Get());
+    AboutBox box(owner);
     box.RunModal();
 }

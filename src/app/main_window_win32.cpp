@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "app/about_box_win32.h"
 #include "app/image_export_win32.h"
 #include "app/main_menu.h"
@@ -44,6 +46,10 @@ std::wstring FirstDroppedFile(HDROP handle) {
     return path;
 }
 
+int IconSizeAt(HWND window, int metric) {
+    return GetSystemMetricsForDpi(metric, GetDpiForWindow(window));
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::wstring commandTail)
@@ -51,23 +57,20 @@ MainWindow::MainWindow(std::wstring commandTail)
                     .ClientWidth = ClientWidth,
                     .ClientHeight = ClientHeight,
                     .Centred = true,
-                    .Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_THICKFRAME |
-                             WS_MINIMIZEBOX | DS_MODALFRAME | DS_CENTER | DS_3DLOOK | DS_SETFONT |
-                             DS_NOFAILCREATE,
+                    .Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU |
+                             WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_MODALFRAME |
+                             DS_CENTER | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE,
                     .ExStyle = WS_EX_CONTROLPARENT}),
       CommandTail(std::move(commandTail)),
-      BigIcon(LoadProgramIcon(GetSystemMetrics(SM_CXICON))),
-      SmallIcon(LoadProgramIcon(GetSystemMetrics(SM_CXSMICON))) {
+      BigIcon(LoadProgramIcon(IconSizeAt(Window(), SM_CXICON))),
+      SmallIcon(LoadProgramIcon(IconSizeAt(Window(), SM_CXSMICON))) {
     if (!Window()) return;
     SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(BigIcon.Get()));
     SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon.Get()));
 
-    AddControl({.Id = SheetViewId,
-                .Kind = ControlKind::Picture,
-                .Box = {SheetViewLeft, SheetViewTop, SheetWidth, SheetHeight}});
+    AddControl({.Id = SheetViewId, .Kind = ControlKind::Picture});
     SheetView = Picture(SheetViewId);
     SheetView->SetColors(GetSysColor(COLOR_WINDOWTEXT), White);
-    SheetView->Clear();
 
     Recent = LoadRecentFiles();
     UniqueMenu menu = BuildMainMenu(Recent);
@@ -75,6 +78,7 @@ MainWindow::MainWindow(std::wstring commandTail)
     Shortcuts = BuildMenuShortcuts();
     UseShortcuts(Shortcuts.Get());
     DragAcceptFiles(Window(), TRUE);
+    FitSheetView();
 
     SetWindowSubclass(SheetView->Control(), &SheetViewProc, SheetViewSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
@@ -98,8 +102,7 @@ void MainWindow::OnInitialise() {
     AssignSlot(sheet.Cell(0, 2).IconPath[8], "apple.ico");
     InitCalendarNames();
     BuildSaintsTable();
-    SheetCanvas = std::make_unique<GdiCanvas>(SheetWidth, SheetHeight);
-    SheetCanvas->Clear(White);
+    SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
 
     if (!CommandTail.empty()) {
         sheet.WorkFilePath = TrimBlanks(WorkFilePathFromCommandTail(CommandTail));
@@ -107,26 +110,48 @@ void MainWindow::OnInitialise() {
                 ReadNamedWorkFile(sheet, State.ImageBaseName)) {
             if (*result == ReadResult::Replaced) {
                 RememberWorkFile();
-                RefreshSheet(sheet.Year, sheet.Month);
+                RefreshSheet();
                 return;
             }
             ShowMessage(ReadResultMessage(*result));
         }
     }
-    const LocalDate now = TodayLocal();
-    RefreshSheet(now.Year, now.Month);
+    RefreshSheet();
 }
 
-void MainWindow::RefreshSheet(std::int16_t year, std::int16_t month) {
+void MainWindow::RefreshSheet() {
+    const MonthSheet& sheet = State.Sheet;
+    SetWindowTextW(Window(), Cp1252ToWide(SheetTitle(sheet.Year, sheet.Month)).c_str());
+    if (SheetCanvas->DrawnScale() != ViewPlace.Scale)
+        SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
     SheetCanvas->Clear(White);
-    DrawAndShow(year, month);
+    DrawMonthSheet(*SheetCanvas, StandardSheetGeometry(), State.Sheet, sheet.Year, sheet.Month);
+    ShowCanvas();
 }
 
-void MainWindow::DrawAndShow(std::int16_t year, std::int16_t month) {
-    SetWindowTextW(Window(), Cp1252ToWide(SheetTitle(year, month)).c_str());
-    DrawMonthSheet(*SheetCanvas, StandardSheetGeometry(), State.Sheet, year, month);
-    SheetView->CopyFrom(SheetCanvas->Dc());
+void MainWindow::ShowCanvas() {
+    if (SheetCanvas->DrawnScale() == ViewPlace.Scale)
+        SheetView->CopyFrom(SheetCanvas->Dc());
+    else
+        SheetView->StretchFrom(SheetCanvas->Dc(), SheetCanvas->DrawnScale().PageWidth(),
+                               SheetCanvas->DrawnScale().PageHeight());
     SheetView->Repaint();
+}
+
+void MainWindow::FitSheetView() {
+    RECT client{};
+    GetClientRect(Window(), &client);
+    const SheetViewPlace place = PlaceSheetView({client.right, client.bottom});
+    if (place == ViewPlace) return;
+    ViewPlace = place;
+    SetWindowPos(SheetView->Control(), nullptr, place.Box.Left, place.Box.Top, place.Box.Width,
+                 place.Box.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SheetView->FitToControl();
+    if (!SheetCanvas) return;  // drawn once the document is set up
+    if (DraggingFrame)
+        ShowCanvas();
+    else
+        RefreshSheet();
 }
 
 void MainWindow::OnCommand(int id, int /*code*/) {
@@ -144,7 +169,7 @@ void MainWindow::OnCommand(int id, int /*code*/) {
             OnOpen();
             break;
         case MenuCommand::ExportImage:
-            ExportSheetImage(*SheetCanvas, State.ImageBaseName);
+            OnExportImage();
             break;
         case MenuCommand::Print:
             PrintSheet(Window(), State.Sheet);
@@ -177,9 +202,41 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
             OnDroppedFile(FirstDroppedFile(reinterpret_cast<HDROP>(wParam)));
             result = 0;
             return true;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED && SheetView) FitSheetView();
+            return false;
+        case WM_ENTERSIZEMOVE:
+            DraggingFrame = true;
+            return false;
+        case WM_EXITSIZEMOVE:
+            DraggingFrame = false;
+            if (SheetCanvas && SheetCanvas->DrawnScale() != ViewPlace.Scale) RefreshSheet();
+            return false;
+        case WM_DPICHANGED:  // handled here, so the dialog manager does not scale the window itself
+            OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+            result = 0;
+            return true;
+        case WM_CLOSE:  // the close box, the system menu's "Cerrar", Alt+F4
+            OnCommand(MenuCommand::Exit, 0);
+            result = TRUE;
+            return true;
         default:
             return false;
     }
+}
+
+// The window takes the place and size the system suggests for the new resolution, as documented
+// for WM_DPICHANGED, but never more than the new monitor's work area.
+void MainWindow::OnDpiChanged(const RECT& suggested) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &monitor);
+    const LONG width =
+        std::min(suggested.right - suggested.left, monitor.rcWork.right - monitor.rcWork.left);
+    const LONG height =
+        std::min(suggested.bottom - suggested.top, monitor.rcWork.bottom - monitor.rcWork.top);
+    SetWindowPos(Window(), nullptr, suggested.left, suggested.top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::OnNew() {
@@ -187,9 +244,8 @@ void MainWindow::OnNew() {
     const RaisedFlag busy(State.ChooserBusy);
     RunMonthChooser(Window(), State.Sheet);
     MonthSheet& sheet = State.Sheet;
-    SheetCanvas->Clear(White);
     ResetCells(sheet);
-    DrawAndShow(sheet.Year, sheet.Month);
+    RefreshSheet();
     // The exported image is named after the month on show.
     State.ImageBaseName = FormImageBaseName(sheet.Year, sheet.Month);
 }
@@ -198,7 +254,7 @@ void MainWindow::OnOpen() {
     SystemWorkFileDialogs dialogs(Window());
     if (!OpenWorkFileFlow(State.Sheet, State.ImageBaseName, dialogs)) return;
     RememberWorkFile();
-    RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+    RefreshSheet();
 }
 
 // The sheet is not redrawn after a save.
@@ -213,7 +269,7 @@ void MainWindow::OnRecentFile(std::size_t index) {
     switch (ReadGivenWorkFile(State.Sheet, State.ImageBaseName, path, dialogs)) {
         case GivenFileRead::Read:
             RememberWorkFile();
-            RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+            RefreshSheet();
             break;
         case GivenFileRead::Missing:
             ShowRecentFiles(ForgetRecentFile(path));
@@ -227,7 +283,7 @@ void MainWindow::OnDroppedFile(const std::wstring& path) {
     SystemWorkFileDialogs dialogs(Window());
     if (!ReadDroppedFile(State.Sheet, State.ImageBaseName, path, dialogs)) return;
     RememberWorkFile();
-    RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+    RefreshSheet();
 }
 
 void MainWindow::OnMenuSelect(int id, UINT flags, HMENU menu) {
@@ -256,13 +312,22 @@ void MainWindow::OnAbout() {
     RunAboutBox(Window());
 }
 
+// "Grabar Imagen" saves the sheet at 96 dpi, whatever the scale on screen.
+void MainWindow::OnExportImage() {
+    GdiCanvas image;
+    const MonthSheet& sheet = State.Sheet;
+    DrawMonthSheet(image, StandardSheetGeometry(), State.Sheet, sheet.Year, sheet.Month);
+    ExportSheetImage(image, State.ImageBaseName);
+}
+
 void MainWindow::OnSheetClick(LPARAM position) {
-    const auto x = static_cast<std::uint16_t>(LOWORD(position));
-    const auto y = static_cast<std::uint16_t>(HIWORD(position));
-    if (!SelectPlaceForClick(State.Sheet, x, y, State.EditorOpen != 0)) return;
+    const SheetPixel pixel =
+        SheetPixelUnder(static_cast<std::uint16_t>(LOWORD(position)),
+                        static_cast<std::uint16_t>(HIWORD(position)), ViewPlace.Scale);
+    if (!SelectPlaceForClick(State.Sheet, pixel.X, pixel.Y, State.EditorOpen != 0)) return;
     const RaisedFlag open(State.EditorOpen);
     OpenDayEditor(Window(), State.Sheet);
-    RefreshSheet(State.Sheet.Year, State.Sheet.Month);
+    RefreshSheet();
 }
 
 LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

@@ -3,6 +3,11 @@
 // sheet) and the menu "Archivos". It owns the program's state for the whole run, turns menu
 // commands and clicks on days into the program's actions and redraws the whole sheet after
 // every change (RefreshSheet).
+//
+// It is laid out for the resolution of its monitor and fits in the monitor's work area
+// (app/sheet_view_place.h, platform/window_place.h). It can be resized and maximised: the sheet
+// then fills the window, drawn afresh at its new scale; during a live drag of the frame it is
+// only stretched, and drawn afresh when the drag ends. The close box ends the program as "Salir".
 
 #include <windows.h>
 
@@ -12,18 +17,11 @@
 
 #include "app/program_state.h"
 #include "app/recent_files.h"
+#include "app/sheet_view_place.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 #include "platform/win32/menu_tip.h"
 #include "render/gdi_canvas_win32.h"
-
-namespace MainWindowLayout {
-inline constexpr int ClientWidth = 1132;  // before the menu bar takes its height
-inline constexpr int ClientHeight = 824;
-inline constexpr int SheetViewId = 1001;
-inline constexpr int SheetViewLeft = 5;
-inline constexpr int SheetViewTop = 5;
-}  // namespace MainWindowLayout
 
 class MainWindow final : public MemoryDialog {
   public:
@@ -35,17 +33,23 @@ class MainWindow final : public MemoryDialog {
     HWND SheetViewWindow() const;
 
   private:
-    // Clears the sheet's image, draws the month, sets the caption and shows the result.
-    void RefreshSheet(std::int16_t year, std::int16_t month);
+    // Clears the sheet's image, draws the document's month at the view's scale, sets the caption
+    // and shows the result.
+    void RefreshSheet();
     void OnInitialise() override;
     void OnCommand(int id, int code) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
-    void DrawAndShow(std::int16_t year, std::int16_t month);
+    // Puts the view where the client area's size places it, and shows the sheet there: sharp,
+    // or stretched while the frame is being dragged.
+    void FitSheetView();
+    void ShowCanvas();
     void OnNew();
     void OnOpen();
     void OnSave();
     void OnAbout();
+    void OnExportImage();
+    void OnDpiChanged(const RECT& suggested);
     void OnRecentFile(std::size_t index);
     void OnDroppedFile(const std::wstring& path);
     // A recent file's item shows the file's full path beside it while it is highlighted.
@@ -65,8 +69,10 @@ class MainWindow final : public MemoryDialog {
     RecentFiles Recent;  // as the menu shows them
     MenuTip RecentFileTip{Window()};
     ProgramState State;
-    std::unique_ptr<GdiCanvas> SheetCanvas;
+    std::unique_ptr<GdiCanvas> SheetCanvas;  // none until the document is set up
     PictureBox* SheetView = nullptr;
+    SheetViewPlace ViewPlace{};
+    bool DraggingFrame = false;
 };
 
 // Runs the main window until "Salir".

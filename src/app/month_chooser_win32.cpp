@@ -8,7 +8,6 @@
 
 #include "app/month_chooser_rules.h"
 #include "platform/cp1252.h"
-#include "platform/win32/fonts.h"
 #include "platform/win32/memory_dialog.h"
 
 namespace {
@@ -29,15 +28,9 @@ constexpr ControlLayout ChooserControls[] = {
     {.Id = ExitId, .Kind = PushButton, .Text = L"Salir", .Box = {184, 264, 75, 24}},
 };
 
-struct ChooserFonts {
-    UniqueFont Labels = CreateDialogFont(L"MS Sans Serif", 10, FW_BOLD);     // F1
-    UniqueFont YearBox = CreateDialogFont(L"MS Sans Serif", 14, FW_NORMAL);  // F2
-    UniqueFont List = CreateDialogFont(L"MS Sans Serif", 10, FW_NORMAL);     // F3
-};
-
 class MonthChooser final : public MemoryDialog {
   public:
-    MonthChooser(HWND owner, MonthSheet& sheet, const ChooserFonts& fonts)
+    MonthChooser(HWND owner, MonthSheet& sheet)
         : MemoryDialog({.Caption = L"Elige mes y a\u00f1o",
                         .ClientWidth = 270,
                         .ClientHeight = 320,
@@ -47,9 +40,10 @@ class MonthChooser final : public MemoryDialog {
                         .Owner = owner}),
           Sheet(sheet) {
         AddControls(ChooserControls);
-        SetControlFont(fonts.Labels.Get(), {YearLabelId, MonthLabelId, ExitId});
-        SetControlFont(fonts.YearBox.Get(), {YearBoxId});
-        SetControlFont(fonts.List.Get(), {MonthListId});
+        SetControlFont(ControlFont(L"MS Sans Serif", 10, FW_BOLD),
+                       {YearLabelId, MonthLabelId, ExitId});
+        SetControlFont(ControlFont(L"MS Sans Serif", 14, FW_NORMAL), {YearBoxId});
+        SetControlFont(ControlFont(L"MS Sans Serif", 10, FW_NORMAL), {MonthListId});
     }
 
   private:
@@ -111,7 +105,6 @@ class MonthChooser final : public MemoryDialog {
 }  // namespace
 
 void RunMonthChooser(HWND owner, MonthSheet& sheet) {
-    const ChooserFonts fonts;
-    MonthChooser chooser(owner, sheet, fonts);
+    MonthChooser chooser(owner, sheet);
     chooser.RunModal();
 }

@@ -9,6 +9,11 @@ GridPlace GridPlaceAt(std::uint16_t x, std::uint16_t y) {
     return {x / ColumnPitch, (y + Geometry.OriginY) / RowPitch - 1};
 }
 
+SheetPixel SheetPixelUnder(std::uint16_t x, std::uint16_t y, const SheetScale& shown) {
+    return {static_cast<std::uint16_t>(shown.WidthToSheet(x)),
+            static_cast<std::uint16_t>(shown.HeightToSheet(y))};
+}
+
 bool SelectPlaceForClick(MonthSheet& sheet, std::uint16_t x, std::uint16_t y, bool editorOpen) {
     const GridPlace place = GridPlaceAt(x, y);
     const auto inGrid = [](int index) { return index >= 0 && index < GridSize; };

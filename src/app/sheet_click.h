@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "calendar/month_sheet.h"
+#include "render/sheet_scale.h"
 
 struct GridPlace {
     int Column;
@@ -16,6 +17,14 @@ struct GridPlace {
 // Column x div column pitch, row (y + OriginY) div row pitch - 1, for pixels from the sheet's
 // top-left corner.
 GridPlace GridPlaceAt(std::uint16_t x, std::uint16_t y);
+
+// A pixel of the sheet shown at a scale, as the pixel of the 96-dpi sheet under it: a click
+// there is a click on that pixel of the sheet.
+struct SheetPixel {
+    std::uint16_t X;
+    std::uint16_t Y;
+};
+SheetPixel SheetPixelUnder(std::uint16_t x, std::uint16_t y, const SheetScale& shown);
 
 // Applies a click to the document and tells whether the day editor opens on the selection.
 // A click on a place outside the grid (column or row outside 0..7) is ignored altogether: the

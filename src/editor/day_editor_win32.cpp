@@ -10,7 +10,6 @@
 #include "editor/icon_chooser_win32.h"
 #include "platform/cp1252.h"
 #include "platform/win32/color_dialog.h"
-#include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 #include "platform/win32/message_box.h"
@@ -27,7 +26,7 @@ constexpr wchar_t ResetQuestion[] =
 
 class DayEditorDialog : public MemoryDialog {
   public:
-    DayEditorDialog(HWND owner, MonthSheet& sheet, HFONT font)
+    DayEditorDialog(HWND owner, MonthSheet& sheet)
         : MemoryDialog({.Caption = L"",  // the day's date, given when the editor starts
                         .ClientWidth = DayEditorClientWidth,
                         .ClientHeight = DayEditorClientHeight,
@@ -35,7 +34,7 @@ class DayEditorDialog : public MemoryDialog {
                                  DS_NOFAILCREATE,
                         .Owner = owner}),
           Model(sheet) {
-        Build(font);
+        Build();
     }
 
   protected:
@@ -44,7 +43,7 @@ class DayEditorDialog : public MemoryDialog {
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
   private:
-    void Build(HFONT font);
+    void Build();
     void ShowLineColor(int line, COLORREF color);
     void DrawIconPreview(int position);
     void SetTick(int id, bool ticked) {
@@ -60,7 +59,7 @@ class DayEditorDialog : public MemoryDialog {
     DayEditorModel Model;
 };
 
-void DayEditorDialog::Build(HFONT font) {
+void DayEditorDialog::Build() {
     AddControls(DayEditorControls);
     std::vector<int> fontIds;
     for (const ControlLayout& control : DayEditorControls) {
@@ -74,7 +73,7 @@ void DayEditorDialog::Build(HFONT font) {
                            swatch ? SwatchColorAtBuild : GetSysColor(COLOR_BTNFACE));
         picture->Clear();
     }
-    SetControlFont(font, fontIds);
+    SetControlFont(ControlFont(L"MS Sans Serif", 8, FW_BOLD), fontIds);
 }
 
 void DayEditorDialog::OnInitialise() {
@@ -170,21 +169,22 @@ void DayEditorDialog::ShowLineColor(int line, COLORREF color) {
     swatch->Repaint();
 }
 
-// The position's icon at 32 x 32 with its corner at (1, 1), over what the preview shows already.
+// The position's icon at 32 x 32 with its corner at (1, 1) (at 96 dpi), over what the preview
+// shows already.
 void DayEditorDialog::DrawIconPreview(int position) {
     PictureBox* preview = Picture(PreviewIds[position]);
     const std::string path = IconFileOf(Model.Cell(), position);
     if (!preview || path.empty()) return;
+    const int size = LengthAtDpi(PreviewIconSize, DotsPerInch());
+    const int offset = LengthAtDpi(PreviewIconOffset, DotsPerInch());
     UniqueIcon icon;
     for (const std::wstring& place : IconFilePlaces(Cp1252ToWide(path), ProgramFilePath())) {
-        icon.Reset(
-            static_cast<HICON>(LoadImageW(nullptr, place.c_str(), IMAGE_ICON, PreviewIconSize,
-                                          PreviewIconSize, LR_LOADFROMFILE)));
+        icon.Reset(static_cast<HICON>(
+            LoadImageW(nullptr, place.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
         if (icon) break;
     }
     if (!icon) return;
-    DrawIconEx(preview->Dc(), PreviewIconOffset, PreviewIconOffset, icon.Get(), PreviewIconSize,
-               PreviewIconSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(preview->Dc(), offset, offset, icon.Get(), size, size, 0, nullptr, DI_NORMAL);
     preview->Repaint();
 }
 
@@ -193,7 +193,6 @@ void DayEditorDialog::DrawIconPreview(int position) {
 void OpenDayEditor(HWND owner, MonthSheet& sheet) {
     const auto inGrid = [](int index) { return index >= 0 && index < GridSize; };
     if (!inGrid(sheet.SelectedColumn) || !inGrid(sheet.SelectedRow)) return;
-    const UniqueFont font = CreateDialogFont(L"MS Sans Serif", 8, FW_BOLD);
-    DayEditorDialog editor(owner, sheet, font.Get());
+    DayEditorDialog editor(owner, sheet);
     editor.RunModal();
 }

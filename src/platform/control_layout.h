@@ -1,7 +1,10 @@
 #pragma once
 // How a dialog describes its controls: one entry per control, written with the names of its
 // fields, in creation order (which is also the tab order). Positions and sizes are client
-// pixels. The Windows side gives each kind its window class and styles.
+// pixels of a 96-dpi screen; a dialog shown at another resolution scales them all by one rule.
+// The Windows side gives each kind its window class and styles.
+
+inline constexpr int LayoutDotsPerInch = 96;
 
 enum class ControlKind {
     Label,          // static text
@@ -22,7 +25,23 @@ struct PixelBox {
     int Top;
     int Width;
     int Height;
+    bool operator==(const PixelBox&) const = default;
 };
+
+// A length of the layout at a resolution (dots per inch), rounded as the system's MulDiv rounds
+// (an exact half up; no length of a layout is negative).
+constexpr int LengthAtDpi(int length, int dotsPerInch) {
+    return (2 * length * dotsPerInch + LayoutDotsPerInch) / (2 * LayoutDotsPerInch);
+}
+
+// A box of the layout at a resolution. Its edges are scaled, not its size, so boxes that touch
+// or line up at 96 dpi still do.
+constexpr PixelBox BoxAtDpi(PixelBox box, int dotsPerInch) {
+    const int left = LengthAtDpi(box.Left, dotsPerInch);
+    const int top = LengthAtDpi(box.Top, dotsPerInch);
+    return {left, top, LengthAtDpi(box.Left + box.Width, dotsPerInch) - left,
+            LengthAtDpi(box.Top + box.Height, dotsPerInch) - top};
+}
 
 struct ControlLayout {
     int Id = 0;

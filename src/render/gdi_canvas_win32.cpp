@@ -6,33 +6,17 @@
 #include "platform/cp1252.h"
 #include "platform/win32/fonts.h"
 
-namespace {
-
-int ScreenPixelsPerInchY() {
-    const ScreenDc screen;
-    return screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+GdiCanvas::GdiCanvas(SheetScale page)
+    : GdiCanvas(std::make_unique<MemoryImage>(page.PageWidth(), page.PageHeight()), nullptr, page) {
 }
 
-}  // namespace
+GdiCanvas::GdiCanvas(HDC printer, SheetScale placement) : GdiCanvas(nullptr, printer, placement) {}
 
-GdiCanvas::GdiCanvas(int width, int height)
-    : GdiCanvas(std::make_unique<MemoryImage>(width, height), nullptr, SheetScale(),
-                SheetScale(ScreenPixelsPerInchY())) {}
-
-GdiCanvas::GdiCanvas(SheetScale page)
-    : GdiCanvas(std::make_unique<MemoryImage>(page.PageWidth(), page.PageHeight()), nullptr, page,
-                page) {}
-
-GdiCanvas::GdiCanvas(HDC printer, SheetScale placement)
-    : GdiCanvas(nullptr, printer, placement, placement) {}
-
-GdiCanvas::GdiCanvas(std::unique_ptr<MemoryImage> image, HDC printer, SheetScale scale,
-                     SheetScale fontScale)
+GdiCanvas::GdiCanvas(std::unique_ptr<MemoryImage> image, HDC printer, SheetScale scale)
     : Image(std::move(image)),
       Target(Image ? (*Image ? Image->Dc() : nullptr) : printer),
       IconSource(CreateCompatibleDC(nullptr)),
       Scale(scale),
-      FontScale(fontScale),
       Icons(Image ? IconSurface::Image : IconSurface::Printer),
       OriginalFont(Target, GetCurrentObject(Target, OBJ_FONT)),
       OriginalBrush(Target, GetCurrentObject(Target, OBJ_BRUSH)) {
@@ -69,8 +53,8 @@ void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
     FontKey key{std::string(face), points, bold};
     auto found = Fonts.find(key);
     if (found == Fonts.end()) {
-        LOGFONTW description = DescribeFontOfHeight(
-            Cp1252ToWide(face), FontScale.FontHeight(points), bold ? FW_BOLD : FW_NORMAL);
+        LOGFONTW description = DescribeFontOfHeight(Cp1252ToWide(face), Scale.FontHeight(points),
+                                                    bold ? FW_BOLD : FW_NORMAL);
         // The image leaves the program (a file, a page, a printer): grey smoothing, the same on
         // every PC, never the user's ClearType setting, whose coloured fringes assume the
         // sub-pixel order of the screen it was set for.

@@ -1,6 +1,6 @@
 #pragma once
-// The Canvas drawn with GDI: on an off-screen image of its own (a MemoryImage of the pixel size
-// its owner gives), or on a printer's page. Fonts and brushes are
+// The Canvas drawn with GDI: on an off-screen image of its own (a MemoryImage of the sheet at a
+// scale), or on a printer's page. Fonts and brushes are
 // created once and kept for the canvas's life; icons are kept while their files stay unchanged.
 
 #include <windows.h>
@@ -20,12 +20,11 @@
 
 class GdiCanvas final : public Canvas {
   public:
-    // If the system refuses the bitmap, drawing does nothing and ReadPixels gives an empty image.
-    // On screen: drawing coordinates are the image's pixels; fonts take the screen's resolution.
-    GdiCanvas(int width, int height);
     // An image of the whole sheet at a scale: every coordinate, length and pen width drawn is the
-    // 96-dpi sheet's, scaled, and fonts take their height from the scale.
-    explicit GdiCanvas(SheetScale page);
+    // 96-dpi sheet's, scaled, and fonts take their height from the scale, whatever the screen's
+    // resolution. If the system refuses the bitmap, drawing does nothing and ReadPixels gives an
+    // empty image.
+    explicit GdiCanvas(SheetScale page = SheetScale());
     // Draws on a printer's page, whose device context stays its owner's, at the scale and place
     // given, as on an image at that scale; text is the printer's own. Icons go on the page
     // through a clip region of their shape.
@@ -33,6 +32,7 @@ class GdiCanvas final : public Canvas {
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
 
+    SheetScale DrawnScale() const { return Scale; }
     // The device context drawn on: the image's, with its bitmap selected, or the printer's.
     HDC Dc() const { return Target; }
     // Fills the whole image and starts a new draw: icon files are looked at again once in
@@ -50,8 +50,7 @@ class GdiCanvas final : public Canvas {
     void DrawIconFile(std::string_view path, int x, int y, int size) override;
 
   private:
-    GdiCanvas(std::unique_ptr<MemoryImage> image, HDC printer, SheetScale scale,
-              SheetScale fontScale);
+    GdiCanvas(std::unique_ptr<MemoryImage> image, HDC printer, SheetScale scale);
 
     struct FontKey {
         std::string Face;
@@ -70,7 +69,6 @@ class GdiCanvas final : public Canvas {
     HDC Target;                          // null when there is nothing to draw on
     UniqueDc IconSource;                 // holds each icon's images while they are copied
     SheetScale Scale;
-    SheetScale FontScale;  // the scale whose vertical resolution sizes the fonts
 
     std::map<FontKey, Font> Fonts;
     const Font* CurrentFont = nullptr;

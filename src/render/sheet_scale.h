@@ -22,6 +22,10 @@ struct AxisRatio {
     constexpr int ToSheet(int pixels) const {
         return static_cast<int>(RoundRatioHalvesToEven(pixels * SheetPixels, Pixels));
     }
+    // The same ratio, however written.
+    constexpr bool operator==(const AxisRatio& other) const {
+        return Pixels * other.SheetPixels == other.Pixels * SheetPixels;
+    }
 };
 
 class SheetScale {
@@ -40,8 +44,9 @@ class SheetScale {
     // A length of the layout (a pen width, an icon's side) along each axis.
     constexpr int WidthToPixels(int width) const { return X.ToPixels(width); }
     constexpr int HeightToPixels(int height) const { return Y.ToPixels(height); }
-    // A width measured on the device (a text's), in pixels of the layout.
+    // A width or height measured on the device (a text's, a click's), in pixels of the layout.
     constexpr int WidthToSheet(int pixels) const { return X.ToSheet(pixels); }
+    constexpr int HeightToSheet(int pixels) const { return Y.ToSheet(pixels); }
     // The character height of a font of this size: points / 72 of the layout's inch, on the
     // vertical scale, rounded as MulDiv rounds (an exact half up), as the screen's fonts are.
     constexpr int FontHeight(int points) const {
@@ -51,6 +56,8 @@ class SheetScale {
     // Width and height of the whole sheet.
     constexpr int PageWidth() const { return WidthToPixels(SheetWidth); }
     constexpr int PageHeight() const { return HeightToPixels(SheetHeight); }
+
+    constexpr bool operator==(const SheetScale&) const = default;
 
   private:
     AxisRatio X{1, 1};

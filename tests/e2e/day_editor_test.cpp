@@ -193,7 +193,7 @@ std::unique_ptr<MonthSheet> ExpectedDocument(const Session& session, GdiCanvas& 
 // The bitmap file of that sheet.
 template <typename Change>
 std::vector<std::uint8_t> ExpectedSheet(const Session& session, Change change) {
-    GdiCanvas canvas{SheetWidth, SheetHeight};
+    GdiCanvas canvas;
     ExpectedDocument(session, canvas, change);
     return EncodeBitmapFile(canvas.ReadPixels());
 }
@@ -573,7 +573,7 @@ TEST(DayEditorSave, AWorkFileSavedAfterEditingHoldsTheEditsByteForByte) {
 
     const Place place = session.PlaceOf(day);
     const std::string starPath = WideToCp1252(star);
-    GdiCanvas canvas{SheetWidth, SheetHeight};
+    GdiCanvas canvas;
     auto expected = ExpectedDocument(session, canvas, [&](MonthSheet& sheet) {
         DayCell& cell = sheet.Cell(place.Column, place.Row);
         cell.NumberTopRight = 1;

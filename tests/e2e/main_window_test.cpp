@@ -15,7 +15,7 @@ constexpr int SheetViewId = 1001;
 constexpr int DayX = 3 * 160 + 80;
 constexpr int DayY = 103 * 2 + 70 + 50;
 
-TEST(MainWindow, SheetViewKeepsItsPlaceAndSizeWhenTheWindowIsResized) {
+TEST(MainWindow, TheSheetGrowsWithTheWindowAndTheCloseBoxEndsTheProgram) {
     Program program;
     const HWND main = program.MainWindow();
     ASSERT_NE(main, nullptr);
@@ -23,9 +23,10 @@ TEST(MainWindow, SheetViewKeepsItsPlaceAndSizeWhenTheWindowIsResized) {
     ASSERT_NE(view, nullptr);
 
     const LONG_PTR style = GetWindowLongPtrW(main, GWL_STYLE);
-    EXPECT_FALSE(style & WS_SYSMENU) << "no system menu, no close box";
+    EXPECT_TRUE(style & WS_SYSMENU) << "a close box";
     EXPECT_TRUE(style & WS_THICKFRAME);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(GetWindowLongPtrW(view, GWL_STYLE) & SS_NOTIFY);
     EXPECT_EQ(GetWindowLongPtrW(view, GWL_STYLE) & SS_TYPEMASK, SS_OWNERDRAW);
 
@@ -51,9 +52,9 @@ TEST(MainWindow, SheetViewKeepsItsPlaceAndSizeWhenTheWindowIsResized) {
     };
     expectSheetViewInPlace();
     ASSERT_TRUE(SetWindowPos(main, nullptr, 20, 20, 1400, 980, SWP_NOZORDER | SWP_NOACTIVATE));
-    WaitUntil([&] { return ClientRect(main).right > 1132; });
-    EXPECT_GT(ClientRect(main).right, 1132);
-    expectSheetViewInPlace();
+    EXPECT_TRUE(WaitUntil([&] { return ClientRect(view).right > 1122; })) << "the sheet grows";
+    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(program.WaitForExit(), 0u);
 }
 
 TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {

@@ -20,9 +20,7 @@ LOGFONTW DescribeFontOfHeight(std::wstring_view face, int pixelHeight, int weigh
     return font;
 }
 
-UniqueFont CreateDialogFont(std::wstring_view face, int points, int weight) {
-    const ScreenDc screen;
-    const LOGFONTW font =
-        DescribeFont(face, points, weight, GetDeviceCaps(screen.Get(), LOGPIXELSY));
+UniqueFont CreateDialogFont(std::wstring_view face, int points, int weight, int dotsPerInch) {
+    const LOGFONTW font = DescribeFont(face, points, weight, dotsPerInch);
     return UniqueFont(CreateFontIndirectW(&font));
 }

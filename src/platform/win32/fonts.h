@@ -14,6 +14,6 @@ LOGFONTW DescribeFont(std::wstring_view face, int points, int weight, int pixels
 // The same with the character height in pixels.
 LOGFONTW DescribeFontOfHeight(std::wstring_view face, int pixelHeight, int weight);
 
-// A font for dialog controls, at the screen's resolution. The caller owns the font and deletes
-// it after the dialog that uses it has ended.
-UniqueFont CreateDialogFont(std::wstring_view face, int points, int weight);
+// A font for dialog controls, at a resolution (dots per inch). The caller owns the font and
+// deletes it after the dialog that uses it has ended.
+UniqueFont CreateDialogFont(std::wstring_view face, int points, int weight, int dotsPerInch);

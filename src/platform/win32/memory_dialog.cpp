@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/win32/fonts.h"
 #include "platform/win32/message_box.h"
+#include "platform/win32/monitor_area.h"
 #include "platform/win32/program_file.h"
+#include "platform/window_place.h"
 
 namespace {
 
@@ -90,47 +93,53 @@ MemoryDialog::~MemoryDialog() {
 }
 
 void MemoryDialog::PlaceWindow(const DialogFrame& frame) {
+    // On the owner's monitor; a window without one is on the monitor it was created on.
+    const HWND placed = frame.Owner ? frame.Owner : Dialog;
+    const MonitorArea monitor = MonitorAreaOf(placed);
+    const PixelBox& work = monitor.Work;
+    // The frame is drawn at the monitor's resolution, whatever the dialog's layout is.
+    const UINT monitorDpi = GetDpiForWindow(placed);
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Dialog, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(Dialog, GWL_EXSTYLE));
-    RECT outer{0, 0, frame.ClientWidth, frame.ClientHeight};
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    int width = outer.right - outer.left;
-    int height = outer.bottom - outer.top;
-    int left = frame.Left;
-    int top = frame.Top;
-    if (frame.Centred) {
-        RECT work{};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        left = work.left + ((work.right - work.left) - width) / 2;
-        top = work.top + ((work.bottom - work.top) - height) / 2;
-    }
-    const bool topmost = (frame.ExStyle & WS_EX_TOPMOST) != 0;
-    const UINT flags = SWP_NOACTIVATE | (topmost ? 0 : SWP_NOZORDER);
-    const HWND order = topmost ? HWND_TOPMOST : nullptr;
-    SetWindowPos(Dialog, order, left, top, width, height, flags);
+    RECT frameRect{};
+    AdjustWindowRectExForDpi(&frameRect, style, FALSE, exStyle, monitorDpi);
+    PixelSize outer{frameRect.right - frameRect.left, frameRect.bottom - frameRect.top};
+    Dpi = WindowDotsPerInch({frame.ClientWidth, frame.ClientHeight}, outer,
+                            {work.Width, work.Height}, static_cast<int>(monitorDpi));
+    const PixelSize client{LengthAtDpi(frame.ClientWidth, Dpi),
+                           LengthAtDpi(frame.ClientHeight, Dpi)};
+    outer.Width += client.Width;
+    outer.Height += client.Height;
 
-    // Some frames differ from what AdjustWindowRectEx predicts: correct by what was measured.
-    RECT client{};
-    GetClientRect(Dialog, &client);
-    const int missingWidth = frame.ClientWidth - client.right;
-    const int missingHeight = frame.ClientHeight - client.bottom;
-    if (missingWidth || missingHeight) {
-        width += missingWidth;
-        height += missingHeight;
-        if (frame.Centred) {
-            left -= missingWidth / 2;
-            top -= missingHeight / 2;
-        }
-        SetWindowPos(Dialog, nullptr, left, top, width, height, SWP_NOACTIVATE | SWP_NOZORDER);
+    const auto place = [&] {
+        const PixelBox box =
+            frame.Centred
+                ? CentreInWorkArea(outer, work)
+                : MoveIntoWorkArea({monitor.Corner.x + frame.Left, monitor.Corner.y + frame.Top,
+                                    outer.Width, outer.Height},
+                                   work);
+        const bool topmost = (frame.ExStyle & WS_EX_TOPMOST) != 0;
+        SetWindowPos(Dialog, topmost ? HWND_TOPMOST : nullptr, box.Left, box.Top, box.Width,
+                     box.Height, SWP_NOACTIVATE | (topmost ? 0 : SWP_NOZORDER));
+    };
+    place();
+    // Some frames differ from what AdjustWindowRectExForDpi predicts: correct by what was measured.
+    RECT measured{};
+    GetClientRect(Dialog, &measured);
+    if (measured.right != client.Width || measured.bottom != client.Height) {
+        outer.Width += client.Width - measured.right;
+        outer.Height += client.Height - measured.bottom;
+        place();
     }
 }
 
 HWND MemoryDialog::AddControl(const ControlLayout& layout) {
     const ControlClass kind = ClassOf(layout.Kind);
+    const PixelBox box = BoxAtDpi(layout.Box, Dpi);
     const HWND control = CreateWindowExW(
-        kind.ExStyle, kind.Name, layout.Text, WS_CHILD | WS_VISIBLE | kind.Style, layout.Box.Left,
-        layout.Box.Top, layout.Box.Width, layout.Box.Height, Dialog,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), ProgramInstance(), nullptr);
+        kind.ExStyle, kind.Name, layout.Text, WS_CHILD | WS_VISIBLE | kind.Style, box.Left, box.Top,
+        box.Width, box.Height, Dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)),
+        ProgramInstance(), nullptr);
     if (layout.Kind == ControlKind::Picture || layout.Kind == ControlKind::FramedPicture)
         Pictures.push_back(std::make_unique<PictureBox>(control));
     return control;
@@ -152,6 +161,10 @@ PictureBox* MemoryDialog::Picture(int id) const {
     for (const auto& picture : Pictures)
         if (GetDlgCtrlID(picture->Control()) == id) return picture.get();
     return nullptr;
+}
+
+HFONT MemoryDialog::ControlFont(std::wstring_view face, int points, int weight) {
+    return Fonts.emplace_back(CreateDialogFont(face, points, weight, Dpi)).Get();
 }
 
 void MemoryDialog::SetControlFont(HFONT font, const std::vector<int>& ids) {

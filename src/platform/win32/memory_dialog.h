@@ -1,11 +1,15 @@
 #pragma once
-// Dialogs built in code, with every size and position in pixels.
+// Dialogs built in code, laid out in pixels of a 96-dpi screen.
 //
 // A MemoryDialog creates its window hidden from an in-memory template that holds no controls,
-// gives it the outer size that makes the client area exactly the size asked for, places it at a
-// screen position or centres it in the desktop work area, and then takes its controls from their
-// layouts (CreateWindowExW at pixel positions). RunModal() calls OnInitialise(), shows the window
-// and runs a message loop until End() is called, then destroys the window.
+// chooses the resolution it is laid out at (that of its owner's monitor, or of its own without an
+// owner; lower when it would not fit in that monitor's work area: platform/window_place.h), gives
+// it the outer size that makes the client area exactly the size asked for at that resolution,
+// places it at its position from the monitor's corner or in the middle of the work area, moved
+// into the work area as far as needed,
+// and then takes its controls from their layouts (CreateWindowExW at their positions at that
+// resolution, control_layout.h). RunModal() calls OnInitialise(), shows the window and runs a
+// message loop until End() is called, then destroys the window.
 //
 // A dialog may have an owner window, above which it always stays; the owner is never disabled:
 // every other window of the program stays usable while a dialog is up.
@@ -24,20 +28,22 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/control_layout.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/picture_box.h"
 
-// Where the program's dialogs put their outer top-left corner on the screen.
+// Where the program's dialogs put their outer top-left corner, from the monitor's.
 inline constexpr POINT DialogScreenOrigin{105, 114};
 
 struct DialogFrame {
     std::wstring Caption;
-    int ClientWidth = 0;
+    int ClientWidth = 0;  // at 96 dpi
     int ClientHeight = 0;
-    bool Centred = false;             // centred in the desktop work area; otherwise at Left, Top
-    int Left = DialogScreenOrigin.x;  // screen position of the window's outer top-left corner
+    bool Centred = false;             // centred in the work area; otherwise at Left, Top
+    int Left = DialogScreenOrigin.x;  // the window's outer top-left corner from the monitor's
     int Top = DialogScreenOrigin.y;
     DWORD Style = 0;       // WS_* and DS_* styles; the window is created hidden whatever they say
     DWORD ExStyle = 0;     // WS_EX_TOPMOST keeps the dialog above all other windows
@@ -52,15 +58,19 @@ class MemoryDialog {
     MemoryDialog& operator=(const MemoryDialog&) = delete;
 
     HWND Window() const { return Dialog; }
+    // The resolution the dialog is laid out at.
+    int DotsPerInch() const { return Dpi; }
     HWND Control(int id) const { return GetDlgItem(Dialog, id); }
     std::wstring ControlText(int id) const;
 
-    // A picture control gets a PictureBox, which the dialog keeps and repaints.
+    // Controls at their layout's place at the dialog's resolution. A picture control gets a
+    // PictureBox, which the dialog keeps and repaints.
     HWND AddControl(const ControlLayout& layout);
     void AddControls(std::span<const ControlLayout> layouts);
     PictureBox* Picture(int id) const;
-    // Gives the font to the controls (WM_SETFONT). The caller keeps the font alive until the
-    // dialog has ended.
+    // A font of this size at the dialog's resolution, kept until the dialog is destroyed.
+    HFONT ControlFont(std::wstring_view face, int points, int weight);
+    // Gives the font to the controls (WM_SETFONT). The font lives at least as long as the dialog.
     void SetControlFont(HFONT font, const std::vector<int>& ids);
     // The dialog's keyboard shortcuts (TranslateAcceleratorW), which send WM_COMMAND as its menu
     // does. The caller keeps the table alive until the dialog has ended.
@@ -86,7 +96,9 @@ class MemoryDialog {
     void PlaceWindow(const DialogFrame& frame);
     void RunLoop();
 
+    std::vector<UniqueFont> Fonts;  // first, so that they are deleted after the window
     HWND Dialog = nullptr;
+    int Dpi = LayoutDotsPerInch;
     HWND SavedFocus = nullptr;
     HACCEL Shortcuts = nullptr;
     bool HasEnded = false;

@@ -4,11 +4,11 @@
 
 namespace {
 
-MemoryImage ImageForClientArea(HWND control) {
+std::unique_ptr<MemoryImage> ImageForClientArea(HWND control) {
     RECT client{};
     GetClientRect(control, &client);
-    return MemoryImage(std::max<int>(1, client.right - client.left),
-                       std::max<int>(1, client.bottom - client.top));
+    return std::make_unique<MemoryImage>(std::max<int>(1, client.right - client.left),
+                                         std::max<int>(1, client.bottom - client.top));
 }
 
 }  // namespace
@@ -19,20 +19,32 @@ PictureBox::PictureBox(HWND control) : Window(control), Image(ImageForClientArea
 }
 
 void PictureBox::SetColors(COLORREF foreground, COLORREF background) {
+    Foreground = foreground;
     Background = background;
-    SetTextColor(Image.Dc(), foreground);
-    SetBkColor(Image.Dc(), background);
+    SetTextColor(Dc(), foreground);
+    SetBkColor(Dc(), background);
+}
+
+void PictureBox::FitToControl() {
+    Image = ImageForClientArea(Window);
+    SetColors(Foreground, Background);
+    Clear();
 }
 
 void PictureBox::Clear() {
-    const RECT all{0, 0, Image.Width(), Image.Height()};
-    const COLORREF previous = SetBkColor(Image.Dc(), Background);
-    ExtTextOutW(Image.Dc(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-    SetBkColor(Image.Dc(), previous);
+    const RECT all{0, 0, Width(), Height()};
+    const COLORREF previous = SetBkColor(Dc(), Background);
+    ExtTextOutW(Dc(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    SetBkColor(Dc(), previous);
 }
 
 void PictureBox::CopyFrom(HDC source) {
-    BitBlt(Image.Dc(), 0, 0, Image.Width(), Image.Height(), source, 0, 0, SRCCOPY);
+    BitBlt(Dc(), 0, 0, Width(), Height(), source, 0, 0, SRCCOPY);
+}
+
+void PictureBox::StretchFrom(HDC source, int width, int height) {
+    SetStretchBltMode(Dc(), COLORONCOLOR);
+    StretchBlt(Dc(), 0, 0, Width(), Height(), source, 0, 0, width, height, SRCCOPY);
 }
 
 void PictureBox::Repaint() {
@@ -41,5 +53,5 @@ void PictureBox::Repaint() {
 }
 
 void PictureBox::Draw(const DRAWITEMSTRUCT& item) const {
-    BitBlt(item.hDC, 0, 0, Image.Width(), Image.Height(), Image.Dc(), 0, 0, SRCCOPY);
+    BitBlt(item.hDC, 0, 0, Width(), Height(), Dc(), 0, 0, SRCCOPY);
 }

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "platform/win32/memory_image.h"
 
 class PictureBox {
@@ -16,10 +18,13 @@ class PictureBox {
     PictureBox& operator=(const PictureBox&) = delete;
 
     HWND Control() const { return Window; }
-    int Width() const { return Image.Width(); }
-    int Height() const { return Image.Height(); }
+    int Width() const { return Image->Width(); }
+    int Height() const { return Image->Height(); }
     // The picture's device context: draw here, then Repaint().
-    HDC Dc() const { return Image.Dc(); }
+    HDC Dc() const { return Image->Dc(); }
+    // After the control was resized: a new picture of its client size, filled with the
+    // background, in the same colours.
+    void FitToControl();
 
     // Drawing colour (text) and background colour of the picture's device context.
     void SetColors(COLORREF foreground, COLORREF background);
@@ -27,6 +32,8 @@ class PictureBox {
     void Clear();
     // Plain copy (SRCCOPY) of the picture's whole area from the source DC's top-left corner.
     void CopyFrom(HDC source);
+    // The source's area of this size stretched over the whole picture, quickly rather than well.
+    void StretchFrom(HDC source, int width, int height);
     // Shows the picture's current contents at once.
     void Repaint();
     // Answers WM_DRAWITEM for this control.
@@ -34,6 +41,7 @@ class PictureBox {
 
   private:
     HWND Window;
-    MemoryImage Image;
+    std::unique_ptr<MemoryImage> Image;
+    COLORREF Foreground = RGB(0, 0, 0);
     COLORREF Background = RGB(255, 255, 255);
 };

@@ -8,6 +8,7 @@
 #include "driver/program_driver.h"
 #include "persistence/work_file.h"
 #include "platform/cp1252.h"
+#include "platform/win32/memory_image.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
 #include "render/gdi_canvas_win32.h"
@@ -22,7 +23,7 @@ DrawnSheet DrawFreshSheet(int year, int month, TodayMarking marking) {
     sheet->Year = static_cast<std::int16_t>(year);
     sheet->Month = static_cast<std::int16_t>(month);
     ResetCells(*sheet);
-    GdiCanvas canvas{SheetWidth, SheetHeight};
+    GdiCanvas canvas;
     DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month, marking);
     return {std::move(sheet), canvas.ReadPixels()};
 }
@@ -73,6 +74,20 @@ bool WriteDecoratedWorkFile(const std::wstring& path) {
     }
     sheet->WorkFilePath = path;
     return WriteWorkFile(*sheet);
+}
+
+PixelImage CaptureClientArea(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const MemoryImage copy(client.right - client.left, client.bottom - client.top);
+    const ScreenDc screen;
+    BitBlt(copy.Dc(), 0, 0, copy.Width(), copy.Height(), screen.Get(), client.left, client.top,
+           SRCCOPY);
+    PixelImage image{copy.Width(), copy.Height(), {}};
+    for (const std::uint32_t pixel : copy.Pixels())  // 0x00RRGGBB
+        image.Pixels.push_back((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
+    return image;
 }
 
 std::vector<std::uint8_t> DefaultSheetBitmap(int year, int month) {

@@ -2,6 +2,8 @@
 // Sheets made by the test itself with the program's own document, drawing and file code, to be
 // compared with what the running program produced.
 
+#include <windows.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,6 +22,9 @@ struct DrawnSheet {
     PixelImage Pixels;
 };
 DrawnSheet DrawFreshSheet(int year, int month, TodayMarking marking = TodayMarking::Marked);
+
+// What a window shows in its client area, read from the screen.
+PixelImage CaptureClientArea(HWND window);
 
 // Writes a work file of the month whose every day carries a free text line, so that a sheet
 // read from it differs visibly from a default one. False when it could not be written.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <windowsx.h>
 
 #include <filesystem>
 #include <functional>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "editor/day_editor_win32.h"
+#include "platform/win32/handles.h"
 #include "support/ico_writer.h"
 #include "unit/win32/thread_dialogs.h"
 
@@ -148,9 +151,7 @@ TEST(DayEditorDialog, GivesItsBoldFontToEveryControlButTheDrawingBoxes) {
         GetObjectW(font, sizeof description, &description);
         EXPECT_STREQ(description.lfFaceName, L"MS Sans Serif");
         EXPECT_EQ(description.lfWeight, 700);
-        const HDC screen = GetDC(nullptr);
-        EXPECT_EQ(description.lfHeight, -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72));
-        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(description.lfHeight, -MulDiv(8, static_cast<int>(GetDpiForWindow(editor)), 72));
 
         int withFont = 0;
         for (HWND child = GetWindow(editor, GW_CHILD); child;
@@ -164,6 +165,35 @@ TEST(DayEditorDialog, GivesItsBoldFontToEveryControlButTheDrawingBoxes) {
             }
         }
         EXPECT_EQ(withFont, 52);
+    });
+}
+
+// Also run at 120, 144 and 192 dpi on 1920 x 1080 (tests/e2e/screens.sh).
+TEST(DayEditorOnScreen, LiesInTheWorkAreaAndEveryTextFitsItsControl) {
+    auto sheet = SheetOnFifthOfMarch();
+    WithOpenEditor(*sheet, [](HWND editor) {
+        RECT outer{}, work{};
+        GetWindowRect(editor, &outer);
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        EXPECT_TRUE(outer.top >= work.top && outer.bottom <= work.bottom);
+        const int dpi = static_cast<int>(GetDpiForWindow(editor));
+        const HDC dc = GetDC(editor);
+        for (HWND child = GetWindow(editor, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t text[200] = {};
+            const SelectedObject font(dc, GetWindowFont(child));
+            RECT box{}, needed{};
+            GetClientRect(child, &box);
+            // Besides the text: a tick box and the gap after it, or a frame.
+            const bool tick = (StyleOf(child) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+            box.right -= tick ? GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + dpi / 24 : dpi / 16;
+            needed = box;
+            DrawTextW(dc, text, GetWindowTextW(child, text, 200), &needed,
+                      DT_CALCRECT | DT_WORDBREAK);
+            EXPECT_TRUE(needed.right <= box.right && needed.bottom <= box.bottom)
+                << GetDlgCtrlID(child) << " at " << dpi << " dpi";
+        }
+        ReleaseDC(editor, dc);
     });
 }
 

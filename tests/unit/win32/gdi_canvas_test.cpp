@@ -83,7 +83,7 @@ class GdiSheetTest : public testing::Test {
     }
 
     std::unique_ptr<MonthSheet> Sheet = std::make_unique<MonthSheet>();
-    GdiCanvas Canvas{SheetWidth, SheetHeight};
+    GdiCanvas Canvas;
 };
 
 TEST_F(GdiSheetTest, BoxOutlinesAreExactAndNothingElseIsDrawnBelowTheHeader) {
@@ -203,7 +203,7 @@ TEST_F(GdiSheetTest, DrawingTwiceGivesTheSamePixelsAndRecordsAsAFreshCanvas) {
     const PixelImage first = Draw(2024, 9);
     const auto records = std::make_unique<MonthSheet>(*Sheet);
     const PixelImage second = Draw(2024, 9);
-    GdiCanvas fresh{SheetWidth, SheetHeight};
+    GdiCanvas fresh;
     const PixelImage third = Draw(2024, 9, fresh);
 
     EXPECT_TRUE(first.Pixels == second.Pixels);
@@ -221,19 +221,15 @@ class GdiCanvasTest : public testing::Test {
     static Color PixelAt(const GdiCanvas& canvas, int x, int y) {
         return canvas.ReadPixels().At(x, y);
     }
-    GdiCanvas Canvas{SheetWidth, SheetHeight};
+    GdiCanvas Canvas;
 };
 
-TEST_F(GdiCanvasTest, FontsAreBoldSizedFromTheScreenAndIdenticalRequestsShareOneFont) {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-
+TEST_F(GdiCanvasTest, FontsAreBoldSizedFromTheScaleAndIdenticalRequestsShareOneFont) {
     Canvas.SelectFont("Tahoma", 42, true);
     const HGDIOBJ title = GetCurrentObject(Canvas.Dc(), OBJ_FONT);
     LOGFONTW font{};
     ASSERT_EQ(GetObjectW(title, sizeof font, &font), static_cast<int>(sizeof font));
-    EXPECT_EQ(font.lfHeight, -MulDiv(42, dpi, 72));
+    EXPECT_EQ(font.lfHeight, -56) << "at 96 dpi, whatever the screen's resolution";
     EXPECT_EQ(font.lfWeight, 700);
     EXPECT_EQ(font.lfItalic, 0);
     EXPECT_EQ(font.lfCharSet, ANSI_CHARSET);
@@ -392,7 +388,7 @@ TEST(GdiCanvasLifetime, EveryObjectIsDeletedWithTheCanvas) {
     HGDIOBJ font, brush, bitmap;
     HDC dc;
     {
-        GdiCanvas canvas{SheetWidth, SheetHeight};
+        GdiCanvas canvas;
         canvas.SelectFont("Tahoma", 8, true);
         canvas.HollowRectangle(1, 1, 20, 20, Black, 1);
         dc = canvas.Dc();

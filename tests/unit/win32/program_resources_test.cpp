@@ -14,10 +14,12 @@ std::string_view Resource(const wchar_t* id, const wchar_t* type) {
             found ? SizeofResource(nullptr, found) : 0};
 }
 
-TEST(ProgramResources, TheManifestNamesWindows10AndLongPathsAndTheIconHasA256PixelPng) {
+TEST(ProgramResources, TheManifestNamesWindows10LongPathsAndDpiAwarenessAndTheIconHasAPng) {
     const std::string_view manifest = Resource(MAKEINTRESOURCEW(1), RT_MANIFEST);
     EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), manifest.npos);
     EXPECT_NE(manifest.find(">true</longPathAware>"), manifest.npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), manifest.npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), manifest.npos);
     const std::string_view group = Resource(MAKEINTRESOURCEW(PROGRAM_ICON_ID), RT_GROUP_ICON);
     const int id = LookupIconIdFromDirectoryEx(
         reinterpret_cast<BYTE*>(const_cast<char*>(group.data())), TRUE, 256, 256, 0);
