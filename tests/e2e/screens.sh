@@ -5,7 +5,6 @@ source "$1"
 trap wine_env_stop EXIT
 status=0
 on() { wine_env_screen "$1" "$2"; wine "$3" --gtest_filter="$4" </dev/null || status=1; }
-
 wine_env_start
 on 1366x768 96 "$2" 'SmallScreen.*'
 on 1280x720 96 "$2" 'SmallScreen.*'

@@ -76,14 +76,12 @@ bool WriteDecoratedWorkFile(const std::wstring& path) {
     return WriteWorkFile(*sheet);
 }
 
-PixelImage CaptureClientArea(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const MemoryImage copy(client.right - client.left, client.bottom - client.top);
+PixelImage CaptureWindow(HWND window) {
+    RECT box{};
+    GetWindowRect(window, &box);
+    const MemoryImage copy(box.right - box.left, box.bottom - box.top);
     const ScreenDc screen;
-    BitBlt(copy.Dc(), 0, 0, copy.Width(), copy.Height(), screen.Get(), client.left, client.top,
-           SRCCOPY);
+    BitBlt(copy.Dc(), 0, 0, copy.Width(), copy.Height(), screen.Get(), box.left, box.top, SRCCOPY);
     PixelImage image{copy.Width(), copy.Height(), {}};
     for (const std::uint32_t pixel : copy.Pixels())  // 0x00RRGGBB
         image.Pixels.push_back((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));

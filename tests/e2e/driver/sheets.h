@@ -23,8 +23,8 @@ struct DrawnSheet {
 };
 DrawnSheet DrawFreshSheet(int year, int month, TodayMarking marking = TodayMarking::Marked);
 
-// What a window shows in its client area, read from the screen.
-PixelImage CaptureClientArea(HWND window);
+// What a window shows, read from the screen.
+PixelImage CaptureWindow(HWND window);
 
 // Writes a work file of the month whose every day carries a free text line, so that a sheet
 // read from it differs visibly from a default one. False when it could not be written.

@@ -180,14 +180,14 @@ TEST(DayEditorOnScreen, LiesInTheWorkAreaAndEveryTextFitsItsControl) {
         const HDC dc = GetDC(editor);
         for (HWND child = GetWindow(editor, GW_CHILD); child;
              child = GetWindow(child, GW_HWNDNEXT)) {
+            // Besides the text: a tick box and the gap after it, or a frame.
+            RECT box = RectInParent(child);
+            box.right -= (StyleOf(child) & BS_TYPEMASK) == BS_AUTOCHECKBOX
+                             ? GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + dpi / 24
+                             : dpi / 16;
+            RECT needed = box;
             wchar_t text[200] = {};
             const SelectedObject font(dc, GetWindowFont(child));
-            RECT box{}, needed{};
-            GetClientRect(child, &box);
-            // Besides the text: a tick box and the gap after it, or a frame.
-            const bool tick = (StyleOf(child) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
-            box.right -= tick ? GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + dpi / 24 : dpi / 16;
-            needed = box;
             DrawTextW(dc, text, GetWindowTextW(child, text, 200), &needed,
                       DT_CALCRECT | DT_WORDBREAK);
             EXPECT_TRUE(needed.right <= box.right && needed.bottom <= box.bottom)

@@ -19,7 +19,6 @@ TEST(ProgramResources, TheManifestNamesWindows10LongPathsAndDpiAwarenessAndTheIc
     EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), manifest.npos);
     EXPECT_NE(manifest.find(">true</longPathAware>"), manifest.npos);
     EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), manifest.npos);
-    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), manifest.npos);
     const std::string_view group = Resource(MAKEINTRESOURCEW(PROGRAM_ICON_ID), RT_GROUP_ICON);
     const int id = LookupIconIdFromDirectoryEx(
         reinterpret_cast<BYTE*>(const_cast<char*>(group.data())), TRUE, 256, 256, 0);
