@@ -50,6 +50,25 @@ int IconSizeAt(HWND window, int metric) {
     return GetSystemMetricsForDpi(metric, GetDpiForWindow(window));
 }
 
+std::optional<DayKey> DayKeyOf(WPARAM key) {
+    switch (key) {
+        case VK_LEFT:
+            return DayKey::DayBefore;
+        case VK_RIGHT:
+            return DayKey::DayAfter;
+        case VK_UP:
+            return DayKey::WeekBefore;
+        case VK_DOWN:
+            return DayKey::WeekAfter;
+        case VK_HOME:
+            return DayKey::FirstDay;
+        case VK_END:
+            return DayKey::LastDay;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::wstring commandTail)
@@ -71,6 +90,10 @@ MainWindow::MainWindow(std::wstring commandTail)
     AddControl({.Id = SheetViewId, .Kind = ControlKind::Picture});
     SheetView = Picture(SheetViewId);
     SheetView->SetColors(GetSysColor(COLOR_WINDOWTEXT), White);
+    SheetView->SetOverlay([this](HDC dc) { DrawMark(dc); });
+    // The sheet takes the keyboard focus; it is the window's first and only tab stop.
+    SetWindowLongPtrW(SheetView->Control(), GWL_STYLE,
+                      GetWindowLongPtrW(SheetView->Control(), GWL_STYLE) | WS_TABSTOP);
 
     Recent = LoadRecentFiles();
     UniqueMenu menu = BuildMainMenu(Recent);
@@ -121,6 +144,7 @@ void MainWindow::OnInitialise() {
 
 void MainWindow::RefreshSheet() {
     const MonthSheet& sheet = State.Sheet;
+    Mark = MarkForMonth(Mark, TodayLocal(), sheet.Year, sheet.Month);
     SetWindowTextW(Window(), Cp1252ToWide(SheetTitle(sheet.Year, sheet.Month)).c_str());
     if (SheetCanvas->DrawnScale() != ViewPlace.Scale)
         SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
@@ -324,20 +348,72 @@ void MainWindow::OnSheetClick(LPARAM position) {
     const SheetPixel pixel =
         SheetPixelUnder(static_cast<std::uint16_t>(LOWORD(position)),
                         static_cast<std::uint16_t>(HIWORD(position)), ViewPlace.Scale);
-    if (!SelectPlaceForClick(State.Sheet, pixel.X, pixel.Y, State.EditorOpen != 0)) return;
+    const GridPlace place = GridPlaceAt(pixel.X, pixel.Y);
+    MoveMark(MarkOnPlace(Mark, place));
+    OpenEditorOn(place);
+}
+
+bool MainWindow::OnSheetKey(WPARAM key) {
+    const std::optional<DayKey> dayKey = DayKeyOf(key);
+    const bool opens = key == VK_RETURN || key == VK_SPACE;
+    if (!dayKey && !opens) return false;
+    MarkShown = true;
+    if (dayKey)
+        MoveMark(MarkAfterKey(Mark, *dayKey));
+    else if (const std::optional<GridPlace> place = PlaceOfMark(Mark))
+        OpenEditorOn(*place);
+    return true;
+}
+
+void MainWindow::OpenEditorOn(GridPlace place) {
+    if (!SelectPlace(State.Sheet, place, State.EditorOpen != 0)) return;
     const RaisedFlag open(State.EditorOpen);
     OpenDayEditor(Window(), State.Sheet);
     RefreshSheet();
 }
 
+void MainWindow::MoveMark(const DayMark& mark) {
+    Mark = mark;
+    SheetView->Repaint();
+}
+
+void MainWindow::DrawMark(HDC dc) const {
+    const HWND view = SheetView->Control();
+    if (!MarkShown || GetFocus() != view) return;
+    const std::optional<GridPlace> place = PlaceOfMark(Mark);
+    if (!place) return;
+    const PixelBox box = MarkBox(*place, ViewPlace.Scale);
+    const RECT rect{box.Left, box.Top, box.Left + box.Width, box.Top + box.Height};
+    DrawFocusRect(dc, &rect);
+}
+
 LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR, DWORD_PTR self) {
-    if (message == WM_LBUTTONDOWN) {
-        try {
-            reinterpret_cast<MainWindow*>(self)->OnSheetClick(lParam);
-        } catch (...) {
-            ShowInternalError();
+    auto& main = *reinterpret_cast<MainWindow*>(self);
+    try {
+        switch (message) {
+            case WM_LBUTTONDOWN:
+                SetFocus(window);
+                main.OnSheetClick(lParam);
+                break;
+            case WM_GETDLGCODE: {
+                // The arrows, and Enter for the sheet rather than for the dialog's default button.
+                const auto* key = reinterpret_cast<const MSG*>(lParam);
+                const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+                return DLGC_WANTARROWS | (enter ? DLGC_WANTMESSAGE : 0);
+            }
+            case WM_KEYDOWN:
+                if (main.OnSheetKey(wParam)) return 0;
+                break;
+            case WM_SETFOCUS:
+            case WM_KILLFOCUS:
+                InvalidateRect(window, nullptr, FALSE);
+                break;
+            default:
+                break;
         }
+    } catch (...) {
+        ShowInternalError();
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }

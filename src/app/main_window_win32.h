@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "app/day_keys.h"
 #include "app/program_state.h"
 #include "app/recent_files.h"
 #include "app/sheet_view_place.h"
@@ -58,6 +59,14 @@ class MainWindow final : public MemoryDialog {
     void RememberWorkFile();
     void ShowRecentFiles(RecentFiles list);
     void OnSheetClick(LPARAM position);
+    // Arrows, Home and End move the focus mark; Enter and Space open the day editor on its day.
+    bool OnSheetKey(WPARAM key);
+    void OpenEditorOn(GridPlace place);
+    void MoveMark(const DayMark& mark);
+    // The system's focus rectangle around the marked day, while the sheet has the keyboard focus,
+    // from the first key that moves it on: as Windows hides focus rectangles until the keyboard
+    // is used.
+    void DrawMark(HDC dc) const;
     static LRESULT CALLBACK SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR subclassId, DWORD_PTR self);
 
@@ -73,6 +82,8 @@ class MainWindow final : public MemoryDialog {
     PictureBox* SheetView = nullptr;
     SheetViewPlace ViewPlace{};
     bool DraggingFrame = false;
+    DayMark Mark;
+    bool MarkShown = false;
 };
 
 // Runs the main window until "Salir".

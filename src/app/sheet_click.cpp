@@ -15,7 +15,10 @@ SheetPixel SheetPixelUnder(std::uint16_t x, std::uint16_t y, const SheetScale& s
 }
 
 bool SelectPlaceForClick(MonthSheet& sheet, std::uint16_t x, std::uint16_t y, bool editorOpen) {
-    const GridPlace place = GridPlaceAt(x, y);
+    return SelectPlace(sheet, GridPlaceAt(x, y), editorOpen);
+}
+
+bool SelectPlace(MonthSheet& sheet, GridPlace place, bool editorOpen) {
     const auto inGrid = [](int index) { return index >= 0 && index < GridSize; };
     if (!inGrid(place.Column) || !inGrid(place.Row)) return false;
     sheet.SelectedColumn = place.Column;

@@ -26,8 +26,10 @@ struct SheetPixel {
 };
 SheetPixel SheetPixelUnder(std::uint16_t x, std::uint16_t y, const SheetScale& shown);
 
-// Applies a click to the document and tells whether the day editor opens on the selection.
-// A click on a place outside the grid (column or row outside 0..7) is ignored altogether: the
-// selection stays as it was. Otherwise the place becomes the sheet's selection, and the editor
-// opens when that place shows a day and no editor (or about box) is open.
+// Makes the place the sheet's selection and tells whether the day editor opens on it: when the
+// place shows a day and no editor (or about box) is open. A place outside the grid (column or
+// row outside 0..7) is ignored altogether: the selection stays as it was.
+bool SelectPlace(MonthSheet& sheet, GridPlace place, bool editorOpen);
+
+// A click: SelectPlace on the place under the pointer.
 bool SelectPlaceForClick(MonthSheet& sheet, std::uint16_t x, std::uint16_t y, bool editorOpen);

@@ -1,15 +1,19 @@
-// The program at home on the desktop: keyboard shortcuts and the recent files.
+// The program at home on the desktop: keyboard shortcuts, days chosen with the keyboard and the
+// recent files.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/main_menu.h"
 #include "app/recent_files_win32.h"
+#include "calendar/calendar_arithmetic.h"
 #include "driver/file_dialogs.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 #include "persistence/work_file_messages.h"
+#include "platform/clock.h"
 
 namespace e2e {
 namespace {
@@ -40,6 +44,33 @@ TEST(Shortcuts, CtrlGAndCtrlSSaveAsGrabarDoesAndNoShortcutActsInADialog) {
     ASSERT_TRUE(about && TypeKeys(about, {'G', 'A', 'U'}, true));
     EXPECT_EQ(WaitForFileDialog(program, 1s), nullptr);
     EXPECT_EQ(program.Windows().size(), 2u);
+}
+
+TEST(DayKeys, ArrowsAndEnterOpenTheChosenDayAndTheMarkIsNeitherSavedNorExported) {
+    ScratchFolder work(L"work");
+    Program program(StartingIn(work));
+    const HWND main = program.MainWindow();
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"antes"));
+    // From today's day, the mark's start, nine days on (a week down, two right) or back.
+    const LocalDate today = TodayLocal();
+    const bool on = today.Day + 9 <= BuildMonthLengths(today.Year).Days[today.Month];
+    const int day = on ? today.Day + 9 : today.Day - 9;
+    ASSERT_TRUE(TypeKeys(main, on ? std::vector<WORD>{VK_DOWN, VK_RIGHT, VK_RIGHT}
+                                  : std::vector<WORD>{VK_UP, VK_LEFT, VK_LEFT}));
+
+    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"despues"));
+    program.Command(MenuCommand::ExportImage);
+    const HWND exported = program.WaitForMessageBox();
+    ASSERT_NE(exported, nullptr);
+    Press(exported, IDOK);
+    EXPECT_EQ(ReadWholeFile(work / L"despues.vrel"), ReadWholeFile(work / L"antes.vrel"));
+    EXPECT_TRUE(ReadWholeFile(program.Folder() + L"\\" + ExportName(today.Year, today.Month)) ==
+                DefaultSheetBitmap(today.Year, today.Month));
+
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(exported); }) && TypeKeys(main, {VK_RETURN}));
+    wchar_t caption[16];
+    std::swprintf(caption, 16, L"%02d/%02d/%d", day, today.Month, today.Year);
+    EXPECT_NE(program.WaitForWindow(caption), nullptr) << "the editor on " << day;
 }
 
 TEST(RecentFiles, AFileReadComesFirstAndReopensFromTheListAfterARestart) {

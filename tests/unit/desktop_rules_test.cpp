@@ -1,13 +1,33 @@
-// The rules behind the recent files and dropped files.
+// The rules behind the days chosen with the keyboard, the recent files and dropped files.
 
 #include <gtest/gtest.h>
 
+#include "app/day_keys.h"
 #include "app/recent_files.h"
 #include "persistence/work_file_name.h"
 
 namespace {
 
 using namespace std::string_literals;
+
+TEST(DayKeys, MoveAlongTheRowsStopAtTheMonthsEdgesAndStartOnTodayInItsMonth) {
+    using enum DayKey;
+    const DayMark may = MarkForMonth({}, {2027, 5, 19}, 2027, 5);  // May 2027 starts on Saturday
+    EXPECT_EQ(may.Day, 19);
+    const auto after = [](DayMark mark, DayKey key, int day) {
+        mark.Day = day;
+        return MarkAfterKey(mark, key).Day;
+    };
+    EXPECT_EQ(after(may, DayAfter, 2) + after(may, DayBefore, 3), 3 + 2);  // across a row's end
+    EXPECT_EQ(after(may, WeekAfter, 10) + after(may, WeekBefore, 10), 17 + 3);
+    EXPECT_EQ(after(may, FirstDay, 12) + after(may, LastDay, 12), 1 + 31);
+    EXPECT_EQ(after(may, DayBefore, 1) + after(may, WeekBefore, 7) + after(may, WeekAfter, 25), 33);
+    EXPECT_EQ(MarkForMonth(may, {2027, 5, 20}, 2027, 5).Day, 19);
+    EXPECT_EQ(MarkForMonth(may, {2027, 5, 19}, 2027, 6).Day, 1);
+    EXPECT_EQ(PlaceOfMark(may)->Column * 10 + PlaceOfMark(may)->Row, 2 * 10 + 4);  // Wednesday
+    EXPECT_EQ(MarkOnPlace(may, {5, 1}).Day, 1);
+    EXPECT_EQ(MarkOnPlace(may, {0, 1}).Day, 19);  // no day there
+}
 
 TEST(RecentFiles, NewestFirstOnceEachWhateverTheCaseEightAtMostAndLabelled) {
     RecentFiles list;

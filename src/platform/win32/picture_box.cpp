@@ -54,4 +54,5 @@ void PictureBox::Repaint() {
 
 void PictureBox::Draw(const DRAWITEMSTRUCT& item) const {
     BitBlt(item.hDC, 0, 0, Width(), Height(), Dc(), 0, 0, SRCCOPY);
+    if (Overlay) Overlay(item.hDC);
 }

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/win32/memory_image.h"
@@ -38,10 +39,14 @@ class PictureBox {
     void Repaint();
     // Answers WM_DRAWITEM for this control.
     void Draw(const DRAWITEMSTRUCT& item) const;
+    // Drawn on the control over the picture at every repaint, never into the picture: marks
+    // that belong to the screen only.
+    void SetOverlay(std::function<void(HDC)> overlay) { Overlay = std::move(overlay); }
 
   private:
     HWND Window;
     std::unique_ptr<MemoryImage> Image;
     COLORREF Foreground = RGB(0, 0, 0);
     COLORREF Background = RGB(255, 255, 255);
+    std::function<void(HDC)> Overlay;
 };

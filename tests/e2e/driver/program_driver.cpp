@@ -262,21 +262,25 @@ bool TypeKeys(HWND window, const std::vector<WORD>& keys, bool withControl) {
     SetForegroundWindow(window);
     if (!WaitUntil([&] { return GetForegroundWindow() == window; }, 5s)) return false;
     std::vector<INPUT> inputs;
-    const auto add = [&](WORD code, DWORD flags) {
+    const auto press = [&](WORD key, DWORD flags) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
-        input.ki.wVk = code;
+        input.ki.wVk = key;
         input.ki.dwFlags = flags;
         inputs.push_back(input);
     };
     for (const WORD code : keys) {
-        if (withControl) add(VK_CONTROL, 0);
-        add(code, 0);
-        add(code, KEYEVENTF_KEYUP);
-        if (withControl) add(VK_CONTROL, KEYEVENTF_KEYUP);
+        inputs.clear();
+        if (withControl) press(VK_CONTROL, 0);
+        press(code, 0);
+        press(code, KEYEVENTF_KEYUP);
+        if (withControl) press(VK_CONTROL, KEYEVENTF_KEYUP);
+        if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) !=
+            inputs.size())
+            return false;
+        Sleep(50);  // Wine loses keys that follow one another more closely
     }
-    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
-           inputs.size();
+    return true;
 }
 
 std::wstring MessageBoxText(HWND box) {
