@@ -67,6 +67,7 @@ PixelBox MarkBox(GridPlace place, const SheetScale& shown) {
     const int top = origin.Y + Geometry.OriginY + MarkInset;
     const int right = left + Geometry.CellWidth - 2 * MarkInset;
     const int bottom = top + Geometry.CellHeight - 2 * MarkInset;
-    return {shown.ToPixels(left), shown.ToPixels(top), shown.ToPixels(right) - shown.ToPixels(left),
-            shown.ToPixels(bottom) - shown.ToPixels(top)};
+    return {shown.ToPixelsX(left), shown.ToPixelsY(top),
+            shown.ToPixelsX(right) - shown.ToPixelsX(left),
+            shown.ToPixelsY(bottom) - shown.ToPixelsY(top)};
 }
