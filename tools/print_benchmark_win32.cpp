@@ -16,8 +16,6 @@
 #include <vector>
 
 #include "app/sheet_printing_win32.h"
-#include "calendar/calendar_names.h"
-#include "calendar/saints_table.h"
 #include "platform/win32/handles.h"
 #include "support/dressed_sheet.h"
 
@@ -50,8 +48,6 @@ int main(int argc, char** argv) {
     int repeat = 5;
     if (argc == 3 && std::strcmp(argv[1], "--repeat") == 0)
         repeat = std::max(1, std::atoi(argv[2]));
-    InitCalendarNames();
-    BuildSaintsTable();
     const auto folder = std::filesystem::temp_directory_path() /
                         ("almanaque-print-benchmark-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directories(folder);

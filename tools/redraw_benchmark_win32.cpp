@@ -21,8 +21,6 @@
 #include <vector>
 
 #include "app/main_window_win32.h"
-#include "calendar/calendar_names.h"
-#include "calendar/saints_table.h"
 #include "persistence/work_file.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
@@ -45,17 +43,17 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
            static_cast<double>(frequency.QuadPart);
 }
 
-double TimeOneRedraw(GdiCanvas& canvas, MonthSheet& sheet) {
+double TimeOneRedraw(GdiCanvas& canvas, const MonthSheet& sheet) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     canvas.Clear();
-    DrawMonthSheet(canvas, StandardSheetGeometry(), sheet, Year, Month);
+    DrawMonthSheet(canvas, sheet);
     GdiFlush();
     QueryPerformanceCounter(&end);
     return Milliseconds(start, end);
 }
 
-void Report(const char* name, GdiCanvas& canvas, MonthSheet& sheet, int repeat) {
+void Report(const char* name, GdiCanvas& canvas, const MonthSheet& sheet, int repeat) {
     const double first = TimeOneRedraw(canvas, sheet);
     std::vector<double> times;
     for (int i = 0; i < repeat; ++i) times.push_back(TimeOneRedraw(canvas, sheet));
@@ -103,8 +101,6 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--repeat") == 0) repeat = std::max(1, std::atoi(argv[i + 1]));
         if (std::strcmp(argv[i], "--bmp") == 0) bitmapPath = argv[i + 1];
     }
-    InitCalendarNames();
-    BuildSaintsTable();
 
     const fs::path folder = fs::temp_directory_path() /
                             ("almanaque-benchmark-" + std::to_string(GetCurrentProcessId()));
@@ -112,6 +108,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> icons = WriteBenchmarkIcons(folder);
 
     auto sheet = std::make_unique<MonthSheet>();
+    sheet->Year = Year;
+    sheet->Month = Month;
     GdiCanvas canvas;
     ResetCells(*sheet);
     Report("default", canvas, *sheet, repeat);
@@ -124,15 +122,14 @@ int main(int argc, char** argv) {
 
     // Where the time of the dressed sheet goes: its texts and numbers alone, its icons alone.
     for (auto& column : sheet->Cells)
-        for (DayCell& cell : column)
-            std::fill(std::begin(cell.IconShown), std::end(cell.IconShown), 0);
+        for (Day& day : column)
+            for (DayIcon& icon : day.Icons) icon.Shown = Flag::Off;
     Report("texts", canvas, *sheet, repeat);
     *sheet = *dressed;
     for (auto& column : sheet->Cells)
-        for (DayCell& cell : column) {
-            for (auto& line : cell.Lines) line = {0, 0};
-            cell.NumberTopLeft = cell.NumberTopRight = cell.NumberBottomLeft = 0;
-            cell.NumberBottomRight = cell.NumberCentre = 0;
+        for (Day& day : column) {
+            for (DayLine& line : day.Lines) line.ShowsText = line.ShowsSaint = Flag::Off;
+            day.Numbers = {Flag::Off, Flag::Off, Flag::Off, Flag::Off, Flag::Off};
         }
     Report("icons", canvas, *sheet, repeat);
     *sheet = *dressed;
@@ -145,10 +142,8 @@ int main(int argc, char** argv) {
                    static_cast<std::streamsize>(bytes.size()));
         std::printf("dressed sheet written to %s (%zu bytes)\n", bitmapPath.c_str(), bytes.size());
     }
-    sheet->Year = Year;
-    sheet->Month = Month;
-    sheet->WorkFilePath = (folder / "dressed.vrel").wstring();
-    if (WriteWorkFile(*sheet)) ReportResize(sheet->WorkFilePath);
+    const fs::path workFile = folder / "dressed.vrel";
+    if (WriteWorkFile(workFile.wstring(), *sheet)) ReportResize(workFile);
     std::error_code ignored;
     fs::remove_all(folder, ignored);
     return 0;

@@ -44,7 +44,7 @@ DayMark MarkAfterKey(DayMark mark, DayKey key) {
 }
 
 DayMark MarkOnPlace(DayMark mark, GridPlace place) {
-    const auto used = [](int index) { return index >= 0 && index < UsedGridSize; };
+    const auto used = [](int index) { return index >= 0 && index < GridSize; };
     if (!used(place.Column) || !used(place.Row)) return mark;
     const int day = PlaceMonth(mark.Year, mark.Month)[place.Column][place.Row];
     if (day != 0) mark.Day = day;
@@ -53,20 +53,20 @@ DayMark MarkOnPlace(DayMark mark, GridPlace place) {
 
 std::optional<GridPlace> PlaceOfMark(const DayMark& mark) {
     const MonthGrid grid = PlaceMonth(mark.Year, mark.Month);
-    for (int column = 0; column < UsedGridSize; ++column)
-        for (int row = 1; row < UsedGridSize; ++row)
+    for (int column = 0; column < GridSize; ++column)
+        for (int row = 1; row < GridSize; ++row)
             if (grid[column][row] == mark.Day) return GridPlace{column, row};
     return std::nullopt;
 }
 
 PixelBox MarkBox(GridPlace place, const SheetScale& shown) {
-    constexpr SheetGeometry Geometry = StandardSheetGeometry();
-    const CellPoint origin = CellOrigin(Geometry, place.Column, place.Row);
+    using namespace GridLayout;
+    const CellPoint origin = CellOrigin(place.Column, place.Row);
     // Where the drawing puts the day's box (render/draw_month_sheet.cpp), its edges scaled.
-    const int left = origin.X + Geometry.OriginX + MarkInset;
-    const int top = origin.Y + Geometry.OriginY + MarkInset;
-    const int right = left + Geometry.CellWidth - 2 * MarkInset;
-    const int bottom = top + Geometry.CellHeight - 2 * MarkInset;
+    const int left = origin.X + OriginX + MarkInset;
+    const int top = origin.Y + OriginY + MarkInset;
+    const int right = left + BoxWidth - 2 * MarkInset;
+    const int bottom = top + BoxHeight - 2 * MarkInset;
     return {shown.ToPixelsX(left), shown.ToPixelsY(top),
             shown.ToPixelsX(right) - shown.ToPixelsX(left),
             shown.ToPixelsY(bottom) - shown.ToPixelsY(top)};

@@ -16,10 +16,7 @@
 #include "app/startup_rules.h"
 #include "app/work_file_dialogs_win32.h"
 #include "app/work_file_flows.h"
-#include "calendar/calendar_names.h"
-#include "calendar/saints_table.h"
 #include "editor/day_editor_win32.h"
-#include "persistence/work_file.h"
 #include "persistence/work_file_messages.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
@@ -27,7 +24,6 @@
 #include "platform/win32/message_box.h"
 #include "platform/win32/program_file.h"
 #include "render/draw_month_sheet.h"
-#include "render/sheet_geometry.h"
 
 namespace {
 
@@ -122,22 +118,16 @@ void MainWindow::OnInitialise() {
     sheet.Month = today.Month;
     State.ImageBaseName = FormImageBaseName(sheet.Year, sheet.Month);
     ResetCells(sheet);
-    AssignSlot(sheet.Cell(0, 2).IconPath[8], "apple.ico");
-    InitCalendarNames();
-    BuildSaintsTable();
+    sheet.Cell(0, 2).Icons[8].Path = "apple.ico";
     SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
 
     if (!CommandTail.empty()) {
-        sheet.WorkFilePath = TrimBlanks(WorkFilePathFromCommandTail(CommandTail));
-        if (const std::optional<ReadResult> result =
-                ReadNamedWorkFile(sheet, State.ImageBaseName)) {
-            if (*result == ReadResult::Replaced) {
-                RememberWorkFile();
-                RefreshSheet();
-                return;
-            }
+        State.WorkFilePath = TrimBlanks(WorkFilePathFromCommandTail(CommandTail));
+        const std::optional<ReadResult> result = ReadNamedWorkFile(State, State.WorkFilePath);
+        if (result == ReadResult::Replaced)
+            RememberWorkFile();
+        else if (result)
             ShowMessage(ReadResultMessage(*result));
-        }
     }
     RefreshSheet();
 }
@@ -149,7 +139,7 @@ void MainWindow::RefreshSheet() {
     if (SheetCanvas->DrawnScale() != ViewPlace.Scale)
         SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
     SheetCanvas->Clear(White);
-    DrawMonthSheet(*SheetCanvas, StandardSheetGeometry(), State.Sheet, sheet.Year, sheet.Month);
+    DrawMonthSheet(*SheetCanvas, sheet);
     ShowCanvas();
 }
 
@@ -276,7 +266,7 @@ void MainWindow::OnNew() {
 
 void MainWindow::OnOpen() {
     SystemWorkFileDialogs dialogs(Window());
-    if (!OpenWorkFileFlow(State.Sheet, State.ImageBaseName, dialogs)) return;
+    if (!OpenWorkFileFlow(State, dialogs)) return;
     RememberWorkFile();
     RefreshSheet();
 }
@@ -284,13 +274,13 @@ void MainWindow::OnOpen() {
 // The sheet is not redrawn after a save.
 void MainWindow::OnSave() {
     SystemWorkFileDialogs dialogs(Window());
-    if (SaveWorkFileFlow(State.Sheet, dialogs)) RememberWorkFile();
+    if (SaveWorkFileFlow(State, dialogs)) RememberWorkFile();
 }
 
 void MainWindow::OnRecentFile(std::size_t index) {
     const std::wstring path = Recent[index];
     SystemWorkFileDialogs dialogs(Window());
-    switch (ReadGivenWorkFile(State.Sheet, State.ImageBaseName, path, dialogs)) {
+    switch (ReadGivenWorkFile(State, path, dialogs)) {
         case GivenFileRead::Read:
             RememberWorkFile();
             RefreshSheet();
@@ -305,7 +295,7 @@ void MainWindow::OnRecentFile(std::size_t index) {
 
 void MainWindow::OnDroppedFile(const std::wstring& path) {
     SystemWorkFileDialogs dialogs(Window());
-    if (!ReadDroppedFile(State.Sheet, State.ImageBaseName, path, dialogs)) return;
+    if (!ReadDroppedFile(State, path, dialogs)) return;
     RememberWorkFile();
     RefreshSheet();
 }
@@ -322,7 +312,7 @@ void MainWindow::OnMenuSelect(int id, UINT flags, HMENU menu) {
 }
 
 void MainWindow::RememberWorkFile() {
-    ShowRecentFiles(RememberRecentFile(State.Sheet.WorkFilePath));
+    ShowRecentFiles(RememberRecentFile(State.WorkFilePath));
 }
 
 void MainWindow::ShowRecentFiles(RecentFiles list) {
@@ -339,8 +329,7 @@ void MainWindow::OnAbout() {
 // "Grabar Imagen" saves the sheet at 96 dpi, whatever the scale on screen.
 void MainWindow::OnExportImage() {
     GdiCanvas image;
-    const MonthSheet& sheet = State.Sheet;
-    DrawMonthSheet(image, StandardSheetGeometry(), State.Sheet, sheet.Year, sheet.Month);
+    DrawMonthSheet(image, State.Sheet);
     ExportSheetImage(image, State.ImageBaseName);
 }
 
@@ -366,9 +355,10 @@ bool MainWindow::OnSheetKey(WPARAM key) {
 }
 
 void MainWindow::OpenEditorOn(GridPlace place) {
-    if (!SelectPlace(State.Sheet, place, State.EditorOpen != 0)) return;
+    const std::optional<GridPlace> day = DayPlaceToOpen(State.Sheet, place, State.EditorOpen != 0);
+    if (!day) return;
     const RaisedFlag open(State.EditorOpen);
-    OpenDayEditor(Window(), State.Sheet);
+    OpenDayEditor(Window(), State.Sheet, *day, State.Dialogs);
     RefreshSheet();
 }
 

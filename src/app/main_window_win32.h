@@ -11,7 +11,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 

@@ -1,15 +1,20 @@
 #pragma once
 // What the program keeps for the whole run, owned by the main window: the one month sheet, the
-// base name of the exported image, and the two flags that keep dialogs from opening twice.
+// base name of the exported image, the work file named last, what the dialogs remember, and the
+// two flags that keep dialogs from opening twice.
 
 #include <cstdint>
 #include <string>
 
 #include "calendar/month_sheet.h"
+#include "platform/dialog_memory.h"
 
 struct ProgramState {
     MonthSheet Sheet;
-    std::string ImageBaseName;     // "2026 12": the exported bitmap's name without ".bmp"
+    std::string ImageBaseName;  // "2026 12": the exported bitmap's name without ".bmp"
+    // The work file named last, as the user gave it, without surrounding blanks; empty: none.
+    std::wstring WorkFilePath;
+    DialogMemory Dialogs;
     std::int32_t EditorOpen = 0;   // 1 while the day editor or the about box is open
     std::int32_t ChooserBusy = 0;  // 1 while the month chooser of "Nuevo" is open
 };

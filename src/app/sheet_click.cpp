@@ -1,12 +1,12 @@
 #include "app/sheet_click.h"
 
-#include "render/sheet_geometry.h"
+#include "calendar/grid_layout.h"
 
 GridPlace GridPlaceAt(std::uint16_t x, std::uint16_t y) {
-    constexpr SheetGeometry Geometry = StandardSheetGeometry();
-    constexpr int ColumnPitch = Geometry.CellWidth + Geometry.Gap;
-    constexpr int RowPitch = Geometry.CellHeight + Geometry.Gap;
-    return {x / ColumnPitch, (y + Geometry.OriginY) / RowPitch - 1};
+    using namespace GridLayout;
+    constexpr int ColumnPitch = BoxWidth + Gap;
+    constexpr int RowPitch = BoxHeight + Gap;
+    return {x / ColumnPitch, (y + OriginY) / RowPitch - 1};
 }
 
 SheetPixel SheetPixelUnder(std::uint16_t x, std::uint16_t y, const SheetScale& shown) {
@@ -14,14 +14,7 @@ SheetPixel SheetPixelUnder(std::uint16_t x, std::uint16_t y, const SheetScale& s
             static_cast<std::uint16_t>(shown.HeightToSheet(y))};
 }
 
-bool SelectPlaceForClick(MonthSheet& sheet, std::uint16_t x, std::uint16_t y, bool editorOpen) {
-    return SelectPlace(sheet, GridPlaceAt(x, y), editorOpen);
-}
-
-bool SelectPlace(MonthSheet& sheet, GridPlace place, bool editorOpen) {
-    const auto inGrid = [](int index) { return index >= 0 && index < GridSize; };
-    if (!inGrid(place.Column) || !inGrid(place.Row)) return false;
-    sheet.SelectedColumn = place.Column;
-    sheet.SelectedRow = place.Row;
-    return sheet.Cell(place.Column, place.Row).HasDay == 1 && !editorOpen;
+std::optional<GridPlace> DayPlaceToOpen(const MonthSheet& sheet, GridPlace place, bool editorOpen) {
+    if (editorOpen || DayShownAt(sheet, place) == 0) return std::nullopt;
+    return place;
 }

@@ -1,6 +1,5 @@
 #include "app/sheet_printing_win32.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -10,7 +9,6 @@
 #include "render/draw_month_sheet.h"
 #include "render/gdi_canvas_win32.h"
 #include "render/page_fit.h"
-#include "render/sheet_geometry.h"
 
 namespace {
 
@@ -23,9 +21,7 @@ PrinterPage PageOf(HDC printer) {
 
 void DrawSheet(HDC printer, SheetScale placement, const MonthSheet& sheet) {
     GdiCanvas canvas(printer, placement);
-    // Drawing records each shown day in the sheet it is given: a copy keeps the document as is.
-    const auto drawn = std::make_unique<MonthSheet>(sheet);
-    DrawMonthSheet(canvas, StandardSheetGeometry(), *drawn, drawn->Year, drawn->Month);
+    DrawMonthSheet(canvas, sheet);
 }
 
 }  // namespace

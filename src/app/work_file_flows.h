@@ -1,12 +1,12 @@
 #pragma once
 // The "Leer" and "Grabar" commands: choose a work file through the system's dialogs, test it,
-// ask before overwriting, then read or write it. WorkFilePath keeps the path named last and
-// LastFolder the folder the next dialog opens in.
+// ask before overwriting, then read or write it. The program state's WorkFilePath keeps the path
+// named last, and its LastFolder the folder the next dialog opens in.
 
 #include <optional>
 #include <string>
 
-#include "calendar/month_sheet.h"
+#include "app/program_state.h"
 #include "persistence/work_file.h"
 
 enum class WorkFileDialogMode { Open = 0, Save = 1 };
@@ -23,33 +23,31 @@ class WorkFileDialogs {
     virtual void ShowMessage(const wchar_t* text) = 0;
 };
 
-// Shows a dialog and stores the chosen path, without surrounding blanks, in WorkFilePath; a
-// cancel empties it. LastFolder follows the path before and after.
-void ChooseWorkFile(MonthSheet& sheet, WorkFileDialogs& dialogs, WorkFileDialogMode mode);
-
-// Reads the work file WorkFilePath names, as start-up and "Leer" do: nothing when no file is
+// Reads the work file the path names, as start-up and "Leer" do: nothing when no file is
 // there, which is not worth a word; a path the system cannot use at all reads as unreadable.
-std::optional<ReadResult> ReadNamedWorkFile(MonthSheet& sheet, std::string& imageBaseName);
+// A file that is read gives the exported image its name.
+std::optional<ReadResult> ReadNamedWorkFile(ProgramState& state, const std::wstring& path);
 
-// "Leer": true when the sheet was replaced and must be redrawn. A refused or unreadable file
-// has its message shown and leaves the sheet as it was.
-bool OpenWorkFileFlow(MonthSheet& sheet, std::string& imageBaseName, WorkFileDialogs& dialogs);
+// "Leer": the dialog opens in the folder of the work file named last; the path chosen (empty
+// on cancel) becomes the one named last. True when the sheet was replaced and must be redrawn. A
+// refused or unreadable file has its message shown and leaves the sheet as it was.
+bool OpenWorkFileFlow(ProgramState& state, WorkFileDialogs& dialogs);
 
 // A work file named without a dialog, a recent file or one dropped on the window: read as "Leer"
-// reads the file its dialog names (WorkFilePath and LastFolder follow the path), except that a
-// missing file is told with the message of an unreadable one, since the user has just named it.
+// reads the file its dialog names (the path becomes the one named last and LastFolder follows
+// it), except that a missing file is told with the message of an unreadable one, since the user
+// has just named it.
 enum class GivenFileRead { Read, Missing, NotRead };
-GivenFileRead ReadGivenWorkFile(MonthSheet& sheet, std::string& imageBaseName,
-                                const std::wstring& path, WorkFileDialogs& dialogs);
+GivenFileRead ReadGivenWorkFile(ProgramState& state, const std::wstring& path,
+                                WorkFileDialogs& dialogs);
 
 // A file dropped on the window: a name with the work-file extension is read as ReadGivenWorkFile
 // reads it; any other is refused with the message for a file that is not a work file, and
 // nothing changes. True when the sheet was replaced.
-bool ReadDroppedFile(MonthSheet& sheet, std::string& imageBaseName, const std::wstring& path,
-                     WorkFileDialogs& dialogs);
+bool ReadDroppedFile(ProgramState& state, const std::wstring& path, WorkFileDialogs& dialogs);
 
-// "Grabar": nothing is redrawn; a failed save has its message shown. True when the file was
-// written.
-bool SaveWorkFileFlow(MonthSheet& sheet, WorkFileDialogs& dialogs);
+// "Grabar": the dialog opens in the current directory; the path chosen becomes the one named
+// last. Nothing is redrawn; a failed save has its message shown. True when the file was written.
+bool SaveWorkFileFlow(ProgramState& state, WorkFileDialogs& dialogs);
 
 inline constexpr wchar_t OverwriteQuestion[] = L"Sobrescribir ?";

@@ -29,22 +29,14 @@ MonthLengths BuildMonthLengths(std::int16_t year) {
     return lengths;
 }
 
-DayPlacement::DayPlacement(std::int16_t year, std::int16_t month)
-    : Year(year), Month(month), Lengths(BuildMonthLengths(year)) {}
-
-bool DayPlacement::Receives(int column) const {
-    if (Month < 1 || Month > 12) return false;
-    return WeekdayOf(Year, Month, Day) - 1 == column && Day <= Lengths.Days[Month];
-}
-
 MonthGrid PlaceMonth(std::int16_t year, std::int16_t month) {
     MonthGrid grid{};
-    DayPlacement placement(year, month);
+    if (month < 1 || month > 12) return grid;
+    const int length = BuildMonthLengths(year).Days[month];
+    std::int16_t day = 1;
     for (int row = 1; row <= 6; ++row)
         for (int column = 0; column <= 6; ++column)
-            if (placement.Receives(column)) {
-                grid[column][row] = placement.CurrentDay();
-                placement.Advance();
-            }
+            if (day <= length && WeekdayOf(year, month, day) - 1 == column)
+                grid[column][row] = day++;
     return grid;
 }

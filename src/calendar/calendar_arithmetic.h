@@ -21,27 +21,9 @@ MonthLengths BuildMonthLengths(std::int16_t year);
 // The sheet's columns run from Monday (0) to Sunday, whose initial and numbers are red.
 inline constexpr int SundayColumn = 6;
 
-// The walk that places the days of one month into the sheet's grid. The drawing visits rows
-// 1..6 and, inside each row, columns 0..6 (0 = Monday); a visited cell receives the current day
-// when that day falls on the cell's column and still belongs to the month.
-class DayPlacement {
-  public:
-    DayPlacement(std::int16_t year, std::int16_t month);
-
-    // Does the cell at this column receive CurrentDay()?
-    bool Receives(int column) const;
-    std::int16_t CurrentDay() const { return Day; }
-    // Called after a cell that received the day has been drawn.
-    void Advance() { ++Day; }
-
-  private:
-    std::int16_t Year;
-    std::int16_t Month;
-    std::int16_t Day = 1;
-    MonthLengths Lengths;
-};
-
-// The whole walk at once: the day each grid cell receives, 0 for none, as [column][row]
-// with row 0 (the header row) always 0.
+// Which place of the sheet's grid shows which day of the month: the day, 0 for none, as
+// [column][row]. Rows 1..6 are walked and, inside each row, columns 0..6 (0 = Monday); a place
+// receives the next day when that day falls on its column and still belongs to the month. Row 0
+// (the weekday initials) shows no day, and neither does any place of a month outside 1..12.
 using MonthGrid = std::array<std::array<std::int16_t, 7>, 7>;
 MonthGrid PlaceMonth(std::int16_t year, std::int16_t month);

@@ -1,24 +1,20 @@
 #include "calendar/month_sheet.h"
 
-#include <cstring>
-#include <string>
-
+#include "calendar/calendar_arithmetic.h"
 #include "platform/path_text.h"
 
-void ResetCells(MonthSheet& sheet) {
-    std::memset(static_cast<void*>(sheet.Cells), 0, sizeof sheet.Cells);
-    for (int column = 0; column < UsedGridSize; ++column)
-        for (int row = 0; row < UsedGridSize; ++row) {
-            DayCell& cell = sheet.Cell(column, row);
-            cell.NumberBottomLeft = 1;
-            cell.NumberColor = Black;
-            AssignSlot(cell.FontName, "Tahoma");
-            cell.Lines[0].LineIsSaint = 1;
-        }
+std::string_view IconFileOf(const DayIcon& icon) {
+    return WithoutTrailingBlanks(icon.Path);
 }
 
-std::string IconFileOf(const DayCell& cell, int position) {
-    return std::string(WithoutTrailingBlanks(ReadSlot(cell.IconPath[position])));
+void ResetCells(MonthSheet& sheet) {
+    sheet.Cells = {};
+}
+
+std::int16_t DayShownAt(const MonthSheet& sheet, GridPlace place) {
+    const auto inGrid = [](int index) { return index >= 0 && index < GridSize; };
+    if (!inGrid(place.Column) || !inGrid(place.Row)) return 0;
+    return PlaceMonth(sheet.Year, sheet.Month)[place.Column][place.Row];
 }
 
 std::string FormImageBaseName(std::int16_t year, std::int16_t month) {

@@ -1,12 +1,13 @@
 #pragma once
-// The month sheet document: the month on show and one fixed-layout record per grid place.
-// A DayCell's bytes are also the work-file record, so its layout is fixed to the byte.
+// The month sheet document: the month on show and, for every place of the day grid, what the
+// user put there. Texts are Windows-1252 bytes.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-#include "calendar/text_slot.h"
+#include <string_view>
+#include <vector>
 
 using Color = std::uint32_t;  // 0x00BBGGRR
 inline constexpr Color Black = 0x00000000;
@@ -16,87 +17,85 @@ inline constexpr Color White = 0x00FFFFFF;
 inline constexpr int TextLineCount = 5;
 inline constexpr int IconCount = 9;
 
-#pragma pack(push, 1)
-struct LineChoice {
-    std::int32_t LineIsText;   // 1: the line shows its own LineText
-    std::int32_t LineIsSaint;  // 1: the line shows the saint of the day
+// The longest texts a day holds, in bytes: what a work file has room for.
+inline constexpr std::size_t FontNameLimit = 100;
+inline constexpr std::size_t LineTextLimit = 20;
+inline constexpr std::size_t IconPathLimit = 255;
+
+// A day's yes-or-no choices. A work file made elsewhere may hold other numbers than 0 and 1
+// for them: such a flag reads as OtherNumber, which the editor shows ticked, which draws an icon
+// but no text line and no day number, and which is saved as the number it was read as until
+// the user ticks or unticks its box.
+enum class Flag : std::uint8_t { Off, On, OtherNumber };
+
+struct DayLine {
+    Flag ShowsText = Flag::Off;   // the line shows its LineText
+    Flag ShowsSaint = Flag::Off;  // the line shows the saint of the day, below the text if both
+    std::string LineText;         // at most LineTextLimit bytes
+    Color LineColor = Black;
+    bool operator==(const DayLine&) const = default;
 };
 
-// Arrays of lines and icons are indexed from 0: Lines[0] is text line 1, IconShown[8] is
-// icon position 9 (lower right).
-struct DayCell {
-    char FontName[101];
-    Color NumberColor;
-    std::int16_t Year;
-    std::int16_t Month;
-    std::int16_t Day;
-    std::int32_t HasDay;
-    std::int16_t Left;
-    std::int16_t Top;
-    std::int16_t Right;
-    std::int16_t Bottom;
-    std::int16_t Column;
-    std::int16_t Row;
-    LineChoice Lines[TextLineCount];
-    std::int32_t NumberTopLeft;
-    std::int32_t NumberTopRight;
-    std::int32_t NumberBottomLeft;
-    std::int32_t NumberBottomRight;
-    std::int32_t NumberCentre;
-    std::int32_t IconShown[IconCount];
-    char LineText[TextLineCount][21];
-    Color LineColor[TextLineCount];
-    char IconPath[IconCount][256];
+// Where the day's number is printed.
+struct NumberPlaces {
+    Flag TopLeft = Flag::Off;
+    Flag TopRight = Flag::Off;
+    Flag BottomLeft = Flag::On;
+    Flag BottomRight = Flag::Off;
+    Flag Centre = Flag::Off;
+    bool operator==(const NumberPlaces&) const = default;
 };
-#pragma pack(pop)
 
-inline constexpr std::size_t DayCellSize = 2652;
-static_assert(sizeof(DayCell) == DayCellSize);
-static_assert(offsetof(DayCell, NumberColor) == 101);
-static_assert(offsetof(DayCell, Year) == 105);
-static_assert(offsetof(DayCell, Month) == 107);
-static_assert(offsetof(DayCell, Day) == 109);
-static_assert(offsetof(DayCell, HasDay) == 111);
-static_assert(offsetof(DayCell, Left) == 115);
-static_assert(offsetof(DayCell, Top) == 117);
-static_assert(offsetof(DayCell, Right) == 119);
-static_assert(offsetof(DayCell, Bottom) == 121);
-static_assert(offsetof(DayCell, Column) == 123);
-static_assert(offsetof(DayCell, Row) == 125);
-static_assert(offsetof(DayCell, Lines) == 127);
-static_assert(offsetof(DayCell, NumberTopLeft) == 167);
-static_assert(offsetof(DayCell, NumberTopRight) == 171);
-static_assert(offsetof(DayCell, NumberBottomLeft) == 175);
-static_assert(offsetof(DayCell, NumberBottomRight) == 179);
-static_assert(offsetof(DayCell, NumberCentre) == 183);
-static_assert(offsetof(DayCell, IconShown) == 187);
-static_assert(offsetof(DayCell, LineText) == 223);
-static_assert(offsetof(DayCell, LineColor) == 328);
-static_assert(offsetof(DayCell, IconPath) == 348);
+struct DayIcon {
+    Flag Shown = Flag::Off;
+    std::string Path;  // at most IconPathLimit bytes; the icon chooser pads it with blanks
+    bool operator==(const DayIcon&) const = default;
+};
 
-// The grid has room for index 7 in both directions, but only columns and rows 0..6 are used.
-inline constexpr int GridSize = 8;
-inline constexpr int UsedGridSize = 7;
+// What one place of the grid holds; a new sheet's places are all alike. Arrays are indexed from
+// 0: Lines[0] is text line 1, Icons[8] icon position 9 (lower right). The places of the header
+// row show no day, but give the weekday initials their font and colour.
+struct Day {
+    std::string FontName = "Tahoma";  // at most FontNameLimit bytes
+    Color NumberColor = Black;
+    std::array<DayLine, TextLineCount> Lines{DayLine{Flag::Off, Flag::On, "", Black}};  // the saint
+    NumberPlaces Numbers;
+    std::array<DayIcon, IconCount> Icons;
+    // The work-file record the day was read from, as it was read, so that what the program does
+    // not model goes back into the file unchanged. Only the work-file format looks inside; empty
+    // for a day the program made.
+    std::vector<std::uint8_t> KeptBytes;
+    bool operator==(const Day&) const = default;
+};
+
+// The file an icon names: its path without the blanks that pad it.
+std::string_view IconFileOf(const DayIcon& icon);
+
+// The grid: seven columns, Monday to Sunday, and seven rows, the weekday initials then six weeks.
+inline constexpr int GridSize = 7;
+
+struct GridPlace {
+    int Column;
+    int Row;
+    bool operator==(const GridPlace&) const = default;
+};
 
 struct MonthSheet {
     std::int16_t Year = 0;
     std::int16_t Month = 0;
-    DayCell Cells[GridSize][GridSize]{};  // [Column][Row]
-    std::int32_t SelectedColumn = 0;
-    std::int32_t SelectedRow = 0;
-    // The work file named last, as the user gave it, without surrounding blanks; empty: none.
-    std::wstring WorkFilePath;
+    std::array<std::array<Day, GridSize>, GridSize> Cells;  // [Column][Row]
 
-    DayCell& Cell(int column, int row) { return Cells[column][row]; }
-    const DayCell& Cell(int column, int row) const { return Cells[column][row]; }
+    Day& Cell(int column, int row) { return Cells[column][row]; }
+    const Day& Cell(int column, int row) const { return Cells[column][row]; }
+    bool operator==(const MonthSheet&) const = default;
 };
 
-// Every byte of every cell to zero, then the defaults of the 49 used cells. Year, Month and the
-// selection are left alone.
+// Every place back to a new sheet's day; Year and Month stay.
 void ResetCells(MonthSheet& sheet);
 
-// The file that an icon position's IconPath names: its text without the blanks that pad it.
-std::string IconFileOf(const DayCell& cell, int position);
+// The day of the sheet's month that the place shows, by the calendar; 0 for a place that shows
+// none or lies outside the grid.
+std::int16_t DayShownAt(const MonthSheet& sheet, GridPlace place);
 
 // Year and month as decimal numbers joined by one blank ("2024 3"): the exported image's name.
 std::string FormImageBaseName(std::int16_t year, std::int16_t month);

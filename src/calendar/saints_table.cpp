@@ -1,16 +1,10 @@
 #include "calendar/saints_table.h"
 
-#include "calendar/text_slot.h"
-
-SaintsTableSlots SaintsTable{};
-
-void BuildSaintsTable() {
-    SaintsTable = {};
-    for (const SaintEntry& entry : SaintsData)
-        AssignSlot(SaintsTable.Slots[entry.Month][entry.Day], entry.Text);
-}
-
-std::string SaintOfDay(int month, int day) {
-    if (month < 1 || month > 12 || day < 1 || day > 31) return {};
-    return ReadSlot(SaintsTable.Slots[month][day]);
+std::string_view SaintOfDay(int month, int day) {
+    // Month lengths and the dates before each month, in a leap year.
+    static constexpr int Length[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static constexpr int Before[13] = {0, 0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335};
+    if (month < 1 || month > 12 || day < 1 || day > Length[month]) return {};
+    const SaintEntry& entry = SaintsData[Before[month] + day - 1];
+    return entry.Month == month && entry.Day == day ? entry.Text : std::string_view{};
 }

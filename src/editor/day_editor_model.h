@@ -1,28 +1,27 @@
 #pragma once
-// What the day editor does to the one DayCell it edits. The editor takes the cell's column and
-// row from the sheet's selection once, when it opens, and addresses the cell through the sheet
-// at every change: a later click on the sheet moves the selection but not the editor.
+// What the day editor does to the one day it edits. The editor is given the day's place when it
+// opens and reaches the day through the sheet at every change, so a later click on the sheet
+// does not move it and a reset of the sheet does not leave it holding a stale day.
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "calendar/month_sheet.h"
-#include "calendar/text_slot.h"
+#include "platform/dialog_memory.h"
 
 class DayEditorModel {
   public:
-    // The sheet's SelectedColumn and SelectedRow must lie in 0..7.
-    explicit DayEditorModel(MonthSheet& sheet);
+    // The place must show a day of the sheet's month.
+    DayEditorModel(MonthSheet& sheet, GridPlace place) : Sheet(sheet), Place(place) {}
 
-    DayCell& Cell() const { return Sheet.Cell(CellColumn, CellRow); }
+    Day& Edited() const { return Sheet.Cell(Place.Column, Place.Row); }
 
-    // The dialog's caption: day and month with at least two digits, the year plain ("05/03/2024").
+    // The dialog's caption, the date of the day: day and month with at least two digits, the
+    // year plain ("05/03/2024").
     std::string Caption() const;
 
-    // Whether the check box with this identifier shows ticked for the cell.
+    // Whether the check box with this identifier shows ticked for the day.
     bool BoxTicked(int checkBoxId) const;
     // Stores a check box's new state in its flag. A line's "Texto" and "Santoral" boxes exclude
     // each other: storing one clears the other's flag, and the identifier of the box to untick
@@ -33,23 +32,23 @@ class DayEditorModel {
     // nothing.
     void TakeColorChoice(int line, std::optional<Color> chosen);
 
-    // The "Icono" choice for a position: stores the chosen file's path when the file exists.
-    bool TakeIconChoice(int position, const PathField& choiceSlot);
+    // The "Icono" choice for a position: stores the icon chosen last when its file exists.
+    bool TakeIconChoice(int position, const DialogMemory& memory);
 
-    // "Salir": the five typed texts in Windows-1252, each cut to 20 bytes.
+    // "Salir": the five typed texts in Windows-1252, each cut to LineTextLimit bytes.
     void KeepTypedTexts(const std::array<std::wstring, TextLineCount>& typed);
 
-    // "Resetear": every flag, text, colour and icon path of the day becomes 0 or empty. The
-    // defaults of a new sheet are not restored.
+    // "Resetear": every flag, text, colour and icon path of the day becomes off, empty or black.
+    // The defaults of a new sheet are not restored; the font and the number colour stay.
     void ClearDay();
 
   private:
-    static std::ptrdiff_t FlagOffset(int checkBoxId);
+    // The flag a check box shows and sets; null for any other control.
+    Flag* FlagOfBox(int checkBoxId) const;
 
     MonthSheet& Sheet;
-    int CellColumn;
-    int CellRow;
+    GridPlace Place;
 };
 
 // The text a line's edit box starts with.
-std::wstring LineTextForEditing(const DayCell& cell, int line);
+std::wstring LineTextForEditing(const Day& day, int line);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editor/day_editor_controls.h"
+#include "editor/day_editor_layout.h"
 #include "editor/day_editor_model.h"
 #include "editor/icon_choice.h"
 #include "editor/icon_chooser_win32.h"
@@ -18,22 +19,20 @@
 
 namespace {
 
-// The colour chooser's custom colours, kept for the whole run and shared by every day.
-CustomColorSet CustomColors = {};
-
 constexpr wchar_t ResetQuestion[] =
     L"Seguro que quieres resetear ... ?\r\nPerdera toda la informaci\u00F3n de este d\u00EDa ...";
 
 class DayEditorDialog : public MemoryDialog {
   public:
-    DayEditorDialog(HWND owner, MonthSheet& sheet)
+    DayEditorDialog(HWND owner, MonthSheet& sheet, GridPlace place, DialogMemory& memory)
         : MemoryDialog({.Caption = L"",  // the day's date, given when the editor starts
                         .ClientWidth = DayEditorClientWidth,
                         .ClientHeight = DayEditorClientHeight,
                         .Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK |
                                  DS_NOFAILCREATE,
                         .Owner = owner}),
-          Model(sheet) {
+          Model(sheet, place),
+          Memory(memory) {
         Build();
     }
 
@@ -57,6 +56,7 @@ class DayEditorDialog : public MemoryDialog {
     void OnReset();
 
     DayEditorModel Model;
+    DialogMemory& Memory;
 };
 
 void DayEditorDialog::Build() {
@@ -78,11 +78,11 @@ void DayEditorDialog::Build() {
 
 void DayEditorDialog::OnInitialise() {
     SetWindowTextW(Window(), Cp1252ToWide(Model.Caption()).c_str());
-    for (const int id : AllCheckBoxIds()) SetTick(id, Model.BoxTicked(id));
+    for (const int id : AllCheckBoxIds) SetTick(id, Model.BoxTicked(id));
     for (int line = 0; line < TextLineCount; ++line) {
         SetDlgItemTextW(Window(), LineEditIds[line],
-                        LineTextForEditing(Model.Cell(), line).c_str());
-        ShowLineColor(line, Model.Cell().LineColor[line]);
+                        LineTextForEditing(Model.Edited(), line).c_str());
+        ShowLineColor(line, Model.Edited().Lines[line].LineColor);
     }
     for (int position = 0; position < IconCount; ++position) DrawIconPreview(position);
     EnableWindow(Control(LockButtonId), FALSE);
@@ -135,15 +135,16 @@ void DayEditorDialog::OnTickBox(int id) {
 }
 
 void DayEditorDialog::OnPickColor(int line) {
-    const std::optional<COLORREF> chosen = PickColor(Window(), ColorChooserStart, CustomColors);
+    const std::optional<COLORREF> chosen =
+        PickColor(Window(), ColorChooserStart, Memory.CustomColors);
     if (!chosen) return;
     ShowLineColor(line, *chosen);
     Model.TakeColorChoice(line, static_cast<Color>(*chosen));
 }
 
 void DayEditorDialog::OnChooseIcon(int position) {
-    ChooseIconFile(Window(), IconChoicePath);
-    if (Model.TakeIconChoice(position, IconChoicePath)) DrawIconPreview(position);
+    ChooseIconFile(Window(), Memory);
+    if (Model.TakeIconChoice(position, Memory)) DrawIconPreview(position);
 }
 
 void DayEditorDialog::OnExit() {
@@ -173,7 +174,7 @@ void DayEditorDialog::ShowLineColor(int line, COLORREF color) {
 // shows already.
 void DayEditorDialog::DrawIconPreview(int position) {
     PictureBox* preview = Picture(PreviewIds[position]);
-    const std::string path = IconFileOf(Model.Cell(), position);
+    const std::string path(IconFileOf(Model.Edited().Icons[position]));
     if (!preview || path.empty()) return;
     const int size = LengthAtDpi(PreviewIconSize, DotsPerInch());
     const int offset = LengthAtDpi(PreviewIconOffset, DotsPerInch());
@@ -190,9 +191,7 @@ void DayEditorDialog::DrawIconPreview(int position) {
 
 }  // namespace
 
-void OpenDayEditor(HWND owner, MonthSheet& sheet) {
-    const auto inGrid = [](int index) { return index >= 0 && index < GridSize; };
-    if (!inGrid(sheet.SelectedColumn) || !inGrid(sheet.SelectedRow)) return;
-    DayEditorDialog editor(owner, sheet);
+void OpenDayEditor(HWND owner, MonthSheet& sheet, GridPlace place, DialogMemory& memory) {
+    DayEditorDialog editor(owner, sheet, place, memory);
     editor.RunModal();
 }

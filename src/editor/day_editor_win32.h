@@ -1,12 +1,13 @@
 #pragma once
-// The day editor: a dialog on one day of the month sheet, the cell that the sheet's
-// SelectedColumn and SelectedRow name when it opens.
+// The day editor: a dialog on the day of one place of the month sheet.
 
 #include <windows.h>
 
 #include "calendar/month_sheet.h"
+#include "platform/dialog_memory.h"
 
-// Builds the editor and runs it until it closes. The editor stays above its owner window, which
-// is not disabled: the rest of the program stays usable meanwhile. Changes go straight into the
-// cell; the caller redraws the sheet afterwards. A selection outside 0..7 opens nothing.
-void OpenDayEditor(HWND owner, MonthSheet& sheet);
+// Builds the editor on the place, which must show a day of the sheet's month, and runs it until
+// it closes. The editor stays above its owner window, which is not disabled: the rest of the
+// program stays usable meanwhile. Changes go straight into the day; the caller redraws the sheet
+// afterwards.
+void OpenDayEditor(HWND owner, MonthSheet& sheet, GridPlace place, DialogMemory& memory);

@@ -5,20 +5,20 @@
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/message_box.h"
 
-void ChooseIconFile(HWND owner, PathField& slot) {
+void ChooseIconFile(HWND owner, DialogMemory& memory) {
     FileDialogRequest request;
     request.Owner = owner;
     request.Mode = FileDialogMode::Open;
     request.TypeDescription = L"Icon";
     request.TypePattern = L"*.ico";
     request.DefaultExtension = L"ico";
-    request.InitialFolder = PrepareFileChoice(slot);
+    request.InitialFolder = PrepareIconChoice(memory);
     const std::wstring chosen = ShowFileDialog(request);
     if (IconPathStorable(chosen)) {
-        TakeFileChoice(slot, WideToCp1252(chosen));
+        TakeIconChoice(memory, WideToCp1252(chosen));
     } else {
         // As a cancel: nothing is chosen, rather than a path that names no file.
         ShowMessage(IconPathUnstorableMessage);
-        TakeFileChoice(slot, "");
+        TakeIconChoice(memory, "");
     }
 }

@@ -3,9 +3,8 @@
 
 #include <windows.h>
 
-#include "calendar/text_slot.h"
+#include "platform/dialog_memory.h"
 
-// Opens the system's open dialog for icon files in the folder of the path the slot holds (or in
-// the current directory), and puts the chosen path, or blanks when the user cancelled, into the
-// slot.
-void ChooseIconFile(HWND owner, PathField& slot);
+// Opens the system's open dialog for icon files in the folder of the icon chosen last (or in
+// the current directory), and makes the chosen path the icon chosen last; a cancel leaves none.
+void ChooseIconFile(HWND owner, DialogMemory& memory);

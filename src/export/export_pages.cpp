@@ -32,21 +32,19 @@ TargetPages Refused(const std::wstring& target, std::wstring_view why) {
 
 TargetPages WorkFilePages(const std::wstring& target) {
     auto sheet = std::make_shared<MonthSheet>();
-    sheet->WorkFilePath = target;
     // A name with blanks around it, or that names nothing, is not read at all: opening a
     // missing file would create it.
     if (TrimBlanks(target) != target || !FileExists(target))
         return Refused(target, WorkFileUnreadableMessage);
-    std::string baseName;
-    const ReadResult result = ReadWorkFile(*sheet, baseName);
-    if (result != ReadResult::Replaced) return Refused(target, ReadResultMessage(result));
+    const WorkFileRead read = ReadWorkFile(target, *sheet);
+    if (read.Result != ReadResult::Replaced) return Refused(target, ReadResultMessage(read.Result));
     // An empty work file holds no month: the program would show it over the month on screen.
-    if (sheet->Month == 0) return Refused(target, WorkFileWrongFormatMessage);
+    if (!read.ImageBaseName) return Refused(target, WorkFileWrongFormatMessage);
 
     ExportPage page;
     page.Year = sheet->Year;
     page.Month = sheet->Month;
-    page.BaseName = baseName;
+    page.BaseName = *read.ImageBaseName;
     page.Dressing = std::move(sheet);
     return {{page}, {}};
 }
@@ -75,12 +73,11 @@ TargetPages PagesOfTarget(const std::wstring& target) {
     return result;
 }
 
-std::unique_ptr<MonthSheet> SheetOfPage(const ExportPage& page) {
-    if (page.Dressing) return std::make_unique<MonthSheet>(*page.Dressing);
-    auto sheet = std::make_unique<MonthSheet>();
+std::shared_ptr<const MonthSheet> SheetOfPage(const ExportPage& page) {
+    if (page.Dressing) return page.Dressing;
+    auto sheet = std::make_shared<MonthSheet>();
     sheet->Year = page.Year;
     sheet->Month = page.Month;
-    ResetCells(*sheet);
     return sheet;
 }
 

@@ -24,11 +24,11 @@ struct TargetPages {
     std::wstring Error;  // why the target cannot be made; then there are no pages
 };
 
-// Reads a work file target; the month names need not be filled.
+// Reads a work file target.
 TargetPages PagesOfTarget(const std::wstring& target);
 
-// The sheet a page shows, ready to be drawn.
-std::unique_ptr<MonthSheet> SheetOfPage(const ExportPage& page);
+// The sheet a page shows: the work file's, or a new sheet of the page's month.
+std::shared_ptr<const MonthSheet> SheetOfPage(const ExportPage& page);
 
 // "2027 5.png" in the folder (the current one when empty).
 std::wstring PagePath(const std::wstring& folder, const ExportPage& page, PageFormat format);

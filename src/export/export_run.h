@@ -33,7 +33,7 @@ class ExportConsole {
     virtual void Failure(std::wstring_view line) = 0;
 };
 
-// The month names and the saints table must be filled. The pages are made on as many workers as
-// PagesAtOnce gives for the machine and the resolution asked for.
+// The pages are made on as many workers as PagesAtOnce gives for the machine and the resolution
+// asked for.
 ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageWriterMaker& maker,
                          ExportConsole& console, const MachineCapacity& machine);

@@ -5,8 +5,6 @@
 #include <thread>
 #include <vector>
 
-#include "calendar/calendar_names.h"
-#include "calendar/saints_table.h"
 #include "export/export_run.h"
 #include "export/page_writer_win32.h"
 #include "export/standard_streams_win32.h"
@@ -25,8 +23,6 @@ MachineCapacity ThisMachine() {
 
 int wmain(int argc, wchar_t** argv) {
     const std::vector<std::wstring> arguments(argv + 1, argv + argc);
-    InitCalendarNames();
-    BuildSaintsTable();
     StandardStreams console;
     return RunExport(arguments, MakeGdiPageWriter, console, ThisMachine());
 }

@@ -6,7 +6,6 @@
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
 #include "render/gdi_canvas_win32.h"
-#include "render/sheet_geometry.h"
 #include "render/sheet_scale.h"
 
 namespace {
@@ -19,10 +18,9 @@ class GdiPageWriter final : public PageWriter {
           Canvas(SheetScale(options.DotsPerInch)) {}
 
     bool Write(const ExportPage& page, const std::wstring& path) override {
-        const std::unique_ptr<MonthSheet> sheet = SheetOfPage(page);
+        const std::shared_ptr<const MonthSheet> sheet = SheetOfPage(page);
         Canvas.Clear(White);
-        DrawMonthSheet(Canvas, StandardSheetGeometry(), *sheet, page.Year, page.Month,
-                       TodayMarking::NotMarked);
+        DrawMonthSheet(Canvas, *sheet, TodayMarking::NotMarked);
         const PixelImage pixels = Canvas.ReadPixels();
         return WriteWholeFile(path, Format == PageFormat::Png ? EncodePngFile(pixels, DotsPerInch)
                                                               : EncodeBitmapFile(pixels));

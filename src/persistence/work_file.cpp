@@ -1,8 +1,8 @@
 #include "persistence/work_file.h"
 
-#include <cstring>
 #include <memory>
 
+#include "calendar/calendar_arithmetic.h"
 #include "platform/files.h"
 
 namespace {
@@ -13,82 +13,77 @@ class FileRecords : public RecordSource {
   public:
     explicit FileRecords(InputFile& file) : File(file) {}
     bool Length(std::uint64_t& bytes) override { return File.Length(bytes); }
-    bool Next(CellRecord& record) override { return File.Read(record.data(), record.size()); }
+    bool Next(DayRecord& record) override { return File.Read(record.data(), record.size()); }
 
   private:
     InputFile& File;
 };
 
-bool NamesACell(const DayCell& record) {
-    return record.Column >= 0 && record.Column < GridSize && record.Row >= 0 &&
-           record.Row < GridSize;
+bool NamesAPlace(const RecordAddress& address) {
+    return address.Column >= 0 && address.Column < GridSize && address.Row >= 0 &&
+           address.Row < GridSize;
 }
 
 // The calendar arithmetic needs a month of the year and a year of the era.
-bool HasDrawableMonth(const DayCell& record) {
-    return record.Month >= 1 && record.Month <= 12 && record.Year >= 1;
-}
-
-bool AppendCellRecord(ReplacementFile& file, const DayCell& cell) {
-    const CellRecord record = EncodeCellRecord(cell);
-    return file.Write(record.data(), record.size());
+bool HasDrawableMonth(const RecordAddress& address) {
+    return address.Month >= 1 && address.Month <= 12 && address.Year >= 1;
 }
 
 }  // namespace
 
-ReadResult ReadWorkRecords(RecordSource& source, MonthSheet& sheet, std::string& imageBaseName) {
+WorkFileRead ReadWorkRecords(RecordSource& source, MonthSheet& sheet) {
     std::uint64_t length = 0;
-    if (!source.Length(length)) return ReadResult::Unreadable;
-    if (length % CellRecordSize != 0) return ReadResult::WrongFormat;
-    const std::uint64_t count = length / CellRecordSize;
+    if (!source.Length(length)) return {ReadResult::Unreadable};
+    if (length % DayRecordSize != 0) return {ReadResult::WrongFormat};
+    const std::uint64_t count = length / DayRecordSize;
     if (count == 0) {
         ResetCells(sheet);
-        return ReadResult::Replaced;
+        return {ReadResult::Replaced};
     }
 
-    CellRecord bytes;
-    if (!source.Next(bytes)) return ReadResult::Unreadable;
-    DayCell record = DecodeCellRecord(bytes);
-    if (!HasDrawableMonth(record)) return ReadResult::WrongFormat;
-    const std::int16_t year = record.Year;
-    const std::int16_t month = record.Month;
+    DayRecord record;
+    if (!source.Next(record)) return {ReadResult::Unreadable};
+    RecordAddress address = AddressOf(record);
+    if (!HasDrawableMonth(address)) return {ReadResult::WrongFormat};
+    const std::int16_t year = address.Year;
+    const std::int16_t month = address.Month;
 
-    // The records are applied to a fresh set of cells, which replaces the sheet's only once the
-    // whole file has been read: a file that fails halfway leaves the sheet as it was.
+    // The records go into a fresh set of places, which replaces the sheet's only once the whole
+    // file has been read: a file that fails halfway leaves the sheet as it was.
     auto staged = std::make_unique<MonthSheet>();
-    ResetCells(*staged);
     for (std::uint64_t k = 1;; ++k) {
-        if (NamesACell(record)) ApplyCellRecord(record, staged->Cell(record.Column, record.Row));
+        if (NamesAPlace(address)) staged->Cell(address.Column, address.Row) = DecodeDay(record);
         if (k == count) break;
-        if (!source.Next(bytes)) return ReadResult::Unreadable;
-        record = DecodeCellRecord(bytes);
+        if (!source.Next(record)) return {ReadResult::Unreadable};
+        address = AddressOf(record);
     }
 
-    std::memcpy(static_cast<void*>(sheet.Cells), staged->Cells, sizeof sheet.Cells);
+    sheet.Cells = std::move(staged->Cells);
     sheet.Year = year;
     sheet.Month = month;
-    imageBaseName = FormImageBaseName(record.Year, record.Month);
-    return ReadResult::Replaced;
+    return {ReadResult::Replaced, FormImageBaseName(address.Year, address.Month)};
 }
 
-ReadResult ReadWorkFile(MonthSheet& sheet, std::string& imageBaseName) {
+WorkFileRead ReadWorkFile(const std::wstring& path, MonthSheet& sheet) {
     InputFile file;
-    if (!file.Open(sheet.WorkFilePath)) return ReadResult::Unreadable;
+    if (!file.Open(path)) return {ReadResult::Unreadable};
     FileRecords records(file);
-    return ReadWorkRecords(records, sheet, imageBaseName);
+    return ReadWorkRecords(records, sheet);
 }
 
-bool WriteWorkFile(MonthSheet& sheet) {
-    for (int row = 0; row < UsedGridSize; ++row)
-        for (int column = 0; column < UsedGridSize; ++column) {
-            sheet.Cell(column, row).Year = sheet.Year;
-            sheet.Cell(column, row).Month = sheet.Month;
+std::vector<std::uint8_t> EncodeWorkFile(const MonthSheet& sheet) {
+    std::vector<std::uint8_t> file;
+    file.reserve(GridSize * GridSize * DayRecordSize);
+    const MonthGrid days = PlaceMonth(sheet.Year, sheet.Month);
+    for (int row = 0; row < GridSize; ++row)
+        for (int column = 0; column < GridSize; ++column) {
+            const PlaceStamp stamp{sheet.Year, sheet.Month, {column, row}, days[column][row]};
+            const DayRecord record = EncodeDay(sheet.Cell(column, row), stamp);
+            file.insert(file.end(), record.begin(), record.end());
         }
+    return file;
+}
 
-    ReplacementFile file;
-    if (sheet.WorkFilePath.empty() || !file.Create(sheet.WorkFilePath)) return false;
-    for (int row = 0; row < UsedGridSize; ++row)
-        for (int column = 0; column < UsedGridSize; ++column)
-            if (!AppendCellRecord(file, sheet.Cell(column, row))) return false;
-    return file.Commit();
+bool WriteWorkFile(const std::wstring& path, const MonthSheet& sheet) {
+    return !path.empty() && WriteWholeFile(path, EncodeWorkFile(sheet));
 }

@@ -1,13 +1,10 @@
 #include "render/draw_month_sheet.h"
 
-#include <algorithm>
-#include <optional>
-
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/calendar_names.h"
-#include "calendar/text_slot.h"
 #include "platform/clock.h"
-#include "render/draw_day_cell.h"
+#include "render/draw_day.h"
+#include "render/sheet_geometry.h"
 
 namespace {
 
@@ -24,7 +21,7 @@ bool IsMonth(std::int16_t month) {
 }
 
 void PrintCentred(Canvas& canvas, const MonthSheet& sheet, const std::string& title) {
-    canvas.SelectFont(ReadSlot(sheet.Cell(0, 0).FontName), TitlePoints, true);
+    canvas.SelectFont(sheet.Cell(0, 0).FontName, TitlePoints, true);
     canvas.SetTextColor(Black);
     const int width = canvas.TextWidth(title);
     // Centred over the sheet, then shifted right; an exact half goes to the even pixel.
@@ -32,34 +29,19 @@ void PrintCentred(Canvas& canvas, const MonthSheet& sheet, const std::string& ti
     canvas.PrintText(title);
 }
 
-void DrawInitial(Canvas& canvas, const SheetGeometry& geometry, const DayCell& header, int column) {
-    canvas.SelectFont(ReadSlot(header.FontName), InitialPoints, true);
+void DrawInitial(Canvas& canvas, const Day& header, int column) {
+    canvas.SelectFont(header.FontName, InitialPoints, true);
     canvas.SetTextColor(column == SundayColumn ? Red : header.NumberColor);
-    const CellPoint origin = CellOrigin(geometry, column, 0);
+    const CellPoint origin = CellOrigin(column, 0);
     canvas.MoveTo(origin.X + InitialX, origin.Y + InitialY);
     canvas.PrintText(Initials[column]);
 }
 
-void DrawBox(Canvas& canvas, const SheetGeometry& geometry, CellPoint origin) {
-    const int x1 = origin.X + geometry.OriginX;
-    const int y1 = origin.Y + geometry.OriginY;
-    canvas.HollowRectangle(x1, y1, x1 + geometry.CellWidth, y1 + geometry.CellHeight,
-                           geometry.GridColor, geometry.PenWidth);
-}
-
-// The rectangle stored in the record leaves out the gap and the box's second origin shift.
-void RecordCell(DayCell& cell, const SheetGeometry& geometry, int column, int row,
-                std::int16_t year, std::int16_t month, std::int16_t day) {
-    cell.HasDay = 1;
-    cell.Left = static_cast<std::int16_t>(column * geometry.CellWidth + geometry.OriginX);
-    cell.Top = static_cast<std::int16_t>(row * geometry.CellHeight + geometry.OriginY);
-    cell.Right = static_cast<std::int16_t>((column + 1) * geometry.CellWidth + geometry.OriginX);
-    cell.Bottom = static_cast<std::int16_t>((row + 1) * geometry.CellHeight + geometry.OriginY);
-    cell.Column = static_cast<std::int16_t>(column);
-    cell.Row = static_cast<std::int16_t>(row);
-    cell.Year = year;
-    cell.Month = month;
-    cell.Day = day;
+void DrawBox(Canvas& canvas, CellPoint origin) {
+    const int x1 = origin.X + GridLayout::OriginX;
+    const int y1 = origin.Y + GridLayout::OriginY;
+    canvas.HollowRectangle(x1, y1, x1 + GridLayout::BoxWidth, y1 + GridLayout::BoxHeight, BoxColor,
+                           BoxPenWidth);
 }
 
 }  // namespace
@@ -69,30 +51,25 @@ std::string SheetTitle(std::int16_t year, std::int16_t month) {
     return MonthName(month) + " " + std::to_string(year);
 }
 
-void DrawMonthSheet(Canvas& canvas, const SheetGeometry& geometry, MonthSheet& sheet,
-                    std::int16_t year, std::int16_t month, TodayMarking marking) {
-    if (!IsMonth(month)) return;
-    const std::optional<LocalDate> today =
-        marking == TodayMarking::Marked ? std::optional(TodayLocal()) : std::nullopt;
-    PrintCentred(canvas, sheet, SheetTitle(year, month));
+void DrawMonthSheet(Canvas& canvas, const MonthSheet& sheet, TodayMarking marking) {
+    if (!IsMonth(sheet.Month)) return;
+    const bool marked = marking == TodayMarking::Marked;
+    const LocalDate today = marked ? TodayLocal() : LocalDate{};
+    PrintCentred(canvas, sheet, SheetTitle(sheet.Year, sheet.Month));
 
-    // The sheet has cells for seven columns and seven rows only, whatever the counts say.
-    const int columns = std::clamp<int>(geometry.ColumnCount, 0, UsedGridSize);
-    const int rows = std::clamp<int>(geometry.RowCount, 0, UsedGridSize);
-    DayPlacement placement(year, month);
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column) {
+    const MonthGrid days = PlaceMonth(sheet.Year, sheet.Month);
+    for (int row = 0; row < GridSize; ++row)
+        for (int column = 0; column < GridSize; ++column) {
             if (row == 0) {
-                DrawInitial(canvas, geometry, sheet.Cell(column, 0), column);
+                DrawInitial(canvas, sheet.Cell(column, 0), column);
                 continue;
             }
-            if (!placement.Receives(column)) continue;
-            const std::int16_t day = placement.CurrentDay();
-            const CellPoint origin = CellOrigin(geometry, column, row);
-            DayCell& cell = sheet.Cell(column, row);
-            DrawBox(canvas, geometry, origin);
-            RecordCell(cell, geometry, column, row, year, month, day);
-            DrawDayCell(canvas, cell, ShownDay{column, origin, year, month, day}, today);
-            placement.Advance();
+            const std::int16_t day = days[column][row];
+            if (day == 0) continue;
+            const CellPoint origin = CellOrigin(column, row);
+            const LocalDate date{sheet.Year, sheet.Month, day};
+            DrawBox(canvas, origin);
+            DrawDay(canvas, sheet.Cell(column, row), ShownDay{column, origin, date},
+                    marked && today == date);
         }
 }

@@ -1,39 +1,26 @@
 #pragma once
-// The fixed layout of the month sheet: the size of the image, the day boxes and where the grid
-// starts. Every caller draws with StandardSheetGeometry(); the offsets inside a cell are fixed
-// numbers that only fit these values.
+// The month sheet's layout in pixels of the 96-dpi sheet: the size of the image, where each
+// place of the grid starts (from the grid's layout) and how its box is outlined. The offsets
+// inside a place are fixed numbers that fit these values only.
 
-#include <cstdint>
-
+#include "calendar/grid_layout.h"
 #include "calendar/month_sheet.h"
 
 inline constexpr int SheetWidth = 1122;
 inline constexpr int SheetHeight = 794;
 
-struct SheetGeometry {
-    std::int16_t CellWidth;    // width of a day box; a column is CellWidth + Gap wide
-    std::int16_t CellHeight;   // height of a day box; a row is CellHeight + Gap high
-    std::int16_t ColumnCount;  // columns walked, 0 .. ColumnCount - 1
-    std::int16_t RowCount;     // rows walked, the header row included
-    std::int32_t OriginX;
-    std::int32_t OriginY;
-    Color GridColor;  // outline of the day boxes
-    std::int32_t PenWidth;
-    std::int16_t Gap;  // extra pixels per column and per row
-};
+inline constexpr Color BoxColor = Black;
+inline constexpr int BoxPenWidth = 1;
 
-constexpr SheetGeometry StandardSheetGeometry() {
-    return SheetGeometry{159, 102, 7, 7, 1, 35, Black, 1, 1};
-}
-
-// The top-left corner of the place of (column, row); offsets inside a cell start here.
+// The top-left corner of the place of (column, row); offsets inside a place start here. A day's
+// box stands one grid origin further right and down.
 struct CellPoint {
     int X;
     int Y;
 };
-inline CellPoint CellOrigin(const SheetGeometry& geometry, int column, int row) {
-    return {column * geometry.CellWidth + geometry.OriginX + column * geometry.Gap,
-            row * geometry.CellHeight + geometry.OriginY + row * geometry.Gap};
+constexpr CellPoint CellOrigin(int column, int row) {
+    using namespace GridLayout;
+    return {column * (BoxWidth + Gap) + OriginX, row * (BoxHeight + Gap) + OriginY};
 }
 
 // numerator / denominator (denominator > 0) rounded to the nearest integer, an exact half to the

@@ -4,18 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/main_menu.h"
 #include "calendar/calendar_arithmetic.h"
-#include "calendar/calendar_names.h"
 #include "calendar/month_sheet.h"
-#include "calendar/saints_table.h"
 #include "driver/file_dialogs.h"
 #include "driver/program_driver.h"
+#include "driver/sheets.h"
+#include "editor/day_editor_controls.h"
 #include "persistence/work_file.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
@@ -30,16 +29,15 @@ namespace {
 constexpr int SheetViewId = 1001;
 
 // Controls of the editor.
-constexpr int TopLeft = 4002, TopRight = 4003, BottomLeft = 4004, BottomRight = 4005;
-constexpr int Centre = 4006;
-constexpr int Text1 = 4008, Saint1 = 4009, Edit1 = 4010, Saint2 = 4013, Text2 = 4014;
-constexpr int Edit2 = 4015, Swatch2 = 4016, Color2 = 4017, Saint3 = 4018, Text3 = 4019;
-constexpr int Edit3 = 4020;
-constexpr int IconBox5 = 4048, Preview5 = 4049, IconButton5 = 4050;
-constexpr int ExitButton = 4063, ResetButton = 4065;
-constexpr int AllBoxes[] = {4002, 4003, 4004, 4005, 4006, 4008, 4009, 4013, 4014, 4018, 4019, 4023,
-                            4024, 4028, 4029, 4034, 4040, 4042, 4045, 4048, 4051, 4054, 4057, 4060};
-constexpr int AllEdits[] = {4010, 4015, 4020, 4025, 4030};
+constexpr int TopLeft = NumberBoxIds[0], TopRight = NumberBoxIds[1];
+constexpr int BottomLeft = NumberBoxIds[2], BottomRight = NumberBoxIds[3];
+constexpr int Centre = NumberBoxIds[4];
+constexpr int Text1 = TextBoxIds[0], Saint1 = SaintBoxIds[0], Edit1 = LineEditIds[0];
+constexpr int Text2 = TextBoxIds[1], Saint2 = SaintBoxIds[1], Edit2 = LineEditIds[1];
+constexpr int Swatch2 = SwatchIds[1], Color2 = ColorButtonIds[1];
+constexpr int Text3 = TextBoxIds[2], Saint3 = SaintBoxIds[2], Edit3 = LineEditIds[2];
+constexpr int IconBox5 = IconBoxIds[4], Preview5 = PreviewIds[4], IconButton5 = IconButtonIds[4];
+constexpr int ExitButton = ExitButtonId, ResetButton = ResetButtonId;
 
 struct Place {
     int Column;
@@ -112,7 +110,7 @@ bool Toggle(HWND editor, int id) {
 
 std::vector<int> TickedBoxes(HWND editor) {
     std::vector<int> ticked;
-    for (const int id : AllBoxes)
+    for (const int id : AllCheckBoxIds)
         if (Ticked(editor, id)) ticked.push_back(id);
     return ticked;
 }
@@ -170,23 +168,18 @@ std::vector<std::uint8_t> ExportedSheet(Session& session) {
     return bytes.value_or(std::vector<std::uint8_t>{});
 }
 
-// The program's document as it stands after start-up and a redraw, then the change given, and
-// drawn again: what the running program holds after the same change made through its editor.
+// The program's document as it stands after start-up, then the change given, drawn: what the
+// running program holds and shows after the same change made through its editor.
 template <typename Change>
 std::unique_ptr<MonthSheet> ExpectedDocument(const Session& session, GdiCanvas& canvas,
                                              Change change) {
-    InitCalendarNames();
-    BuildSaintsTable();
     auto sheet = std::make_unique<MonthSheet>();
     sheet->Year = static_cast<std::int16_t>(session.Year);
     sheet->Month = static_cast<std::int16_t>(session.Month);
-    ResetCells(*sheet);
-    AssignSlot(sheet->Cell(0, 2).IconPath[8], "apple.ico");
-    canvas.Clear(White);
-    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
+    sheet->Cell(0, 2).Icons[8].Path = "apple.ico";
     change(*sheet);
     canvas.Clear(White);
-    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
+    DrawMonthSheet(canvas, *sheet);
     return sheet;
 }
 
@@ -214,9 +207,9 @@ TEST(DayEditorOpening, AClickOpensTheEditorOnThatDayWithTheDefaultsOfANewSheet) 
                                << testing::PrintToString(session.CaptionOf(day));
     EXPECT_EQ(session.Dialogs().size(), 1u);
     EXPECT_EQ(TickedBoxes(editor), (std::vector<int>{BottomLeft, Saint1}));
-    for (const int id : AllEdits) EXPECT_EQ(TextOf(GetDlgItem(editor, id)), L"") << id;
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, 4066)));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, 4067)));
+    for (const int id : LineEditIds) EXPECT_EQ(TextOf(GetDlgItem(editor, id)), L"") << id;
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, LockButtonId)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, MemorizeButtonId)));
     EXPECT_TRUE(IsWindowEnabled(session.Main)) << "the editor has no owner to disable";
     ASSERT_TRUE(CloseAsAltF4(editor));
 
@@ -366,14 +359,14 @@ TEST(DayEditorColor, AConfirmedColorIsStoredAndShownACancelledOneChangesNothing)
     const auto exported = ExportedSheet(session);
     ASSERT_FALSE(exported.empty());
     const auto expected = ExpectedSheet(session, [&](MonthSheet& sheet) {
-        DayCell& cell = sheet.Cell(place.Column, place.Row);
-        cell.Lines[1].LineIsText = 1;
-        AssignSlot(cell.LineText[1], "Verde");
-        cell.LineColor[1] = green;
+        DayLine& line = sheet.Cell(place.Column, place.Row).Lines[1];
+        line.ShowsText = Flag::On;
+        line.LineText = "Verde";
+        line.LineColor = green;
     });
     EXPECT_TRUE(exported == expected) << "the exported sheet differs from the dressed day";
     int greenPixels = 0;
-    const CellPoint origin = CellOrigin(StandardSheetGeometry(), place.Column, place.Row);
+    const CellPoint origin = CellOrigin(place.Column, place.Row);
     for (int y = origin.Y; y < origin.Y + 102; ++y)
         for (int x = origin.X; x < origin.X + 159; ++x)
             if (SheetPixel(exported, x, y) == green) ++greenPixels;
@@ -427,13 +420,13 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
     EXPECT_EQ(ScreenPixel(preview, 21, 16), appleRed) << "the apple shows through the moon";
 
     // The next chooser, for another position, opens in the moon's folder.
-    Press(editor, 4037);
+    Press(editor, IconButtonIds[0]);
     chooser = WaitForFileDialog(session.Running);
     ASSERT_NE(chooser, nullptr);
     ChooseInFileDialog(chooser, L"luna.ico");
     ASSERT_TRUE(Closed(chooser)) << "luna.ico was not found where the chooser opened";
-    EXPECT_TRUE(
-        WaitUntil([&] { return ScreenPixel(GetDlgItem(editor, 4036), 6, 17) == moonYellow; }));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return ScreenPixel(GetDlgItem(editor, PreviewIds[0]), 6, 17) == moonYellow; }));
 
     ASSERT_TRUE(Toggle(editor, IconBox5));
     ASSERT_TRUE(CloseAsAltF4(editor));
@@ -450,9 +443,7 @@ TEST(DayEditorIcons, AChosenIconIsPreviewedKeptOnCancelAndDrawnOnceTicked) {
     const auto exported = ExportedSheet(session);
     ASSERT_FALSE(exported.empty());
     const auto expected = ExpectedSheet(session, [&](MonthSheet& sheet) {
-        DayCell& cell = sheet.Cell(place.Column, place.Row);
-        cell.IconShown[4] = 1;
-        AssignSlot(cell.IconPath[4], WideToCp1252(moon));
+        sheet.Cell(place.Column, place.Row).Icons[4] = {Flag::On, WideToCp1252(moon)};
     });
     EXPECT_TRUE(exported == expected) << "the sheet does not show the moon in the middle";
 }
@@ -532,9 +523,9 @@ TEST(DayEditorReset, NoKeepsTheDayYesClearsItAndClosesAtOnce) {
     const auto exported = ExportedSheet(session);
     ASSERT_FALSE(exported.empty());
     const auto expected = ExpectedSheet(session, [&](MonthSheet& sheet) {
-        DayCell& cell = sheet.Cell(place.Column, place.Row);
-        cell.NumberBottomLeft = 0;
-        cell.Lines[0].LineIsSaint = 0;
+        Day& cell = sheet.Cell(place.Column, place.Row);
+        cell.Numbers.BottomLeft = Flag::Off;
+        cell.Lines[0].ShowsSaint = Flag::Off;
     });
     EXPECT_TRUE(exported == expected) << "the cleared day should show nothing but its box";
 }
@@ -575,37 +566,28 @@ TEST(DayEditorSave, AWorkFileSavedAfterEditingHoldsTheEditsByteForByte) {
     const std::string starPath = WideToCp1252(star);
     GdiCanvas canvas;
     auto expected = ExpectedDocument(session, canvas, [&](MonthSheet& sheet) {
-        DayCell& cell = sheet.Cell(place.Column, place.Row);
-        cell.NumberTopRight = 1;
-        cell.Lines[2].LineIsText = 1;
-        cell.IconShown[4] = 1;
+        Day& cell = sheet.Cell(place.Column, place.Row);
+        cell.Numbers.TopRight = Flag::On;
+        cell.Lines[2].ShowsText = Flag::On;
         // The chosen path is stored with the blanks of the chooser's field up to 255 characters.
-        AssignSlot(cell.IconPath[4], starPath + std::string(255 - starPath.size(), ' '));
-        AssignSlot(cell.LineText[2], "A\xF1o nuevo en la mont");
+        cell.Icons[4] = {Flag::On, starPath + std::string(255 - starPath.size(), ' ')};
+        cell.Lines[2].LineText = "A\xF1o nuevo en la mont";
     });
     const std::wstring written = work / L"esperado.vrel";
-    expected->WorkFilePath = written;
-    ASSERT_TRUE(WriteWorkFile(*expected));
+    ASSERT_TRUE(WriteWorkFile(written, *expected));
     const auto wanted = ReadWholeFile(written);
     ASSERT_TRUE(wanted.has_value());
     EXPECT_TRUE(*bytes == *wanted) << "the saved work file differs from the edited document";
 
     // The edited day's record itself, field by field.
-    bool found = false;
-    for (std::size_t at = 0; at + sizeof(DayCell) <= bytes->size(); at += sizeof(DayCell)) {
-        DayCell cell;
-        std::memcpy(&cell, bytes->data() + at, sizeof cell);
-        if (cell.Column != place.Column || cell.Row != place.Row) continue;
-        found = true;
-        EXPECT_EQ(ReadSlot(cell.LineText[2]), "A\xF1o nuevo en la mont");
-        EXPECT_EQ(std::string(cell.IconPath[4], 255),
-                  starPath + std::string(255 - starPath.size(), ' '));
-        EXPECT_EQ(cell.IconPath[4][255], '\0');
-        const std::int32_t flags[] = {cell.NumberTopRight, cell.Lines[2].LineIsText,
-                                      cell.IconShown[4]};
-        for (const std::int32_t flag : flags) EXPECT_EQ(flag, 1);
-    }
-    EXPECT_TRUE(found);
+    const std::optional<DayRecord> record = RecordOfPlace(*bytes, place.Column, place.Row);
+    ASSERT_TRUE(record.has_value());
+    const Day cell = DecodeDay(*record);
+    EXPECT_EQ(cell.Lines[2].LineText, "A\xF1o nuevo en la mont");
+    EXPECT_EQ(cell.Icons[4].Path, starPath + std::string(255 - starPath.size(), ' '));
+    EXPECT_EQ((*record)[348 + 4 * 256 + 255], 0);
+    for (const Flag flag : {cell.Numbers.TopRight, cell.Lines[2].ShowsText, cell.Icons[4].Shown})
+        EXPECT_EQ(flag, Flag::On);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "app/main_menu.h"
 #include "driver/program_driver.h"
+#include "editor/day_editor_controls.h"
 
 namespace e2e {
 namespace {
@@ -112,7 +113,7 @@ TEST(MainWindow, AutorAndTheDayEditorExcludeEachOther) {
     // The main window takes its commands while the editor is open; "Autor" is refused.
     EXPECT_TRUE(program.CommandReturns(MenuCommand::About));
     EXPECT_TRUE(program.Windows(L"Autor").empty());
-    Press(editor, 4063);  // the editor's "Salir"
+    Press(editor, ExitButtonId);
     EXPECT_TRUE(WaitUntil([&] { return program.Windows().size() == 1; }));
 }
 

@@ -8,10 +8,12 @@
 #include <fstream>
 
 #include "app/main_menu.h"
+#include "calendar/calendar_arithmetic.h"
 #include "driver/file_dialogs.h"
 #include "driver/folders.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
+#include "platform/clock.h"
 
 namespace e2e {
 namespace {
@@ -58,6 +60,17 @@ TEST(SaveDialog, ANewNameIsWrittenWithoutQuestionAndGetsTheExtension) {
     EXPECT_TRUE(WaitUntil([&] { return FileSize(work / L"enero.vrel") == SavedSize; }));
     Sleep(300);
     EXPECT_TRUE(program.Windows(L"Programador").empty()) << "no question for a new name";
+
+    // Today's saint line is red on screen only: the file keeps the colour the day holds.
+    const LocalDate today = TodayLocal();
+    const MonthGrid days = PlaceMonth(today.Year, today.Month);
+    for (int column = 0; column < GridSize; ++column)
+        for (int row = 1; row < GridSize; ++row) {
+            if (days[column][row] != today.Day) continue;
+            const auto record = RecordOfPlace(*ReadWholeFile(work / L"enero.vrel"), column, row);
+            ASSERT_TRUE(record.has_value());
+            EXPECT_EQ(DecodeDay(*record).Lines[0].LineColor, Black);
+        }
 }
 
 TEST(SaveDialog, AnExistingNameIsOnlyReplacedAfterYes) {

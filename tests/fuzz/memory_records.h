@@ -13,7 +13,7 @@ class MemoryRecords : public RecordSource {
         bytes = Size;
         return true;
     }
-    bool Next(CellRecord& record) override {
+    bool Next(DayRecord& record) override {
         if (Size - Offset < record.size()) return false;
         std::memcpy(record.data(), Data + Offset, record.size());
         Offset += record.size();

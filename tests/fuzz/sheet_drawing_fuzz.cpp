@@ -1,6 +1,7 @@
 // Any bytes as a work file, then the sheet drawn from what was read: the drawing code meets every
 // odd value a file can hold (texts filling their slots, colours, flags, font names, icon paths)
-// and must stay inside the sheet's memory and draw each day of the month exactly once.
+// and must stay inside the sheet's memory, draw each day of the month exactly once and leave
+// the document as it was.
 
 #include <algorithm>
 #include <cstdint>
@@ -9,8 +10,6 @@
 #include <string>
 
 #include "calendar/calendar_arithmetic.h"
-#include "calendar/calendar_names.h"
-#include "calendar/saints_table.h"
 #include "fuzz/memory_records.h"
 #include "platform/clock.h"
 #include "render/draw_month_sheet.h"
@@ -18,8 +17,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool prepared = [] {
-        InitCalendarNames();
-        BuildSaintsTable();
         // The day of one of the seeds, so its highlight is drawn too.
         SetClockForTesting(LocalDate{2024, 3, 15});
         return true;
@@ -29,12 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sheet->Year = 2026;
     sheet->Month = 12;
     ResetCells(*sheet);
-    std::string imageBaseName;
     MemoryRecords records(data, size);
-    if (ReadWorkRecords(records, *sheet, imageBaseName) != ReadResult::Replaced) return 0;
+    if (ReadWorkRecords(records, *sheet).Result != ReadResult::Replaced) return 0;
 
+    const auto read = std::make_unique<MonthSheet>(*sheet);
     RecordingCanvas canvas;
-    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month);
+    DrawMonthSheet(canvas, *sheet);
+    if (!(*sheet == *read)) std::abort();
 
     const MonthGrid grid = PlaceMonth(sheet->Year, sheet->Month);
     std::size_t days = 0;

@@ -18,9 +18,8 @@ int main(int argc, char** argv) {
     fs::create_directories(folder);
 
     int failures = 0;
-    auto save = [&](MonthSheet& sheet, const std::string& name) {
-        work_file_test::SetWorkFile(sheet, folder / name);
-        if (!WriteWorkFile(sheet)) ++failures;
+    auto save = [&](const MonthSheet& sheet, const std::string& name) {
+        if (!WriteWorkFile((folder / name).wstring(), sheet)) ++failures;
     };
 
     // Months that start on different weekdays and use five or six week rows.
@@ -32,7 +31,6 @@ int main(int argc, char** argv) {
     auto plain = std::make_unique<MonthSheet>();
     plain->Year = 2025;
     plain->Month = 6;
-    ResetCells(*plain);
     save(*plain, "plain_2025_6.vrel");
 
     // A single record and an empty file, cut from a saved one.
@@ -41,6 +39,14 @@ int main(int argc, char** argv) {
         folder / "one_record.vrel",
         work_file_test::Bytes(whole.begin() + 10 * 2652, whole.begin() + 11 * 2652));
     work_file_test::WriteFileBytes(folder / "empty.vrel", {});
+
+    // The saved one with every record naming its own place, as the writer gives it back.
+    auto ownPlaces = whole;
+    for (std::size_t k = 0; k < 49; ++k) {
+        ownPlaces[2652 * k + 123] = static_cast<std::uint8_t>(k % 7);
+        ownPlaces[2652 * k + 125] = static_cast<std::uint8_t>(k / 7);
+    }
+    work_file_test::WriteFileBytes(folder / "own_places.vrel", ownPlaces);
 
     if (failures) std::fprintf(stderr, "could not write %d seed files\n", failures);
     return failures ? 1 : 0;

@@ -103,7 +103,6 @@ TEST(DayPlacement, EveryDayOfEveryMonthIsPlacedOnceInOrder) {
 }
 
 TEST(MonthNames, AreTheSpanishNamesInOrder) {
-    InitCalendarNames();
     const char* expected[] = {"Enero",      "Febrero", "Marzo",     "Abril",
                               "Mayo",       "Junio",   "Julio",     "Agosto",
                               "Septiembre", "Octubre", "Noviembre", "Diciembre"};

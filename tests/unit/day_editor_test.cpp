@@ -1,238 +1,212 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <set>
 
 #include "editor/day_editor_controls.h"
+#include "editor/day_editor_layout.h"
 #include "editor/day_editor_model.h"
 
 namespace {
 
-std::unique_ptr<MonthSheet> NewSheetWithSelection(int column, int row) {
+// A new sheet of March 2024, which begins on a Friday: (4, 1) shows the 1st, (0, 2) the 4th.
+std::unique_ptr<MonthSheet> NewSheet() {
     auto sheet = std::make_unique<MonthSheet>();
-    ResetCells(*sheet);
-    sheet->SelectedColumn = column;
-    sheet->SelectedRow = row;
-    DayCell& cell = sheet->Cell(column, row);
-    cell.Day = 5;
-    cell.Month = 3;
-    cell.Year = 2024;
-    cell.HasDay = 1;
+    sheet->Year = 2024;
+    sheet->Month = 3;
     return sheet;
 }
 
 // The ids of the ticked boxes, as the editor would show them.
 std::set<int> TickedBoxes(const DayEditorModel& editor) {
     std::set<int> ticked;
-    for (int id : AllCheckBoxIds())
+    for (int id : AllCheckBoxIds)
         if (editor.BoxTicked(id)) ticked.insert(id);
     return ticked;
 }
 
-TEST(DayEditorCaption, PadsDayAndMonthToTwoDigitsButNotTheYear) {
-    auto sheet = NewSheetWithSelection(2, 1);
-    DayEditorModel editor(*sheet);
-    EXPECT_EQ(editor.Caption(), "05/03/2024");
-    editor.Cell().Day = 28;
-    editor.Cell().Month = 12;
-    editor.Cell().Year = 987;
-    EXPECT_EQ(editor.Caption(), "28/12/987");
-    editor.Cell().Year = 10000;
-    EXPECT_EQ(editor.Caption(), "28/12/10000");
+// The ids of the boxes of the number places, in the order top left, top right, bottom left,
+// bottom right, centre.
+constexpr int TopLeftBox = NumberBoxIds[0], TopRightBox = NumberBoxIds[1];
+constexpr int BottomLeftBox = NumberBoxIds[2], BottomRightBox = NumberBoxIds[3];
+constexpr int CentreBox = NumberBoxIds[4];
+
+TEST(DayEditorCaption, IsTheDateOfTheDayDayAndMonthPaddedToTwoDigitsButNotTheYear) {
+    auto sheet = NewSheet();
+    EXPECT_EQ(DayEditorModel(*sheet, {1, 2}).Caption(), "05/03/2024");
+    sheet->Year = 987;
+    sheet->Month = 12;
+    EXPECT_EQ(DayEditorModel(*sheet, {4, 5}).Caption(), "28/12/987");
+    sheet->Year = 10000;
+    EXPECT_EQ(DayEditorModel(*sheet, {3, 5}).Caption(), "28/12/10000");
 }
 
-TEST(DayEditorBoxes, ANewSheetsCellShowsBottomLeftAndSaintOfLineOne) {
-    auto sheet = NewSheetWithSelection(3, 2);
-    DayEditorModel editor(*sheet);
-    EXPECT_EQ(TickedBoxes(editor), (std::set<int>{4004, 4009}));
+TEST(DayEditorBoxes, ANewSheetsDayShowsBottomLeftAndSaintOfLineOne) {
+    auto sheet = NewSheet();
+    DayEditorModel editor(*sheet, {3, 2});
+    EXPECT_EQ(TickedBoxes(editor), (std::set<int>{BottomLeftBox, SaintBoxIds[0]}));
 }
 
 TEST(DayEditorBoxes, EveryFlagShowsInItsOwnBoxAndOnlyThere) {
-    auto sheet = NewSheetWithSelection(0, 1);
-    DayEditorModel editor(*sheet);
-    std::memset(&editor.Cell().Lines, 0, sizeof editor.Cell().Lines);
-    editor.Cell().NumberBottomLeft = 0;
+    auto sheet = NewSheet();
+    DayEditorModel editor(*sheet, {0, 2});
+    Day& day = editor.Edited();
+    day.Lines[0].ShowsSaint = Flag::Off;
+    day.Numbers.BottomLeft = Flag::Off;
     ASSERT_TRUE(TickedBoxes(editor).empty());
 
     // Each flag reached by name, so the table does not restate how the editor finds it.
-    struct Flag {
-        void (*Set)(DayCell&, std::int32_t);
-        std::int32_t (*Get)(const DayCell&);
+    struct Box {
+        Flag* Shown;
         int Id;
     };
-#define FLAG(field, id)                                                             \
-    Flag {                                                                          \
-        [](DayCell& c, std::int32_t v) { c.field = v; },                            \
-            [](const DayCell& c) { return static_cast<std::int32_t>(c.field); }, id \
-    }
-    const Flag flags[] = {
-        FLAG(NumberTopLeft, 4002),        FLAG(NumberTopRight, 4003),
-        FLAG(NumberBottomLeft, 4004),     FLAG(NumberBottomRight, 4005),
-        FLAG(NumberCentre, 4006),         FLAG(Lines[0].LineIsText, 4008),
-        FLAG(Lines[0].LineIsSaint, 4009), FLAG(Lines[1].LineIsText, 4014),
-        FLAG(Lines[1].LineIsSaint, 4013), FLAG(Lines[2].LineIsText, 4019),
-        FLAG(Lines[2].LineIsSaint, 4018), FLAG(Lines[3].LineIsText, 4024),
-        FLAG(Lines[3].LineIsSaint, 4023), FLAG(Lines[4].LineIsText, 4029),
-        FLAG(Lines[4].LineIsSaint, 4028), FLAG(IconShown[0], 4034),
-        FLAG(IconShown[1], 4040),         FLAG(IconShown[2], 4042),
-        FLAG(IconShown[3], 4045),         FLAG(IconShown[4], 4048),
-        FLAG(IconShown[5], 4051),         FLAG(IconShown[6], 4054),
-        FLAG(IconShown[7], 4057),         FLAG(IconShown[8], 4060),
+    std::vector<Box> boxes = {
+        {&day.Numbers.TopLeft, TopLeftBox},       {&day.Numbers.TopRight, TopRightBox},
+        {&day.Numbers.BottomLeft, BottomLeftBox}, {&day.Numbers.BottomRight, BottomRightBox},
+        {&day.Numbers.Centre, CentreBox},
     };
-#undef FLAG
-    DayCell& cell = editor.Cell();
-    for (const Flag& flag : flags) {
-        flag.Set(cell, 1);
-        EXPECT_EQ(TickedBoxes(editor), std::set<int>{flag.Id}) << flag.Id;
-        flag.Set(cell, 0);
+    for (int line = 0; line < TextLineCount; ++line) {
+        boxes.push_back({&day.Lines[line].ShowsText, TextBoxIds[line]});
+        boxes.push_back({&day.Lines[line].ShowsSaint, SaintBoxIds[line]});
+    }
+    for (int position = 0; position < IconCount; ++position)
+        boxes.push_back({&day.Icons[position].Shown, IconBoxIds[position]});
+    ASSERT_EQ(boxes.size(), AllCheckBoxIds.size());
+
+    for (const Box& box : boxes) {
+        // Any number but 0 that a file may hold shows the box ticked.
+        for (Flag shown : {Flag::On, Flag::OtherNumber}) {
+            *box.Shown = shown;
+            EXPECT_EQ(TickedBoxes(editor), std::set<int>{box.Id}) << box.Id;
+        }
+        *box.Shown = Flag::Off;
         // And the other way round: ticking the box sets exactly that flag.
-        editor.TickBox(flag.Id, true);
-        EXPECT_EQ(flag.Get(cell), 1) << flag.Id;
-        EXPECT_EQ(TickedBoxes(editor), std::set<int>{flag.Id}) << flag.Id;
-        editor.TickBox(flag.Id, false);
-        EXPECT_EQ(flag.Get(cell), 0) << flag.Id;
+        editor.TickBox(box.Id, true);
+        EXPECT_EQ(*box.Shown, Flag::On) << box.Id;
+        EXPECT_EQ(TickedBoxes(editor), std::set<int>{box.Id}) << box.Id;
+        editor.TickBox(box.Id, false);
+        EXPECT_EQ(*box.Shown, Flag::Off) << box.Id;
     }
 }
 
 TEST(DayEditorBoxes, TextAndSaintOfALineExcludeEachOther) {
-    auto sheet = NewSheetWithSelection(1, 1);
-    DayEditorModel editor(*sheet);
-    LineChoice& line3 = editor.Cell().Lines[2];
-    line3.LineIsSaint = 1;
+    auto sheet = NewSheet();
+    DayEditorModel editor(*sheet, {1, 2});
+    DayLine& line3 = editor.Edited().Lines[2];
+    line3.ShowsSaint = Flag::On;
 
-    EXPECT_EQ(editor.TickBox(4019, true), 4018);  // "Texto en línea 3" unticks its "Santoral"
-    EXPECT_EQ(+line3.LineIsText, 1);
-    EXPECT_EQ(+line3.LineIsSaint, 0);
-    EXPECT_EQ(editor.TickBox(4019, false), 4018);  // unticking leaves both off
-    EXPECT_EQ(+line3.LineIsText, 0);
-    EXPECT_EQ(+line3.LineIsSaint, 0);
+    // "Texto en línea 3" unticks its "Santoral".
+    EXPECT_EQ(editor.TickBox(TextBoxIds[2], true), SaintBoxIds[2]);
+    EXPECT_EQ(line3.ShowsText, Flag::On);
+    EXPECT_EQ(line3.ShowsSaint, Flag::Off);
+    EXPECT_EQ(editor.TickBox(TextBoxIds[2], false), SaintBoxIds[2]);  // unticking: both off
+    EXPECT_EQ(line3.ShowsText, Flag::Off);
+    EXPECT_EQ(line3.ShowsSaint, Flag::Off);
 
-    editor.TickBox(4019, true);
-    EXPECT_EQ(editor.TickBox(4018, true), 4019);
-    EXPECT_EQ(+line3.LineIsSaint, 1);
-    EXPECT_EQ(+line3.LineIsText, 0);
+    editor.TickBox(TextBoxIds[2], true);
+    EXPECT_EQ(editor.TickBox(SaintBoxIds[2], true), TextBoxIds[2]);
+    EXPECT_EQ(line3.ShowsSaint, Flag::On);
+    EXPECT_EQ(line3.ShowsText, Flag::Off);
 
     // Line 1 keeps its saint: only the line whose box was used changes.
-    EXPECT_EQ(+editor.Cell().Lines[0].LineIsSaint, 1);
+    EXPECT_EQ(editor.Edited().Lines[0].ShowsSaint, Flag::On);
 }
 
 TEST(DayEditorBoxes, CornersAndIconsAreIndependent) {
-    auto sheet = NewSheetWithSelection(1, 1);
-    DayEditorModel editor(*sheet);
-    EXPECT_EQ(editor.TickBox(4002, true), 0);
-    EXPECT_EQ(editor.TickBox(4005, true), 0);
-    EXPECT_EQ(TickedBoxes(editor), (std::set<int>{4002, 4004, 4005, 4009}));
-    editor.TickBox(4004, false);
-    editor.TickBox(4002, false);
-    editor.TickBox(4005, false);
-    EXPECT_EQ(TickedBoxes(editor), std::set<int>{4009});  // no position at all is allowed
-    EXPECT_EQ(editor.TickBox(4048, true), 0);
-    EXPECT_EQ(+editor.Cell().IconShown[4], 1);
+    auto sheet = NewSheet();
+    DayEditorModel editor(*sheet, {1, 2});
+    EXPECT_EQ(editor.TickBox(TopLeftBox, true), 0);
+    EXPECT_EQ(editor.TickBox(BottomRightBox, true), 0);
+    EXPECT_EQ(TickedBoxes(editor),
+              (std::set<int>{TopLeftBox, BottomLeftBox, BottomRightBox, SaintBoxIds[0]}));
+    editor.TickBox(BottomLeftBox, false);
+    editor.TickBox(TopLeftBox, false);
+    editor.TickBox(BottomRightBox, false);
+    EXPECT_EQ(TickedBoxes(editor), std::set<int>{SaintBoxIds[0]});  // no place at all is allowed
+    EXPECT_EQ(editor.TickBox(IconBoxIds[4], true), 0);
+    EXPECT_EQ(editor.Edited().Icons[4].Shown, Flag::On);
 }
 
-TEST(DayEditorCell, StaysTheOneSelectedWhenTheEditorOpened) {
-    auto sheet = NewSheetWithSelection(2, 3);
-    DayEditorModel editor(*sheet);
-    sheet->SelectedColumn = 5;  // a click on another day while the editor is open
-    sheet->SelectedRow = 4;
-    editor.TickBox(4003, true);
+TEST(DayEditorDay, StaysTheOneItOpenedOn) {
+    auto sheet = NewSheet();
+    DayEditorModel editor(*sheet, {2, 3});
+    editor.TickBox(TopRightBox, true);
     editor.TakeColorChoice(1, 0x00112233);
-    EXPECT_EQ(+sheet->Cell(2, 3).NumberTopRight, 1);
-    EXPECT_EQ(+sheet->Cell(2, 3).LineColor[1], 0x00112233u);
-    EXPECT_EQ(+sheet->Cell(5, 4).NumberTopRight, 0);
-    EXPECT_EQ(+sheet->Cell(5, 4).LineColor[1], Black);
+    EXPECT_EQ(sheet->Cell(2, 3).Numbers.TopRight, Flag::On);
+    EXPECT_EQ(sheet->Cell(2, 3).Lines[1].LineColor, 0x00112233u);
+    EXPECT_EQ(sheet->Cell(5, 4).Numbers.TopRight, Flag::Off);
+    EXPECT_EQ(sheet->Cell(5, 4).Lines[1].LineColor, Black);
 
-    // A reset of the document under the open editor: it still edits (2, 3), now a fresh cell.
+    // A reset of the document under the open editor: it still edits (2, 3), now a new day.
     ResetCells(*sheet);
-    editor.TickBox(4006, true);
-    EXPECT_EQ(+sheet->Cell(2, 3).NumberCentre, 1);
+    editor.TickBox(CentreBox, true);
+    EXPECT_EQ(sheet->Cell(2, 3).Numbers.Centre, Flag::On);
 }
 
 TEST(DayEditorColor, AConfirmedColorIsStoredACancelledOneChangesNothing) {
-    auto sheet = NewSheetWithSelection(0, 2);
-    DayEditorModel editor(*sheet);
-    editor.Cell().LineColor[4] = Red;
+    auto sheet = NewSheet();
+    DayEditorModel editor(*sheet, {0, 2});
+    editor.Edited().Lines[4].LineColor = Red;
     editor.TakeColorChoice(4, std::nullopt);
-    EXPECT_EQ(+editor.Cell().LineColor[4], Red);
+    EXPECT_EQ(editor.Edited().Lines[4].LineColor, Red);
     editor.TakeColorChoice(4, White);
-    EXPECT_EQ(+editor.Cell().LineColor[4], 0x00FFFFFFu);
-    for (int line = 0; line < 4; ++line) EXPECT_EQ(+editor.Cell().LineColor[line], Black);
+    EXPECT_EQ(editor.Edited().Lines[4].LineColor, 0x00FFFFFFu);
+    for (int line = 0; line < 4; ++line) EXPECT_EQ(editor.Edited().Lines[line].LineColor, Black);
 }
 
 TEST(DayEditorTexts, ExitKeepsTheTypedTextsInWindows1252CutToTwentyBytes) {
-    auto sheet = NewSheetWithSelection(0, 2);
-    DayEditorModel editor(*sheet);
-    AssignSlot(editor.Cell().LineText[3], "texto antiguo");
+    auto sheet = NewSheet();
+    DayEditorModel editor(*sheet, {0, 2});
+    editor.Edited().Lines[3].LineText = "texto antiguo";
     editor.KeepTypedTexts({L"Cumplea\u00F1os de Ana", L"1234567890123456789012345", L"",
                            L"\u20AC y \u4E2D", L"exactamente veinte!!"});
-    const DayCell& cell = editor.Cell();
-    EXPECT_EQ(ReadSlot(cell.LineText[0]), "Cumplea\xF1os de Ana");
-    EXPECT_EQ(ReadSlot(cell.LineText[1]), "12345678901234567890");
-    EXPECT_EQ(ReadSlot(cell.LineText[2]), "");
-    EXPECT_EQ(ReadSlot(cell.LineText[3]), "\x80 y ?");
-    EXPECT_EQ(ReadSlot(cell.LineText[4]), "exactamente veinte!!");
-    // The slot keeps what lay behind the new terminator, as every text slot does.
-    EXPECT_EQ(std::string(cell.LineText[3] + 6, 7), "antiguo");
-    EXPECT_EQ(LineTextForEditing(cell, 0), L"Cumplea\u00F1os de Ana");
+    const Day& day = editor.Edited();
+    EXPECT_EQ(day.Lines[0].LineText, "Cumplea\xF1os de Ana");
+    EXPECT_EQ(day.Lines[1].LineText, "12345678901234567890");
+    EXPECT_EQ(day.Lines[2].LineText, "");
+    EXPECT_EQ(day.Lines[3].LineText, "\x80 y ?");
+    EXPECT_EQ(day.Lines[4].LineText, "exactamente veinte!!");
+    EXPECT_EQ(LineTextForEditing(day, 0), L"Cumplea\u00F1os de Ana");
 }
 
 TEST(DayEditorReset, ClearsTheDayWithoutRestoringTheDefaults) {
-    auto sheet = NewSheetWithSelection(4, 4);
-    DayCell& cell = sheet->Cell(4, 4);
-    cell.Left = 640;
-    cell.Top = 377;
-    cell.Column = 4;
-    cell.Row = 4;
-    cell.NumberColor = Red;
-    cell.NumberTopLeft = cell.NumberCentre = 1;
-    for (int line = 0; line < TextLineCount; ++line) {
-        cell.Lines[line] = {1, 0};
-        AssignSlot(cell.LineText[line], "hola");
-        cell.LineColor[line] = 0x00ABCDEF;
-    }
-    for (int position = 0; position < IconCount; ++position) {
-        cell.IconShown[position] = 1;
-        AssignSlot(cell.IconPath[position], "C:\\iconos\\apple.ico");
-    }
-    const DayCell neighbour = sheet->Cell(4, 3);
-    const DayCell before = cell;
+    auto sheet = NewSheet();
+    Day& day = sheet->Cell(4, 4);
+    day.FontName = "Georgia";
+    day.NumberColor = Red;
+    day.Numbers.TopLeft = day.Numbers.Centre = Flag::On;
+    for (DayLine& line : day.Lines) line = {Flag::On, Flag::OtherNumber, "hola", 0x00ABCDEF};
+    for (DayIcon& icon : day.Icons) icon = {Flag::On, "C:\\iconos\\apple.ico"};
+    day.KeptBytes.assign(2652, 7);
+    const Day neighbour = sheet->Cell(4, 3);
 
-    DayEditorModel editor(*sheet);
+    DayEditorModel editor(*sheet, {4, 4});
     editor.ClearDay();
 
-    EXPECT_EQ(+cell.NumberTopLeft + cell.NumberTopRight + cell.NumberBottomLeft +
-                  cell.NumberBottomRight + cell.NumberCentre,
-              0);
-    for (int line = 0; line < TextLineCount; ++line) {
-        EXPECT_EQ(+cell.Lines[line].LineIsText, 0);
-        EXPECT_EQ(+cell.Lines[line].LineIsSaint, 0);
-        EXPECT_EQ(ReadSlot(cell.LineText[line]), "");
-        EXPECT_EQ(+cell.LineColor[line], Black);
-    }
-    for (int position = 0; position < IconCount; ++position) {
-        EXPECT_EQ(+cell.IconShown[position], 0);
-        EXPECT_EQ(ReadSlot(cell.IconPath[position]), "");
-    }
-    // Everything before the user fields is left exactly as it was.
-    EXPECT_EQ(std::memcmp(&cell, &before, offsetof(DayCell, Lines)), 0);
-    EXPECT_EQ(std::memcmp(&sheet->Cell(4, 3), &neighbour, sizeof neighbour), 0);
+    Day cleared;
+    cleared.FontName = "Georgia";  // the font, the number colour and what a file kept stay
+    cleared.NumberColor = Red;
+    cleared.KeptBytes.assign(2652, 7);
+    cleared.Lines[0] = {};
+    cleared.Numbers = {Flag::Off, Flag::Off, Flag::Off, Flag::Off, Flag::Off};
+    EXPECT_TRUE(day == cleared);
+    EXPECT_TRUE(sheet->Cell(4, 3) == neighbour);
 }
 
 TEST(DayEditorCommands, PushButtonsActOnClickOrAcceleratorCheckBoxesOnAnything) {
     using C = EditorCommand;
-    EXPECT_EQ(RoleOfCommand(4012, 0), (EditorCommandRole{C::PickColor, 0}));
-    EXPECT_EQ(RoleOfCommand(4032, 1), (EditorCommandRole{C::PickColor, 4}));
-    EXPECT_EQ(RoleOfCommand(4050, 0), (EditorCommandRole{C::ChooseIcon, 4}));
-    EXPECT_EQ(RoleOfCommand(4062, 0), (EditorCommandRole{C::ChooseIcon, 8}));
-    EXPECT_EQ(RoleOfCommand(4063, 0).Command, C::Exit);
-    EXPECT_EQ(RoleOfCommand(4065, 1).Command, C::Reset);
+    EXPECT_EQ(RoleOfCommand(ColorButtonIds[0], 0), (EditorCommandRole{C::PickColor, 0}));
+    EXPECT_EQ(RoleOfCommand(ColorButtonIds[4], 1), (EditorCommandRole{C::PickColor, 4}));
+    EXPECT_EQ(RoleOfCommand(IconButtonIds[4], 0), (EditorCommandRole{C::ChooseIcon, 4}));
+    EXPECT_EQ(RoleOfCommand(IconButtonIds[8], 0), (EditorCommandRole{C::ChooseIcon, 8}));
+    EXPECT_EQ(RoleOfCommand(ExitButtonId, 0).Command, C::Exit);
+    EXPECT_EQ(RoleOfCommand(ResetButtonId, 1).Command, C::Reset);
     // Other notifications of a push button (focus, double click) do nothing.
-    EXPECT_EQ(RoleOfCommand(4063, 5).Command, C::None);
-    EXPECT_EQ(RoleOfCommand(4012, 6).Command, C::None);
-    EXPECT_EQ(RoleOfCommand(4019, 5).Command, C::TickBox);
+    EXPECT_EQ(RoleOfCommand(ExitButtonId, 5).Command, C::None);
+    EXPECT_EQ(RoleOfCommand(ColorButtonIds[0], 6).Command, C::None);
+    EXPECT_EQ(RoleOfCommand(TextBoxIds[2], 5).Command, C::TickBox);
     // Enter and Escape, the disabled buttons and the text boxes' notifications do nothing.
-    for (int id : {1, 2, 4066, 4067, 4010, 4011, 4068})
+    for (int id : {1, 2, LockButtonId, MemorizeButtonId, LineEditIds[0], SwatchIds[0], NoticeId})
         EXPECT_EQ(RoleOfCommand(id, 0).Command, C::None) << id;
 }
 
@@ -243,6 +217,7 @@ TEST(DayEditorLayout, ListsEveryControlOnceWithItsKindAndPitch) {
         EXPECT_TRUE(ids.insert(control.Id).second) << control.Id;
         if (control.Kind == ControlKind::FramedPicture) ++drawingBoxes;
     }
+    EXPECT_EQ(ids.size(), 66u);
     EXPECT_EQ(drawingBoxes, 14);  // so 52 controls take the dialog's font
     EXPECT_FALSE(ids.count(4035) || ids.count(4038));
 

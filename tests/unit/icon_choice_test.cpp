@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
-#include "calendar/last_folder.h"
 #include "platform/cp1252.h"
 
 namespace {
@@ -21,67 +19,58 @@ std::string ExistingIconPath() {
     return WideToCp1252(file.wstring());
 }
 
-TEST(LastFolder, IsTheFolderPartOfTheTrimmedPathCutToItsSlot) {
-    SetLastFolderFrom(L"  C:\\Iconos\\frutas\\apple.ico   ");
-    EXPECT_EQ(LastFolderText(), L"C:\\Iconos\\frutas\\");
-    SetLastFolderFrom(L"D:apple.ico");
-    EXPECT_EQ(LastFolderText(), L"D:");
-    SetLastFolderFrom(L"apple.ico");
-    EXPECT_EQ(LastFolderText(), L"");
+TEST(LastFolder, IsTheFolderPartOfTheTrimmedPathCutToItsLength) {
+    DialogMemory memory;
+    memory.FollowPath(L"  C:\\Iconos\\frutas\\apple.ico   ");
+    EXPECT_EQ(memory.LastFolder, L"C:\\Iconos\\frutas\\");
+    memory.FollowPath(L"D:apple.ico");
+    EXPECT_EQ(memory.LastFolder, L"D:");
+    memory.FollowPath(L"apple.ico");
+    EXPECT_EQ(memory.LastFolder, L"");
     const std::wstring longFolder = L"C:\\" + std::wstring(250, L'c') + L"\\";  // 254 characters
-    SetLastFolderFrom(longFolder + L"x.ico");
-    EXPECT_EQ(LastFolderText(), longFolder);
-    SetLastFolderFrom(L"C:\\" + std::wstring(252, L'c') + L"\\x");  // folder of 256 characters
-    EXPECT_EQ(LastFolderText(), L"C:\\" + std::wstring(251, L'c'));
-    SetLastFolderFrom(L"C:\\" + std::wstring(258, L'c'));  // 261 characters: no folder at all
-    EXPECT_EQ(LastFolderText(), L"");
+    memory.FollowPath(longFolder + L"x.ico");
+    EXPECT_EQ(memory.LastFolder, longFolder);
+    memory.FollowPath(L"C:\\" + std::wstring(252, L'c') + L"\\x");  // folder of 256 characters
+    EXPECT_EQ(memory.LastFolder, L"C:\\" + std::wstring(251, L'c'));
+    memory.FollowPath(L"C:\\" + std::wstring(257, L'c'));  // 260 characters: a folder
+    EXPECT_EQ(memory.LastFolder, L"C:\\");
+    memory.FollowPath(L"C:\\" + std::wstring(258, L'c'));  // 261 characters: no folder at all
+    EXPECT_EQ(memory.LastFolder, L"");
 }
 
-TEST(IconChoiceSlot, StartsAsZerosAndOpensTheFirstChooserInTheCurrentDirectory) {
-    PathField fresh = {};
-    SetLastFolderFrom(L"C:\\antes\\x.vrel");
-    EXPECT_EQ(PathFieldText(fresh), "");
-    EXPECT_EQ(PrepareFileChoice(fresh), L"");
-    EXPECT_EQ(LastFolderText(), L"");
-    for (char byte : IconChoicePath) ASSERT_EQ(byte, '\0');
+TEST(IconChoiceMemory, StartsEmptyAndOpensTheFirstChooserInTheCurrentDirectory) {
+    DialogMemory memory;
+    memory.FollowPath(L"C:\\antes\\x.vrel");
+    EXPECT_EQ(memory.ChosenIconPath, "");
+    EXPECT_EQ(PrepareIconChoice(memory), L"");
+    EXPECT_EQ(memory.LastFolder, L"");
 }
 
-TEST(IconChoiceSlot, HoldsTheTrimmedChoiceBlankPaddedAndLastFolderFollowsIt) {
-    PathField slot = {};
-    TakeFileChoice(slot, "   C:\\Iconos\\sol.ico  ");
-    const std::string expected = "C:\\Iconos\\sol.ico";
-    EXPECT_EQ(std::string(slot, expected.size()), expected);
-    for (std::size_t i = expected.size(); i < PathFieldLength; ++i) ASSERT_EQ(slot[i], ' ') << i;
-    EXPECT_EQ(LastFolderText(), L"C:\\Iconos\\");
-    EXPECT_EQ(PrepareFileChoice(slot), L"C:\\Iconos\\");
+TEST(IconChoiceMemory, HoldsTheTrimmedChoiceAndLastFolderFollowsIt) {
+    DialogMemory memory;
+    TakeIconChoice(memory, "   C:\\Iconos\\sol.ico  ");
+    EXPECT_EQ(memory.ChosenIconPath, "C:\\Iconos\\sol.ico");
+    EXPECT_EQ(memory.LastFolder, L"C:\\Iconos\\");
+    memory.FollowPath(L"D:\\otra\\x.vrel");
+    EXPECT_EQ(PrepareIconChoice(memory), L"C:\\Iconos\\");
 
-    // A cancelled chooser leaves only blanks, and the next one opens in the current directory.
-    TakeFileChoice(slot, "");
-    for (char byte : slot) ASSERT_EQ(byte, ' ');
-    EXPECT_EQ(LastFolderText(), L"");
-
-    TakeFileChoice(slot, "C:\\" + std::string(400, 'p'));
-    EXPECT_EQ(PathFieldText(slot), "C:\\" + std::string(PathFieldLength - 3, 'p'));
+    // A cancelled chooser leaves no choice, and the next one opens in the current directory.
+    TakeIconChoice(memory, "");
+    EXPECT_EQ(memory.ChosenIconPath, "");
+    EXPECT_EQ(memory.LastFolder, L"");
 }
 
 TEST(IconChoice, AnExistingFileIsStoredWithItsPaddingAndTheBoxIsLeftAlone) {
     const std::string path = ExistingIconPath();
     ASSERT_LT(path.size(), 255u);
-    DayCell cell{};
-    cell.IconShown[4] = 0;
-    cell.IconShown[5] = 1;
-    PathField slot = {};
-    TakeFileChoice(slot, path);
+    DayIcon icon{Flag::Off, "C:\\viejo.ico"};
+    DialogMemory memory;
+    TakeIconChoice(memory, path);
 
-    ASSERT_TRUE(StoreIconChoice(cell, 4, slot));
-    EXPECT_EQ(std::string(cell.IconPath[4], path.size()), path);
-    for (std::size_t i = path.size(); i < 255; ++i) ASSERT_EQ(cell.IconPath[4][i], ' ') << i;
-    EXPECT_EQ(cell.IconPath[4][255], '\0');
-    EXPECT_EQ(IconFileOf(cell, 4), path);
-    EXPECT_EQ(+cell.IconShown[4], 0);
-    EXPECT_EQ(+cell.IconShown[5], 1);
-    EXPECT_EQ(cell.IconPath[3][0], '\0');
-    EXPECT_EQ(cell.IconPath[5][0], '\0');
+    ASSERT_TRUE(StoreIconChoice(icon, memory));
+    EXPECT_EQ(icon.Path, path + std::string(255 - path.size(), ' '));
+    EXPECT_EQ(IconFileOf(icon), path);
+    EXPECT_EQ(icon.Shown, Flag::Off);
 }
 
 TEST(IconChoice, ASeventeenCharacterPathTakesTwoHundredThirtyEightBlanks) {
@@ -89,26 +78,23 @@ TEST(IconChoice, ASeventeenCharacterPathTakesTwoHundredThirtyEightBlanks) {
     const std::string name = "almanaque_17c.ico";
     ASSERT_EQ(name.size(), 17u);
     std::ofstream(name, std::ios::binary) << "x";
-    DayCell cell{};
-    PathField slot = {};
-    TakeFileChoice(slot, name);
-    ASSERT_TRUE(StoreIconChoice(cell, 0, slot));
-    EXPECT_EQ(std::string(cell.IconPath[0], 255), name + std::string(238, ' '));
-    EXPECT_EQ(cell.IconPath[0][255], '\0');
+    DayIcon icon;
+    DialogMemory memory;
+    TakeIconChoice(memory, name);
+    ASSERT_TRUE(StoreIconChoice(icon, memory));
+    EXPECT_EQ(icon.Path, name + std::string(238, ' '));
     fs::remove(name);
 }
 
 TEST(IconChoice, ACancelledOrMissingChoiceKeepsTheOldIcon) {
-    DayCell cell{};
-    AssignSlot(cell.IconPath[4], "C:\\viejo\\luna.ico");
-    PathField slot = {};
-    TakeFileChoice(slot, "");
-    EXPECT_FALSE(StoreIconChoice(cell, 4, slot));
-    TakeFileChoice(slot, ExistingIconPath() + ".no_existe");
-    EXPECT_FALSE(StoreIconChoice(cell, 4, slot));
-    PathField never = {};
-    EXPECT_FALSE(StoreIconChoice(cell, 4, never));
-    EXPECT_EQ(ReadSlot(cell.IconPath[4]), "C:\\viejo\\luna.ico");
+    DayIcon icon{Flag::On, "C:\\viejo\\luna.ico"};
+    DialogMemory memory;
+    EXPECT_FALSE(StoreIconChoice(icon, memory));  // nothing chosen yet
+    TakeIconChoice(memory, "");
+    EXPECT_FALSE(StoreIconChoice(icon, memory));
+    TakeIconChoice(memory, ExistingIconPath() + ".no_existe");
+    EXPECT_FALSE(StoreIconChoice(icon, memory));
+    EXPECT_EQ(icon.Path, "C:\\viejo\\luna.ico");
 }
 
 TEST(IconChoice, OnlyAPathTheWorkFileCanHoldIsStorable) {

@@ -2,78 +2,66 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 
 namespace {
 
-bool AllZero(const DayCell& cell) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&cell);
-    for (std::size_t i = 0; i < sizeof cell; ++i)
-        if (bytes[i] != 0) return false;
-    return true;
-}
-
-TEST(ResetCells, GivesTheUsedCellsTheirDefaultsAndZeroesTheRest) {
+TEST(ResetCells, GivesEveryPlaceANewSheetsDayAndKeepsTheMonth) {
     auto sheet = std::make_unique<MonthSheet>();
     sheet->Year = 2024;
     sheet->Month = 3;
-    sheet->SelectedColumn = 4;
-    sheet->SelectedRow = 5;
-    std::memset(static_cast<void*>(sheet->Cells), 0x5A, sizeof sheet->Cells);
+    for (auto& column : sheet->Cells)
+        for (Day& day : column) {
+            day.FontName = "Arial";
+            day.NumberColor = Red;
+            day.Lines[2] = {Flag::On, Flag::OtherNumber, "texto", Red};
+            day.Numbers.Centre = Flag::On;
+            day.Icons[4] = {Flag::On, "C:\\sol.ico"};
+            day.KeptBytes.assign(2652, 0x5A);
+        }
     ResetCells(*sheet);
 
     for (int column = 0; column < GridSize; ++column)
         for (int row = 0; row < GridSize; ++row) {
-            const DayCell& cell = sheet->Cell(column, row);
-            if (column == 7 || row == 7) {
-                EXPECT_TRUE(AllZero(cell)) << column << "," << row;
-                continue;
-            }
-            EXPECT_EQ(ReadSlot(cell.FontName), "Tahoma");
-            EXPECT_EQ(+cell.NumberBottomLeft, 1);
-            EXPECT_EQ(cell.NumberTopLeft + cell.NumberTopRight + cell.NumberBottomRight +
-                          cell.NumberCentre,
-                      0);
-            EXPECT_EQ(+cell.Lines[0].LineIsSaint, 1);
-            EXPECT_EQ(+cell.Lines[0].LineIsText, 0);
-            EXPECT_EQ(+cell.HasDay, 0);
-            EXPECT_EQ(+cell.NumberColor, Black);
+            const Day& day = sheet->Cell(column, row);
+            EXPECT_EQ(day.FontName, "Tahoma");
+            EXPECT_EQ(day.NumberColor, Black);
+            EXPECT_TRUE(day.Numbers ==
+                        (NumberPlaces{Flag::Off, Flag::Off, Flag::On, Flag::Off, Flag::Off}));
+            EXPECT_EQ(day.Lines[0].ShowsSaint, Flag::On);
+            EXPECT_EQ(day.Lines[0].ShowsText, Flag::Off);
             for (int line = 0; line < TextLineCount; ++line) {
-                EXPECT_EQ(ReadSlot(cell.LineText[line]), "");
-                EXPECT_EQ(+cell.LineColor[line], Black);
+                EXPECT_EQ(day.Lines[line].LineText, "");
+                EXPECT_EQ(day.Lines[line].LineColor, Black);
+                if (line > 0) {
+                    EXPECT_EQ(day.Lines[line].ShowsSaint, Flag::Off);
+                }
             }
+            for (const DayIcon& icon : day.Icons) EXPECT_TRUE(icon == DayIcon{});
+            EXPECT_TRUE(day.KeptBytes.empty());
         }
     EXPECT_EQ(sheet->Year, 2024);
     EXPECT_EQ(sheet->Month, 3);
-    EXPECT_EQ(sheet->SelectedColumn, 4);
-    EXPECT_EQ(sheet->SelectedRow, 5);
 }
 
-TEST(TextSlot, LongTextsAreCutToTheSlot) {
-    DayCell cell{};
-    AssignSlot(cell.LineText[0], "1234567890123456789012345");
-    EXPECT_EQ(ReadSlot(cell.LineText[0]), "12345678901234567890");
-    AssignSlot(cell.IconPath[0], std::string(300, 'p'));
-    EXPECT_EQ(ReadSlot(cell.IconPath[0]), std::string(255, 'p'));
-    EXPECT_EQ(cell.IconPath[0][255], '\0');
-    EXPECT_EQ(cell.IconPath[1][0], '\0');  // the neighbouring slot is untouched
+TEST(DayShownAt, FollowsTheCalendarAndNothingOutsideTheWeeksOfTheMonth) {
+    MonthSheet sheet;
+    sheet.Year = 2024;
+    sheet.Month = 9;  // 1 September 2024 is a Sunday
+    EXPECT_EQ(DayShownAt(sheet, {6, 1}), 1);
+    EXPECT_EQ(DayShownAt(sheet, {3, 2}), 5);
+    EXPECT_EQ(DayShownAt(sheet, {0, 6}), 30);
+    EXPECT_EQ(DayShownAt(sheet, {5, 1}), 0);  // August's last Saturday
+    EXPECT_EQ(DayShownAt(sheet, {3, 0}), 0);  // the weekday initials
+    for (const GridPlace place : {GridPlace{7, 3}, GridPlace{3, 7}, GridPlace{-1, 2}})
+        EXPECT_EQ(DayShownAt(sheet, place), 0) << place.Column << "," << place.Row;
+    sheet.Month = 13;
+    EXPECT_EQ(DayShownAt(sheet, {3, 2}), 0);
 }
 
-TEST(TextSlot, ShorterTextLeavesTheOldBytesBehindItsTerminator) {
-    char slot[21] = {};
-    AssignSlot(slot, "Abcdefgh");
-    AssignSlot(slot, "xyz");
-    EXPECT_EQ(std::string(slot, 9), std::string("xyz\0efgh\0", 9));
-    EXPECT_EQ(ReadSlot(slot), "xyz");
-}
-
-TEST(TextSlot, SlotWithoutTerminatorYieldsItsFirstNMinusOneBytes) {
-    char slot[6];
-    std::memcpy(slot, "abcdef", 6);
-    EXPECT_EQ(ReadSlot(slot), "abcde");
-    AssignSlot(slot, std::string_view("ab\0cd", 5));  // copying stops at a zero byte
-    EXPECT_EQ(ReadSlot(slot), "ab");
+TEST(IconFileOf, IsThePathWithoutItsPadding) {
+    EXPECT_EQ(IconFileOf({Flag::On, "C:\\a b\\sol.ico     "}), "C:\\a b\\sol.ico");
+    EXPECT_EQ(IconFileOf({Flag::On, "   "}), "");
 }
 
 TEST(ImageBaseName, IsYearBlankMonthWithoutLeadingZeros) {

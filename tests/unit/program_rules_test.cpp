@@ -4,7 +4,6 @@
 #include "app/month_chooser_rules.h"
 #include "app/sheet_click.h"
 #include "app/startup_rules.h"
-#include "calendar/calendar_names.h"
 #include "platform/leading_number.h"
 
 namespace {
@@ -47,7 +46,6 @@ TEST(LeadingNumber, AValueThatDoesNotFitSixteenBitsBecomesTheLowestValue) {
 }
 
 TEST(MonthChooserRules, ItemsAreTwoDigitsABlankAndTheNameAndSortInCalendarOrder) {
-    InitCalendarNames();
     EXPECT_EQ(MonthItemText(1), "01 Enero");
     EXPECT_EQ(MonthItemText(5), "05 Mayo");
     EXPECT_EQ(MonthItemText(9), "09 Septiembre");
@@ -89,36 +87,27 @@ TEST(SheetClick, PixelsMapToTheBoxUnderThePointer) {
 class SheetClickOnSheet : public ::testing::Test {
   protected:
     void SetUp() override {
-        Sheet.SelectedColumn = 3;
-        Sheet.SelectedRow = 4;
-        Sheet.Cell(2, 1).HasDay = 1;
+        Sheet.Year = 2024;
+        Sheet.Month = 9;  // 1 September 2024 is a Sunday: (6, 1)
+    }
+    std::optional<GridPlace> Click(std::uint16_t x, std::uint16_t y, bool editorOpen) const {
+        return DayPlaceToOpen(Sheet, GridPlaceAt(x, y), editorOpen);
     }
     MonthSheet Sheet;
 };
 
 TEST_F(SheetClickOnSheet, ADayOpensTheEditorOnExactlyThatPlace) {
-    EXPECT_TRUE(SelectPlaceForClick(Sheet, 2 * 160 + 50, 103 + 100, false));
-    EXPECT_EQ(Sheet.SelectedColumn, 2);
-    EXPECT_EQ(Sheet.SelectedRow, 1);
+    EXPECT_EQ(Click(2 * 160 + 50, 2 * 103 + 100, false), (GridPlace{2, 2}));
+    EXPECT_EQ(Click(6 * 160 + 50, 103 + 100, false), (GridPlace{6, 1}));
 }
 
-TEST_F(SheetClickOnSheet, AnOpenEditorOrAPlaceWithoutDaySelectsButOpensNothing) {
-    EXPECT_FALSE(SelectPlaceForClick(Sheet, 2 * 160 + 50, 103 + 100, true));
-    EXPECT_EQ(Sheet.SelectedColumn, 2);
-    EXPECT_EQ(Sheet.SelectedRow, 1);
-    EXPECT_FALSE(SelectPlaceForClick(Sheet, 50, 100, false));  // weekday-initial row
-    EXPECT_EQ(Sheet.SelectedRow, 0);
-    EXPECT_FALSE(SelectPlaceForClick(Sheet, 1121, 793, false));  // the unused index 7
-    EXPECT_EQ(Sheet.SelectedColumn, 7);
-}
-
-TEST_F(SheetClickOnSheet, AClickOutsideTheGridIsIgnoredAndKeepsTheSelection) {
-    EXPECT_FALSE(SelectPlaceForClick(Sheet, 2 * 160 + 50, 20, false));  // above the header row
-    EXPECT_EQ(Sheet.SelectedColumn, 3);
-    EXPECT_EQ(Sheet.SelectedRow, 4);
-    EXPECT_FALSE(SelectPlaceForClick(Sheet, 60000, 300, false));
-    EXPECT_EQ(Sheet.SelectedColumn, 3);
-    EXPECT_EQ(Sheet.SelectedRow, 4);
+TEST_F(SheetClickOnSheet, AnOpenEditorOrAPlaceWithoutDayOpensNothing) {
+    EXPECT_FALSE(Click(2 * 160 + 50, 2 * 103 + 100, true));
+    EXPECT_FALSE(Click(50, 100, false));                  // weekday-initial row
+    EXPECT_FALSE(Click(2 * 160 + 50, 103 + 100, false));  // August's
+    EXPECT_FALSE(Click(1121, 793, false));                // beyond the grid's 7 x 7
+    EXPECT_FALSE(Click(2 * 160 + 50, 20, false));         // above the header row
+    EXPECT_FALSE(Click(60000, 300, false));
 }
 
 TEST(ImageExportPath, SitsBesideTheProgramUnderTheImageBaseName) {

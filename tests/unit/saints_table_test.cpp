@@ -10,7 +10,6 @@
 namespace {
 
 TEST(SaintsTable, HoldsTheResearchedListForEveryDate) {
-    BuildSaintsTable();
     std::ifstream source(ALMANAQUE_DATA "/santoral.tsv", std::ios::binary);
     ASSERT_TRUE(source) << "santoral.tsv not found";
     std::string line;
@@ -29,7 +28,6 @@ TEST(SaintsTable, HoldsTheResearchedListForEveryDate) {
 }
 
 TEST(SaintsTable, ImpossibleDatesAndOutOfRangeLookupsAreEmpty) {
-    BuildSaintsTable();
     for (auto [month, day] : {std::pair{2, 30}, {2, 31}, {4, 31}, {6, 31}, {9, 31}, {11, 31}})
         EXPECT_EQ(SaintOfDay(month, day), "") << month << "/" << day;
     EXPECT_EQ(SaintOfDay(0, 1), "");
@@ -39,7 +37,6 @@ TEST(SaintsTable, ImpossibleDatesAndOutOfRangeLookupsAreEmpty) {
 }
 
 TEST(SaintsTable, FixedFeastsAreStoredInWindows1252) {
-    BuildSaintsTable();
     EXPECT_EQ(SaintOfDay(11, 1), "Todos los Santos");
     EXPECT_EQ(SaintOfDay(12, 25), "Natividad del Se\xF1or");
     EXPECT_EQ(SaintOfDay(1, 6),

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "calendar/text_slot.h"
 #include "platform/busy_retry.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
@@ -71,17 +70,6 @@ TEST(RetryWhileBusy, TriesAgainEveryTenthOfASecondForTwoSecondsWhileBusyOnly) {
     EXPECT_EQ(waited, 300 + 2000);
     EXPECT_FALSE(RetryWhileBusy([] { return FileAttempt::Failed; }, pause));
     EXPECT_EQ(waited, 2300);
-}
-
-TEST(PathField, IsBlankPaddedAndReadWithoutBlanks) {
-    PathField field;
-    AssignPathField(field, "  C:\\a b\\x.vrel");
-    EXPECT_EQ(field[PathFieldLength - 1], ' ');
-    EXPECT_EQ(PathFieldText(field), "C:\\a b\\x.vrel");
-    AssignPathField(field, std::string(300, 'z'));
-    EXPECT_EQ(PathFieldText(field), std::string(PathFieldLength, 'z'));
-    AssignPathField(field, "");
-    EXPECT_EQ(PathFieldText(field), "");
 }
 
 TEST(FileExists, TrimsBlanksAcceptsFoldersAndKeepsTheErrorState) {

@@ -9,7 +9,6 @@
 #include <memory>
 #include <utility>
 
-#include "calendar/last_folder.h"
 #include "platform/cp1252.h"
 
 namespace {
@@ -50,29 +49,27 @@ class WorkFileFlows : public ::testing::Test {
         Other = Folder / "otra carpeta";
         fs::remove_all(Folder);
         fs::create_directories(Other);
-        Sheet = std::make_unique<MonthSheet>();
-        Sheet->Year = 2024;
-        Sheet->Month = 3;
-        ResetCells(*Sheet);
-        SetLastFolderFrom(L"");
+        State = std::make_unique<ProgramState>();
+        State->Sheet.Year = 2024;
+        State->Sheet.Month = 3;
+        State->ImageBaseName = "2024 3";
     }
     void TearDown() override { fs::remove_all(Folder); }
 
     std::wstring Text(const fs::path& path) { return path.wstring(); }
 
     fs::path Folder, Other;
-    std::unique_ptr<MonthSheet> Sheet;
+    std::unique_ptr<ProgramState> State;
     ScriptedDialogs Dialogs;
-    std::string ImageBaseName = "2024 3";
 };
 
 TEST_F(WorkFileFlows, SaveToANewNameWritesWithoutAQuestion) {
     const fs::path target = Folder / "enero.vrel";
     Dialogs.NextChoice = L"  " + Text(target) + L"  ";
-    SaveWorkFileFlow(*Sheet, Dialogs);
+    SaveWorkFileFlow(*State, Dialogs);
     EXPECT_EQ(Dialogs.OverwriteQuestions, 0);
-    EXPECT_EQ(fs::file_size(target), 49u * DayCellSize);
-    EXPECT_EQ(Sheet->WorkFilePath, Text(target));
+    EXPECT_EQ(fs::file_size(target), 49u * DayRecordSize);
+    EXPECT_EQ(State->WorkFilePath, Text(target));
     EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
@@ -82,15 +79,15 @@ TEST_F(WorkFileFlows, SaveOverAnExistingFileAsksFirst) {
     Dialogs.NextChoice = Text(target);
 
     Dialogs.OverwriteAnswer = false;
-    SaveWorkFileFlow(*Sheet, Dialogs);
+    SaveWorkFileFlow(*State, Dialogs);
     EXPECT_EQ(Dialogs.OverwriteQuestions, 1);
     EXPECT_EQ(Bytes(target), "contenido anterior");
-    EXPECT_EQ(Sheet->WorkFilePath, Text(target));
+    EXPECT_EQ(State->WorkFilePath, Text(target));
 
     Dialogs.OverwriteAnswer = true;
-    SaveWorkFileFlow(*Sheet, Dialogs);
+    SaveWorkFileFlow(*State, Dialogs);
     EXPECT_EQ(Dialogs.OverwriteQuestions, 2);
-    EXPECT_EQ(fs::file_size(target), 49u * DayCellSize);
+    EXPECT_EQ(fs::file_size(target), 49u * DayRecordSize);
 }
 
 TEST_F(WorkFileFlows, YesWritesTheFileAskedAboutWhateverAnotherSaveNamedMeanwhile) {
@@ -104,57 +101,52 @@ TEST_F(WorkFileFlows, YesWritesTheFileAskedAboutWhateverAnotherSaveNamedMeanwhil
     second.OverwriteAnswer = false;
     Dialogs.NextChoice = Text(asked);
     Dialogs.OverwriteAnswer = true;
-    Dialogs.WhileAsking = [&] { SaveWorkFileFlow(*Sheet, second); };
-    SaveWorkFileFlow(*Sheet, Dialogs);
+    Dialogs.WhileAsking = [&] { SaveWorkFileFlow(*State, second); };
+    SaveWorkFileFlow(*State, Dialogs);
     EXPECT_TRUE(Bytes(refused) == "febrero anterior") << "the file refused with No was replaced";
-    EXPECT_EQ(fs::file_size(asked), 49u * DayCellSize);
-    EXPECT_EQ(Sheet->WorkFilePath, Text(asked));
+    EXPECT_EQ(fs::file_size(asked), 49u * DayRecordSize);
+    EXPECT_EQ(State->WorkFilePath, Text(asked));
 }
 
 TEST_F(WorkFileFlows, CancelledSaveForgetsThePathAndTheNextOpenStartsInTheCurrentDirectory) {
-    Sheet->WorkFilePath = Text(Other / L"viejo.vrel");
+    State->WorkFilePath = Text(Other / L"viejo.vrel");
     Dialogs.NextChoice = L"";
-    SaveWorkFileFlow(*Sheet, Dialogs);
+    SaveWorkFileFlow(*State, Dialogs);
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"");  // "Grabar" always opens in the current directory
-    EXPECT_EQ(Sheet->WorkFilePath, L"");
+    EXPECT_EQ(State->WorkFilePath, L"");
     EXPECT_TRUE(fs::is_empty(Other));
 
-    OpenWorkFileFlow(*Sheet, ImageBaseName, Dialogs);
+    OpenWorkFileFlow(*State, Dialogs);
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"");
-    EXPECT_EQ(LastFolderText(), L"");
+    EXPECT_EQ(State->Dialogs.LastFolder, L"");
 }
 
 TEST_F(WorkFileFlows, OpenRestoresTheSavedSheet) {
-    DayCell& dressed = Sheet->Cell(2, 3);  // as the drawing records a shown day
-    dressed.HasDay = 1;
-    dressed.Column = 2;
-    dressed.Row = 3;
-    dressed.NumberCentre = 1;
+    State->Sheet.Cell(2, 3).Numbers.Centre = Flag::On;  // 13 March 2024
     Dialogs.NextChoice = Text(Other / L"marzo.vrel");
-    SaveWorkFileFlow(*Sheet, Dialogs);
+    SaveWorkFileFlow(*State, Dialogs);
 
-    auto reader = std::make_unique<MonthSheet>();
-    ResetCells(*reader);
-    reader->Year = 1999;
-    reader->Month = 1;
-    std::string name = "1999 1";
-    EXPECT_TRUE(OpenWorkFileFlow(*reader, name, Dialogs));
-    EXPECT_EQ(reader->Year, 2024);
-    EXPECT_EQ(reader->Month, 3);
-    EXPECT_EQ(+reader->Cell(2, 3).NumberCentre, 1);
-    EXPECT_EQ(name, "2024 3");
+    auto reader = std::make_unique<ProgramState>();
+    reader->Sheet.Year = 1999;
+    reader->Sheet.Month = 1;
+    reader->ImageBaseName = "1999 1";
+    EXPECT_TRUE(OpenWorkFileFlow(*reader, Dialogs));
+    EXPECT_EQ(reader->Sheet.Year, 2024);
+    EXPECT_EQ(reader->Sheet.Month, 3);
+    EXPECT_EQ(reader->Sheet.Cell(2, 3).Numbers.Centre, Flag::On);
+    EXPECT_EQ(reader->ImageBaseName, "2024 3");
 }
 
 TEST_F(WorkFileFlows, OpenStartsInTheFolderOfThePathNamedLastAndSaveInTheCurrentDirectory) {
     Dialogs.NextChoice = L"D:\\Datos\\2025\\no existe.vrel";
-    EXPECT_FALSE(OpenWorkFileFlow(*Sheet, ImageBaseName, Dialogs));
+    EXPECT_FALSE(OpenWorkFileFlow(*State, Dialogs));
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"");
     Dialogs.NextChoice = L"";
-    Sheet->WorkFilePath = L"D:\\Datos\\2025\\no existe.vrel";
-    OpenWorkFileFlow(*Sheet, ImageBaseName, Dialogs);
+    State->WorkFilePath = L"D:\\Datos\\2025\\no existe.vrel";
+    OpenWorkFileFlow(*State, Dialogs);
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"D:\\Datos\\2025\\");
-    Sheet->WorkFilePath = L"D:\\Datos\\2025\\no existe.vrel";
-    SaveWorkFileFlow(*Sheet, Dialogs);
+    State->WorkFilePath = L"D:\\Datos\\2025\\no existe.vrel";
+    SaveWorkFileFlow(*State, Dialogs);
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"");
     EXPECT_EQ(Dialogs.Messages.size(), 0u);
 }
@@ -162,21 +154,21 @@ TEST_F(WorkFileFlows, OpenStartsInTheFolderOfThePathNamedLastAndSaveInTheCurrent
 TEST_F(WorkFileFlows, ARefusedFileShowsItsMessageAndLeavesTheSheetAlone) {
     const fs::path broken = Folder / "roto.vrel";
     std::ofstream(broken, std::ios::binary) << "no es un almanaque";
-    Sheet->Cell(1, 1).NumberCentre = 1;
+    State->Sheet.Cell(1, 1).Numbers.Centre = Flag::On;
     Dialogs.NextChoice = Text(broken);
-    EXPECT_FALSE(OpenWorkFileFlow(*Sheet, ImageBaseName, Dialogs));
+    EXPECT_FALSE(OpenWorkFileFlow(*State, Dialogs));
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
     EXPECT_NE(Dialogs.Messages[0].find(L"Formato de fichero erroneo"), std::wstring::npos);
-    EXPECT_EQ(+Sheet->Cell(1, 1).NumberCentre, 1);
-    EXPECT_EQ(ImageBaseName, "2024 3");
+    EXPECT_EQ(State->Sheet.Cell(1, 1).Numbers.Centre, Flag::On);
+    EXPECT_EQ(State->ImageBaseName, "2024 3");
     // The refused file's path stays, so the next dialog opens in its folder.
-    EXPECT_EQ(Sheet->WorkFilePath, Text(broken));
+    EXPECT_EQ(State->WorkFilePath, Text(broken));
 }
 
 TEST_F(WorkFileFlows, ALongChosenPathIsKeptWhole) {
     Dialogs.NextChoice = L"C:\\" + std::wstring(300, L'a');
-    OpenWorkFileFlow(*Sheet, ImageBaseName, Dialogs);
-    EXPECT_EQ(Sheet->WorkFilePath, L"C:\\" + std::wstring(300, L'a'));
+    OpenWorkFileFlow(*State, Dialogs);
+    EXPECT_EQ(State->WorkFilePath, L"C:\\" + std::wstring(300, L'a'));
 }
 
 }  // namespace

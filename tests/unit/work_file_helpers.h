@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the work-file tests: scratch folders, raw file bytes, a month sheet dressed the way a
-// user and the drawing leave it, and records built straight from the record's offset table.
+// user leaves it, and records built straight from the record's offset table.
 
 #include <algorithm>
 #include <cstdint>
@@ -15,8 +15,6 @@
 
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/month_sheet.h"
-#include "calendar/text_slot.h"
-#include "platform/cp1252.h"
 
 namespace work_file_test {
 
@@ -55,10 +53,6 @@ class ScratchFolder {
   private:
     fs::path Root;
 };
-
-inline void SetWorkFile(MonthSheet& sheet, const fs::path& path) {
-    sheet.WorkFilePath = path.wstring();
-}
 
 inline Bytes FileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -101,39 +95,75 @@ class TableRecord {
     Bytes Data;
 };
 
-// Every field of a cell placed at the offsets of the table (not through the program's codec).
-inline Bytes RecordFromTable(const DayCell& cell) {
+// What a record states of its place: zeros for a place that shows no day.
+struct Placement {
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+    int HasDay = 0;
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    int Column = 0;
+    int Row = 0;
+};
+
+// The placement the writer stamps on (column, row) of a sheet of the month, from the calendar
+// and the box layout: 159 x 102 boxes from (1, 35), the gap between them left out.
+inline Placement StampedPlacement(int year, int month, int column, int row) {
+    Placement placement{year, month};
+    const int day =
+        PlaceMonth(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month))[column][row];
+    if (day == 0) return placement;
+    return {year,
+            month,
+            day,
+            1,
+            159 * column + 1,
+            102 * row + 35,
+            159 * column + 160,
+            102 * row + 137,
+            column,
+            row};
+}
+
+inline std::uint32_t FlagNumber(Flag flag) {
+    return flag == Flag::On ? 1 : 0;
+}
+
+// A day and its placement at the offsets of the table (not through the program's codec), over
+// zeros: every text followed by zeros.
+inline Bytes RecordFromTable(const Day& day, const Placement& placement) {
     TableRecord record;
-    record.Raw(0, cell.FontName, 101)
-        .Int32(101, cell.NumberColor)
-        .Int16(105, cell.Year)
-        .Int16(107, cell.Month)
-        .Int16(109, cell.Day)
-        .Int32(111, static_cast<std::uint32_t>(cell.HasDay))
-        .Int16(115, cell.Left)
-        .Int16(117, cell.Top)
-        .Int16(119, cell.Right)
-        .Int16(121, cell.Bottom)
-        .Int16(123, cell.Column)
-        .Int16(125, cell.Row);
+    record.Text(0, day.FontName)
+        .Int32(101, day.NumberColor)
+        .Int16(105, placement.Year)
+        .Int16(107, placement.Month)
+        .Int16(109, placement.Day)
+        .Int32(111, static_cast<std::uint32_t>(placement.HasDay))
+        .Int16(115, placement.Left)
+        .Int16(117, placement.Top)
+        .Int16(119, placement.Right)
+        .Int16(121, placement.Bottom)
+        .Int16(123, placement.Column)
+        .Int16(125, placement.Row);
     for (int line = 0; line < 5; ++line) {
-        record.Int32(127 + 8 * line, static_cast<std::uint32_t>(cell.Lines[line].LineIsText));
-        record.Int32(131 + 8 * line, static_cast<std::uint32_t>(cell.Lines[line].LineIsSaint));
+        record.Int32(127 + 8 * line, FlagNumber(day.Lines[line].ShowsText));
+        record.Int32(131 + 8 * line, FlagNumber(day.Lines[line].ShowsSaint));
+        record.Text(223 + 21 * line, day.Lines[line].LineText);
+        record.Int32(328 + 4 * line, day.Lines[line].LineColor);
     }
-    record.Int32(167, static_cast<std::uint32_t>(cell.NumberTopLeft))
-        .Int32(171, static_cast<std::uint32_t>(cell.NumberTopRight))
-        .Int32(175, static_cast<std::uint32_t>(cell.NumberBottomLeft))
-        .Int32(179, static_cast<std::uint32_t>(cell.NumberBottomRight))
-        .Int32(183, static_cast<std::uint32_t>(cell.NumberCentre));
-    for (int icon = 0; icon < 9; ++icon)
-        record.Int32(187 + 4 * icon, static_cast<std::uint32_t>(cell.IconShown[icon]));
-    for (int line = 0; line < 5; ++line) record.Raw(223 + 21 * line, cell.LineText[line], 21);
-    for (int line = 0; line < 5; ++line) record.Int32(328 + 4 * line, cell.LineColor[line]);
-    for (int icon = 0; icon < 9; ++icon) record.Raw(348 + 256 * icon, cell.IconPath[icon], 256);
+    record.Int32(167, FlagNumber(day.Numbers.TopLeft))
+        .Int32(171, FlagNumber(day.Numbers.TopRight))
+        .Int32(175, FlagNumber(day.Numbers.BottomLeft))
+        .Int32(179, FlagNumber(day.Numbers.BottomRight))
+        .Int32(183, FlagNumber(day.Numbers.Centre));
+    for (int icon = 0; icon < 9; ++icon) {
+        record.Int32(187 + 4 * icon, FlagNumber(day.Icons[icon].Shown));
+        record.Text(348 + 256 * icon, day.Icons[icon].Path);
+    }
     return record.Get();
 }
 
-// A short name that tells the cells apart.
+// A short name that tells the places apart.
 inline std::string CellName(int column, int row) {
     std::string name(1, 'c');
     name += std::to_string(column);
@@ -142,84 +172,53 @@ inline std::string CellName(int column, int row) {
     return name;
 }
 
-// A sheet as drawing and editing leave it: the cells that show a day carry their date, geometry
-// and place; every used cell has its own texts, colours, flags and icons, with the remains of
-// longer, older texts behind the terminators of its slots.
+inline Flag FlagOf(bool on) {
+    return on ? Flag::On : Flag::Off;
+}
+
+// A sheet as a user leaves it: every place has its own font, texts, colours, flags and icons.
 inline std::unique_ptr<MonthSheet> DressedSheet(std::int16_t year, std::int16_t month) {
     auto sheet = std::make_unique<MonthSheet>();
     sheet->Year = year;
     sheet->Month = month;
-    ResetCells(*sheet);
-    const MonthGrid days = PlaceMonth(year, month);
     for (int column = 0; column < 7; ++column)
         for (int row = 0; row < 7; ++row) {
-            DayCell& cell = sheet->Cell(column, row);
+            Day& day = sheet->Cell(column, row);
             const int n = column + 7 * row;
-            if (days[column][row] != 0) {
-                cell.Year = year;
-                cell.Month = month;
-                cell.Day = days[column][row];
-                cell.HasDay = 1;
-                cell.Left = static_cast<std::int16_t>(160 * column);
-                cell.Top = static_cast<std::int16_t>(103 * row - 35);
-                cell.Right = static_cast<std::int16_t>(cell.Left + 160);
-                cell.Bottom = static_cast<std::int16_t>(cell.Top - 1000);  // negative too
-                cell.Column = static_cast<std::int16_t>(column);
-                cell.Row = static_cast<std::int16_t>(row);
-            }
             const std::string name = CellName(column, row);
-            AssignSlot(cell.FontName, "Arial Narrow Bold Condensed");
-            AssignSlot(cell.FontName, "Ar" + name);
-            cell.NumberColor = 0x00A0B0C0u + static_cast<Color>(n);
-            cell.Lines[n % 5].LineIsText = 1;
-            cell.Lines[(n + 2) % 5].LineIsSaint = 1;
-            cell.NumberTopLeft = n % 2;
-            cell.NumberTopRight = (n / 2) % 2;
-            cell.NumberBottomLeft = (n / 4) % 2;
-            cell.NumberBottomRight = (n / 8) % 2;
-            cell.NumberCentre = (n / 16) % 2;
+            day.FontName = "Ar" + name;
+            day.NumberColor = 0x00A0B0C0u + static_cast<Color>(n);
             for (int line = 0; line < 5; ++line) {
-                AssignSlot(cell.LineText[line], "una linea bien larga");
-                AssignSlot(cell.LineText[line], name + "L" + std::to_string(line) + "\xF1");
-                cell.LineColor[line] =
-                    0x00010203u * static_cast<Color>(line + 1) + static_cast<Color>(n);
+                day.Lines[line] = {
+                    FlagOf(n % 5 == line), FlagOf((n + 2) % 5 == line),
+                    name + "L" + std::to_string(line) + "\xF1",
+                    0x00010203u * static_cast<Color>(line + 1) + static_cast<Color>(n)};
             }
-            for (int icon = 0; icon < 9; ++icon) {
-                cell.IconShown[icon] = (n + icon) % 3 == 0;
-                AssignSlot(cell.IconPath[icon], std::string(255, 'p'));
-                AssignSlot(cell.IconPath[icon],
-                           "C:\\Iconos\\" + name + "_" + std::to_string(icon) + ".ico");
-            }
+            day.Numbers = {FlagOf(n % 2), FlagOf((n / 2) % 2), FlagOf((n / 4) % 2),
+                           FlagOf((n / 8) % 2), FlagOf((n / 16) % 2)};
+            for (int icon = 0; icon < 9; ++icon)
+                day.Icons[icon] = {FlagOf((n + icon) % 3 == 0),
+                                   "C:\\Iconos\\" + name + "_" + std::to_string(icon) + ".ico"};
         }
     return sheet;
 }
 
-// The cell with every text slot reduced to its text, zeros behind: what a read gives back.
-inline DayCell AsTexts(const DayCell& cell) {
-    DayCell texts = cell;
-    auto clean = [](auto& slot) {
-        const std::string text = ReadSlot(slot);
-        std::memset(slot, 0, sizeof slot);
-        AssignSlot(slot, text);
-    };
-    clean(texts.FontName);
-    for (auto& slot : texts.LineText) clean(slot);
-    for (auto& slot : texts.IconPath) clean(slot);
-    return texts;
+// The sheet's 49 places as the writer lays them out, from the table.
+inline Bytes FileFromTable(const MonthSheet& sheet) {
+    Bytes file;
+    for (int row = 0; row < 7; ++row)
+        for (int column = 0; column < 7; ++column) {
+            const Bytes record = RecordFromTable(
+                sheet.Cell(column, row), StampedPlacement(sheet.Year, sheet.Month, column, row));
+            file.insert(file.end(), record.begin(), record.end());
+        }
+    return file;
 }
 
-inline bool SameBytes(const DayCell& a, const DayCell& b) {
-    return std::memcmp(&a, &b, sizeof(DayCell)) == 0;
+// The day as a read of its own record gives it back: the same values, the record kept.
+inline Day WithKeptRecord(Day day, const Bytes& record) {
+    day.KeptBytes = record;
+    return day;
 }
-
-// Everything a read may change, so that "nothing changed" can be checked.
-struct SheetSnapshot {
-    explicit SheetSnapshot(const MonthSheet& sheet) : Copy(std::make_unique<MonthSheet>(sheet)) {}
-    bool Matches(const MonthSheet& sheet) const {
-        return sheet.Year == Copy->Year && sheet.Month == Copy->Month &&
-               std::memcmp(sheet.Cells, Copy->Cells, sizeof sheet.Cells) == 0;
-    }
-    std::unique_ptr<MonthSheet> Copy;
-};
 
 }  // namespace work_file_test

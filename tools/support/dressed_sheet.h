@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "calendar/month_sheet.h"
-#include "calendar/text_slot.h"
 #include "platform/cp1252.h"
 #include "support/ico_writer.h"
 
@@ -44,20 +43,15 @@ inline void DressFully(MonthSheet& sheet, const std::vector<std::string>& icons)
     const char* texts[5] = {"Reunion de vecinos 1", "", "Cumplea\xF1os de Ana", "",
                             "Recoger el pedido 20"};
     const Color colors[5] = {0x00800000, 0x00006000, 0x000000A0, 0x00606000, 0x00404040};
-    for (int column = 0; column < 7; ++column)
-        for (int row = 1; row < 7; ++row) {
-            DayCell& cell = sheet.Cell(column, row);
-            for (int k = 0; k < IconCount; ++k) {
-                cell.IconShown[k] = 1;
-                AssignSlot(cell.IconPath[k], icons[k]);
-            }
+    for (int column = 0; column < GridSize; ++column)
+        for (int row = 1; row < GridSize; ++row) {
+            Day& day = sheet.Cell(column, row);
+            for (int k = 0; k < IconCount; ++k) day.Icons[k] = {Flag::On, icons[k]};
             for (int line = 0; line < TextLineCount; ++line) {
                 const bool saint = line == 1 || line == 3;
-                cell.Lines[line] = {saint ? 0 : 1, saint ? 1 : 0};
-                AssignSlot(cell.LineText[line], texts[line]);
-                cell.LineColor[line] = colors[line];
+                day.Lines[line] = {saint ? Flag::Off : Flag::On, saint ? Flag::On : Flag::Off,
+                                   texts[line], colors[line]};
             }
-            cell.NumberTopLeft = cell.NumberTopRight = cell.NumberBottomLeft = 1;
-            cell.NumberBottomRight = cell.NumberCentre = 1;
+            day.Numbers = {Flag::On, Flag::On, Flag::On, Flag::On, Flag::On};
         }
 }

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+
 #include "platform/win32/beside_owner.h"
 
 namespace {
@@ -15,13 +17,17 @@ UINT_PTR CALLBACK PlaceChooser(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 }  // namespace
 
 std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColorSet& custom) {
+    COLORREF customColors[16];
+    std::copy(custom.begin(), custom.end(), customColors);
     CHOOSECOLORW choice{};
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = owner;
     choice.rgbResult = initial;
-    choice.lpCustColors = custom;
+    choice.lpCustColors = customColors;
     choice.Flags = CC_FULLOPEN | CC_RGBINIT | CC_ENABLEHOOK;
     choice.lpfnHook = PlaceChooser;
-    if (!ChooseColorW(&choice)) return std::nullopt;
+    const bool confirmed = ChooseColorW(&choice);
+    std::copy(std::begin(customColors), std::end(customColors), custom.begin());
+    if (!confirmed) return std::nullopt;
     return choice.rgbResult;
 }

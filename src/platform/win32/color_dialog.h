@@ -4,9 +4,13 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstdint>
 #include <optional>
 
-using CustomColorSet = COLORREF[16];
+// Sixteen colours 0x00BBGGRR, as COLORREF holds them.
+using CustomColorSet = std::array<std::uint32_t, 16>;
 
-// The confirmed colour, or nothing when the user closed the chooser without confirming.
+// The confirmed colour, or nothing when the user closed the chooser without confirming. The
+// custom colours the user set in the chooser are kept in `custom` either way.
 std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColorSet& custom);

@@ -1,10 +1,9 @@
 #include "driver/sheets.h"
 
-#include <memory>
+#include <algorithm>
 
-#include "calendar/calendar_names.h"
+#include "calendar/calendar_arithmetic.h"
 #include "calendar/month_sheet.h"
-#include "calendar/saints_table.h"
 #include "driver/program_driver.h"
 #include "persistence/work_file.h"
 #include "platform/cp1252.h"
@@ -16,64 +15,68 @@
 
 namespace e2e {
 
-DrawnSheet DrawFreshSheet(int year, int month, TodayMarking marking) {
-    InitCalendarNames();
-    BuildSaintsTable();
-    auto sheet = std::make_unique<MonthSheet>();
-    sheet->Year = static_cast<std::int16_t>(year);
-    sheet->Month = static_cast<std::int16_t>(month);
-    ResetCells(*sheet);
+PixelImage DrawFreshSheet(int year, int month, TodayMarking marking) {
+    MonthSheet sheet;
+    sheet.Year = static_cast<std::int16_t>(year);
+    sheet.Month = static_cast<std::int16_t>(month);
     GdiCanvas canvas;
-    DrawMonthSheet(canvas, StandardSheetGeometry(), *sheet, sheet->Year, sheet->Month, marking);
-    return {std::move(sheet), canvas.ReadPixels()};
+    DrawMonthSheet(canvas, sheet, marking);
+    return canvas.ReadPixels();
 }
 
 bool WriteDressedWorkFile(const std::wstring& path, int year, int month) {
-    const std::unique_ptr<MonthSheet> sheet = DrawFreshSheet(year, month).Sheet;
-    for (int column = 0; column < UsedGridSize; ++column)
-        for (int row = 1; row < UsedGridSize; ++row) {
-            DayCell& cell = sheet->Cell(column, row);
-            if (!cell.HasDay) continue;
-            cell.Lines[1].LineIsText = 1;
-            AssignSlot(cell.LineText[1], "Prueba");
-            cell.NumberCentre = 1;
+    MonthSheet sheet;
+    sheet.Year = static_cast<std::int16_t>(year);
+    sheet.Month = static_cast<std::int16_t>(month);
+    const MonthGrid days = PlaceMonth(sheet.Year, sheet.Month);
+    for (int column = 0; column < GridSize; ++column)
+        for (int row = 1; row < GridSize; ++row) {
+            if (days[column][row] == 0) continue;
+            Day& day = sheet.Cell(column, row);
+            day.Lines[1].ShowsText = Flag::On;
+            day.Lines[1].LineText = "Prueba";
+            day.Numbers.Centre = Flag::On;
         }
-    sheet->WorkFilePath = path;
-    return WriteWorkFile(*sheet);
+    return WriteWorkFile(path, sheet);
+}
+
+std::optional<DayRecord> RecordOfPlace(const std::vector<std::uint8_t>& file, int column, int row) {
+    for (std::size_t at = 0; at + DayRecordSize <= file.size(); at += DayRecordSize) {
+        DayRecord record;
+        std::copy(file.begin() + at, file.begin() + at + DayRecordSize, record.begin());
+        const RecordAddress address = AddressOf(record);
+        if (address.Column == column && address.Row == row) return record;
+    }
+    return std::nullopt;
 }
 
 bool WriteDecoratedWorkFile(const std::wstring& path) {
-    const std::unique_ptr<MonthSheet> sheet = DrawFreshSheet(2024, 2).Sheet;
+    auto sheet = std::make_unique<MonthSheet>();
+    sheet->Year = 2024;
+    sheet->Month = 2;
+    const MonthGrid days = PlaceMonth(2024, 2);
     const std::string samples = WideToCp1252(SampleIconFolder()) + "\\";
     const std::string icons[] = {"apple.ico",          "star.ico",  samples + "sun.ico",
                                  samples + "moon.ico", "heart.ico", "falta.ico"};
     for (int column = 0; column < 7; ++column) {
         sheet->Cell(column, 0).NumberColor = 0x00C04000;
         for (int row = 1; row < 7; ++row) {
-            DayCell& cell = sheet->Cell(column, row);
-            if (!cell.HasDay) continue;
-            const int day = cell.Day;
-            if (day % 4 == 0) AssignSlot(cell.FontName, "Courier New");
+            const int day = days[column][row];
+            if (day == 0) continue;
+            const auto flag = [](bool on) { return on ? Flag::On : Flag::Off; };
+            Day& cell = sheet->Cell(column, row);
+            if (day % 4 == 0) cell.FontName = "Courier New";
             cell.NumberColor = 0x00008000u + static_cast<Color>(40 * column);
-            cell.Lines[1] = {1, 0};
-            AssignSlot(cell.LineText[1], "Cumplea\xF1os de Ana");
-            cell.LineColor[1] = 0x00FF0000;
-            cell.Lines[2] = {0, day % 3 == 0};
-            cell.LineColor[2] = 0x000080FF;
-            cell.Lines[4] = {1, 1};
-            AssignSlot(cell.LineText[4], "Reuni\xF3n");
-            cell.NumberTopLeft = day % 2;
-            cell.NumberTopRight = 1;
-            cell.NumberBottomRight = day % 3 == 1;
-            cell.NumberCentre = day % 5 == 0;
-            for (int k = 0; k < 9; ++k) {
-                cell.IconShown[k] = (day + k) % 4 == 0;
-                AssignSlot(cell.IconPath[k], icons[(day + k) % 6]);
-            }
+            cell.Lines[1] = {Flag::On, Flag::Off, "Cumplea\xF1os de Ana", 0x00FF0000};
+            cell.Lines[2] = {Flag::Off, flag(day % 3 == 0), "", 0x000080FF};
+            cell.Lines[4] = {Flag::On, Flag::On, "Reuni\xF3n", Black};
+            cell.Numbers = {flag(day % 2), Flag::On, Flag::On, flag(day % 3 == 1),
+                            flag(day % 5 == 0)};
+            for (int k = 0; k < 9; ++k)
+                cell.Icons[k] = {flag((day + k) % 4 == 0), icons[(day + k) % 6]};
         }
     }
-    sheet->WorkFilePath = path;
-    return WriteWorkFile(*sheet);
+    return WriteWorkFile(path, *sheet);
 }
 
 PixelImage CaptureWindow(HWND window) {
@@ -89,7 +92,7 @@ PixelImage CaptureWindow(HWND window) {
 }
 
 std::vector<std::uint8_t> DefaultSheetBitmap(int year, int month) {
-    return EncodeBitmapFile(DrawFreshSheet(year, month).Pixels);
+    return EncodeBitmapFile(DrawFreshSheet(year, month));
 }
 
 }  // namespace e2e

@@ -5,23 +5,19 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calendar/month_sheet.h"
+#include "persistence/day_record.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
 
 namespace e2e {
 
-// A fresh sheet of the month and its drawing on a screen-sized canvas; the drawing is what
-// records each day's place in its cell.
-struct DrawnSheet {
-    std::unique_ptr<MonthSheet> Sheet;
-    PixelImage Pixels;
-};
-DrawnSheet DrawFreshSheet(int year, int month, TodayMarking marking = TodayMarking::Marked);
+// A new sheet of the month drawn on a screen-sized canvas.
+PixelImage DrawFreshSheet(int year, int month, TodayMarking marking = TodayMarking::Marked);
 
 // What a window shows, read from the screen.
 PixelImage CaptureWindow(HWND window);
@@ -34,6 +30,9 @@ bool WriteDressedWorkFile(const std::wstring& path, int year, int month);
 // a name beside the program and by full path, one that is missing, coloured lines of text and
 // saints, numbers in every place and colour, another face in some cells.
 bool WriteDecoratedWorkFile(const std::wstring& path);
+
+// The record of a work file's bytes that names the place; none when no record names it.
+std::optional<DayRecord> RecordOfPlace(const std::vector<std::uint8_t>& file, int column, int row);
 
 // The bitmap file a default sheet of the month exports to: drawn directly by the renderer
 // and encoded as the program does.

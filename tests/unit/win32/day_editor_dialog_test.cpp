@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/day_editor_controls.h"
 #include "editor/day_editor_win32.h"
 #include "platform/win32/handles.h"
 #include "support/ico_writer.h"
@@ -16,8 +17,8 @@
 
 namespace {
 
-// Runs the editor on the sheet; once its loop runs, hands its window to the check and then
-// closes it as Alt+F4 would.
+// Runs the editor on place (1, 2) of the sheet; once its loop runs, hands its window to the check
+// and then closes it as Alt+F4 would.
 void WithOpenEditor(MonthSheet& sheet, std::function<void(HWND editor)> check) {
     static std::function<void(HWND)> pending;
     pending = std::move(check);
@@ -31,19 +32,15 @@ void WithOpenEditor(MonthSheet& sheet, std::function<void(HWND editor)> check) {
         }
     });
     ASSERT_NE(timer, 0u);
-    OpenDayEditor(nullptr, sheet);
+    DialogMemory memory;
+    OpenDayEditor(nullptr, sheet, {1, 2}, memory);
 }
 
+// March 2024, whose 5th is place (1, 2).
 std::unique_ptr<MonthSheet> SheetOnFifthOfMarch() {
     auto sheet = std::make_unique<MonthSheet>();
-    ResetCells(*sheet);
-    sheet->SelectedColumn = 1;
-    sheet->SelectedRow = 1;
-    DayCell& cell = sheet->Cell(1, 1);
-    cell.Day = 5;
-    cell.Month = 3;
-    cell.Year = 2024;
-    cell.HasDay = 1;
+    sheet->Year = 2024;
+    sheet->Month = 3;
     return sheet;
 }
 
@@ -100,12 +97,13 @@ TEST(DayEditorDialog, HasItsFrameCaptionAndSixtySixControlsInCreationOrder) {
         const struct {
             int Id;
             RECT Box;
-        } places[] = {{4001, {8, 8, 360, 160}},     {4009, {16, 208, 344, 232}},
-                      {4013, {16, 296, 344, 320}},  {4029, {16, 536, 344, 560}},
-                      {4030, {16, 584, 168, 616}},  {4031, {176, 584, 208, 616}},
-                      {4048, {376, 192, 552, 216}}, {4049, {552, 184, 584, 216}},
-                      {4062, {592, 344, 648, 376}}, {4064, {368, 400, 760, 562}},
-                      {4068, {368, 568, 760, 624}}};
+        } places[] = {
+            {DayGroupId, {8, 8, 360, 160}},           {SaintBoxIds[0], {16, 208, 344, 232}},
+            {SaintBoxIds[1], {16, 296, 344, 320}},    {TextBoxIds[4], {16, 536, 344, 560}},
+            {LineEditIds[4], {16, 584, 168, 616}},    {SwatchIds[4], {176, 584, 208, 616}},
+            {IconBoxIds[4], {376, 192, 552, 216}},    {PreviewIds[4], {552, 184, 584, 216}},
+            {IconButtonIds[8], {592, 344, 648, 376}}, {ActionGroupId, {368, 400, 760, 562}},
+            {NoticeId, {368, 568, 760, 624}}};
         for (const auto& place : places) {
             const RECT box = RectInParent(GetDlgItem(editor, place.Id));
             EXPECT_EQ(box.left, place.Box.left) << place.Id;
@@ -114,30 +112,31 @@ TEST(DayEditorDialog, HasItsFrameCaptionAndSixtySixControlsInCreationOrder) {
             EXPECT_EQ(box.bottom, place.Box.bottom) << place.Id;
         }
 
-        const HWND edit = GetDlgItem(editor, 4020);
+        const HWND edit = GetDlgItem(editor, LineEditIds[2]);
         EXPECT_EQ(ClassOf(edit), L"Edit");
         EXPECT_EQ(StyleOf(edit) & ES_AUTOHSCROLL, 0);
         EXPECT_NE(StyleOf(edit) & WS_TABSTOP, 0);
         EXPECT_NE(GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
-        EXPECT_EQ(StyleOf(GetDlgItem(editor, 4019)) & BS_TYPEMASK, BS_AUTOCHECKBOX);
-        EXPECT_EQ(StyleOf(GetDlgItem(editor, 4033)) & BS_TYPEMASK, BS_GROUPBOX);
-        EXPECT_EQ(StyleOf(GetDlgItem(editor, 4050)) & BS_TYPEMASK, BS_PUSHBUTTON);
-        EXPECT_EQ(StyleOf(GetDlgItem(editor, 4043)) & SS_TYPEMASK, SS_OWNERDRAW);
-        EXPECT_NE(StyleOf(GetDlgItem(editor, 4043)) & WS_BORDER, 0);
-        EXPECT_EQ(StyleOf(GetDlgItem(editor, 4043)) & WS_TABSTOP, 0);
-        const HWND notice = GetDlgItem(editor, 4068);
+        EXPECT_EQ(StyleOf(GetDlgItem(editor, TextBoxIds[2])) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+        EXPECT_EQ(StyleOf(GetDlgItem(editor, IconGroupId)) & BS_TYPEMASK, BS_GROUPBOX);
+        EXPECT_EQ(StyleOf(GetDlgItem(editor, IconButtonIds[4])) & BS_TYPEMASK, BS_PUSHBUTTON);
+        const HWND preview = GetDlgItem(editor, PreviewIds[2]);
+        EXPECT_EQ(StyleOf(preview) & SS_TYPEMASK, SS_OWNERDRAW);
+        EXPECT_NE(StyleOf(preview) & WS_BORDER, 0);
+        EXPECT_EQ(StyleOf(preview) & WS_TABSTOP, 0);
+        const HWND notice = GetDlgItem(editor, NoticeId);
         EXPECT_EQ(StyleOf(notice) & SS_TYPEMASK, SS_LEFT);
         wchar_t text[200] = {};
         GetWindowTextW(notice, text, 200);
         EXPECT_STREQ(text,
                      L"Este dialogo solo afecta al d\u00EDa elegido. Para modificar cada d\u00EDa, "
                      L"hay que hacerlo uno a uno, clickeando en cada uno de ellos.");
-        GetWindowTextW(GetDlgItem(editor, 4014), text, 200);
+        GetWindowTextW(GetDlgItem(editor, TextBoxIds[1]), text, 200);
         EXPECT_STREQ(text, L"Texto en l\u00EDnea 2");
 
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, 4066)));
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, 4067)));
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor, 4065)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, LockButtonId)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, MemorizeButtonId)));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor, ResetButtonId)));
     });
 }
 
@@ -145,7 +144,7 @@ TEST(DayEditorDialog, GivesItsBoldFontToEveryControlButTheDrawingBoxes) {
     auto sheet = SheetOnFifthOfMarch();
     WithOpenEditor(*sheet, [](HWND editor) {
         const auto font =
-            reinterpret_cast<HFONT>(SendDlgItemMessageW(editor, 4001, WM_GETFONT, 0, 0));
+            reinterpret_cast<HFONT>(SendDlgItemMessageW(editor, DayGroupId, WM_GETFONT, 0, 0));
         ASSERT_NE(font, nullptr);
         LOGFONTW description{};
         GetObjectW(font, sizeof description, &description);
@@ -205,32 +204,33 @@ TEST(DayEditorDialog, ShowsTheCellsTicksTextsColorsAndIcons) {
     ASSERT_TRUE(WriteSolidIcoFile(icon, 32, 0x00C000));  // 0xRRGGBB: green
 
     auto sheet = SheetOnFifthOfMarch();
-    DayCell& cell = sheet->Cell(1, 1);
-    cell.Lines[1].LineIsText = 1;
-    cell.NumberCentre = 1;
-    cell.IconShown[6] = 1;
-    AssignSlot(cell.LineText[1], "Cumplea\xF1os");
-    cell.LineColor[2] = 0x000000FF;
-    const std::string path = icon.string() + "     ";  // stored paths may carry blanks
-    AssignSlot(cell.IconPath[4], path);
+    Day& day = sheet->Cell(1, 2);
+    day.Lines[1].ShowsText = Flag::On;
+    day.Numbers.Centre = Flag::On;
+    day.Icons[6].Shown = Flag::OtherNumber;  // ticked as any number but 0
+    day.Lines[1].LineText = "Cumplea\xF1os";
+    day.Lines[2].LineColor = 0x000000FF;
+    day.Icons[4].Path = icon.string() + "     ";  // stored paths may carry blanks
 
     WithOpenEditor(*sheet, [](HWND editor) {
-        for (int id : {4004, 4006, 4009, 4014, 4054})
+        for (int id :
+             {NumberBoxIds[2], NumberBoxIds[4], SaintBoxIds[0], TextBoxIds[1], IconBoxIds[6]})
             EXPECT_EQ(IsDlgButtonChecked(editor, id), BST_CHECKED) << id;
-        for (int id : {4002, 4003, 4005, 4008, 4013, 4034, 4048})
+        for (int id : {NumberBoxIds[0], NumberBoxIds[1], NumberBoxIds[3], TextBoxIds[0],
+                       SaintBoxIds[1], IconBoxIds[0], IconBoxIds[4]})
             EXPECT_EQ(IsDlgButtonChecked(editor, id), BST_UNCHECKED) << id;
         wchar_t text[32] = {};
-        GetDlgItemTextW(editor, 4015, text, 32);
+        GetDlgItemTextW(editor, LineEditIds[1], text, 32);
         EXPECT_STREQ(text, L"Cumplea\u00F1os");
 
-        EXPECT_EQ(PixelOf(GetDlgItem(editor, 4021), 15, 15), RGB(255, 0, 0));
-        EXPECT_EQ(PixelOf(GetDlgItem(editor, 4016), 0, 0), RGB(0, 0, 0));  // a colour of 0
+        EXPECT_EQ(PixelOf(GetDlgItem(editor, SwatchIds[2]), 15, 15), RGB(255, 0, 0));
+        EXPECT_EQ(PixelOf(GetDlgItem(editor, SwatchIds[1]), 0, 0), RGB(0, 0, 0));  // colour 0
 
-        const HWND preview = GetDlgItem(editor, 4049);
+        const HWND preview = GetDlgItem(editor, PreviewIds[4]);
         EXPECT_EQ(PixelOf(preview, 0, 0), GetSysColor(COLOR_BTNFACE));  // left uncovered
         EXPECT_EQ(PixelOf(preview, 1, 1), RGB(0, 0xC0, 0));
         EXPECT_EQ(PixelOf(preview, 29, 29), RGB(0, 0xC0, 0));
-        EXPECT_EQ(PixelOf(GetDlgItem(editor, 4052), 15, 15), GetSysColor(COLOR_BTNFACE));
+        EXPECT_EQ(PixelOf(GetDlgItem(editor, PreviewIds[5]), 15, 15), GetSysColor(COLOR_BTNFACE));
     });
     fs::remove_all(folder);
 }

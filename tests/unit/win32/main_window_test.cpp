@@ -113,25 +113,24 @@ TEST(MainWindowBuild, HasItsMenuIconSheetViewAndClientSize) {
 // Files dropped on the running window as the desktop drops them: a DROPFILES block in global
 // memory of the window's process, which is this one.
 TEST(MainWindowDrop, TheFirstFileDroppedIsReadWhenItIsAWorkFile) {
-    auto sheet = std::make_unique<MonthSheet>();
-    std::tie(sheet->Year, sheet->Month) = std::pair{2032, 6};
-    ResetCells(*sheet);
-    sheet->WorkFilePath = (std::filesystem::temp_directory_path() / L"junio.vrel").wstring();
-    ASSERT_TRUE(WriteWorkFile(*sheet));
-    const std::wstring names = sheet->WorkFilePath + L'\0' + L"C:\\junio.bmp" + L'\0' + L'\0';
+    MonthSheet sheet;
+    std::tie(sheet.Year, sheet.Month) = std::pair{2032, 6};
+    const std::wstring path = (std::filesystem::temp_directory_path() / L"junio.vrel").wstring();
+    ASSERT_TRUE(WriteWorkFile(path, sheet));
+    const std::wstring names = path + L'\0' + L"C:\\junio.bmp" + L'\0' + L'\0';
     const std::size_t size = names.size() * sizeof(wchar_t);
     auto* drop = static_cast<DROPFILES*>(GlobalAlloc(GPTR, sizeof(DROPFILES) + size));
     drop->pFiles = sizeof(DROPFILES);
     drop->fWide = TRUE;
     std::memcpy(drop + 1, names.data(), size);
 
-    ForgetRecentFile(sheet->WorkFilePath);
+    ForgetRecentFile(path);
     MainWindow window(L"");
     PostMessageW(window.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     PostMessageW(window.Window(), WM_COMMAND, MenuCommand::Exit, 0);
     window.RunModal();
-    EXPECT_EQ(LoadRecentFiles().front(), sheet->WorkFilePath);
-    DeleteFileW(sheet->WorkFilePath.c_str());
+    EXPECT_EQ(LoadRecentFiles().front(), path);
+    DeleteFileW(path.c_str());
 }
 
 }  // namespace

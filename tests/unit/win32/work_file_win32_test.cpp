@@ -35,8 +35,7 @@ class WorkFileOnWindows : public ::testing::Test {
   protected:
     void SetUp() override {
         Saved = DressedSheet(2024, 3);
-        SetWorkFile(*Saved, File);
-        ASSERT_TRUE(WriteWorkFile(*Saved));
+        ASSERT_TRUE(WriteWorkFile(File.wstring(), *Saved));
         OldBytes = FileBytes(File);
         ASSERT_EQ(OldBytes.size(), 49u * 2652u);
     }
@@ -50,12 +49,11 @@ class WorkFileOnWindows : public ::testing::Test {
 // The save waits about two seconds for a file held without sharing, then gives up.
 TEST_F(WorkFileOnWindows, SaveOverAFileHeldWithoutSharingWaitsForItOrKeepsTheOldFile) {
     auto changed = DressedSheet(2025, 4);
-    SetWorkFile(*changed, File);
     {
         HeldFile other(File);
         ASSERT_TRUE(other.Held());
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_FALSE(WriteWorkFile(*changed));
+        EXPECT_FALSE(WriteWorkFile(File.wstring(), *changed));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     }
     EXPECT_TRUE(FileBytes(File) == OldBytes);
@@ -64,7 +62,7 @@ TEST_F(WorkFileOnWindows, SaveOverAFileHeldWithoutSharingWaitsForItOrKeepsTheOld
     // Let go after a second: the same save goes through.
     HeldFile other(File);
     std::thread letGo([&] { Sleep(1000), other.Release(); });
-    EXPECT_TRUE(WriteWorkFile(*changed));
+    EXPECT_TRUE(WriteWorkFile(File.wstring(), *changed));
     letGo.join();
     EXPECT_FALSE(FileBytes(File) == OldBytes);
     EXPECT_EQ(Scratch.Names(), std::vector<std::string>{"abril.vrel"});
@@ -78,27 +76,26 @@ TEST_F(WorkFileOnWindows, SaveIntoAFolderThatCannotBeWrittenKeepsTheOldFile) {
     const Bytes before = FileBytes(locked);
     ASSERT_FALSE(before.empty());
 
-    SetWorkFile(*Saved, locked);
-    EXPECT_FALSE(WriteWorkFile(*Saved));
+    EXPECT_FALSE(WriteWorkFile(locked.wstring(), *Saved));
     EXPECT_TRUE(FileBytes(locked) == before);
 }
 
 TEST_F(WorkFileOnWindows, AFileHeldWithoutSharingIsNotRead) {
     auto sheet = DressedSheet(1999, 11);
-    SetWorkFile(*sheet, File);
-    const SheetSnapshot before(*sheet);
-    std::string imageBaseName = "1999 11";
+    const auto before = std::make_unique<MonthSheet>(*sheet);
     {
         HeldFile other(File);
         ASSERT_TRUE(other.Held());
-        EXPECT_EQ(ReadWorkFile(*sheet, imageBaseName), ReadResult::Unreadable);
-        EXPECT_TRUE(before.Matches(*sheet));
-        EXPECT_EQ(imageBaseName, "1999 11");
+        const WorkFileRead refused = ReadWorkFile(File.wstring(), *sheet);
+        EXPECT_EQ(refused.Result, ReadResult::Unreadable);
+        EXPECT_TRUE(*before == *sheet);
+        EXPECT_FALSE(refused.ImageBaseName.has_value());
     }
     // Another reader does not keep it from being read.
     HeldFile reader(File, FILE_SHARE_READ);
-    EXPECT_EQ(ReadWorkFile(*sheet, imageBaseName), ReadResult::Replaced);
-    EXPECT_EQ(imageBaseName, "2024 3");
+    const WorkFileRead read = ReadWorkFile(File.wstring(), *sheet);
+    EXPECT_EQ(read.Result, ReadResult::Replaced);
+    EXPECT_EQ(read.ImageBaseName, "2024 3");
 }
 
 }  // namespace
