@@ -3,6 +3,7 @@
 // the call that matches how it was obtained, exactly once, and can be moved but not copied.
 //
 //   UniqueHandle      kernel objects and files (CloseHandle; null and INVALID_HANDLE_VALUE = none)
+//   UniqueFind        file searches (FindClose; INVALID_HANDLE_VALUE = none)
 //   UniqueFont, UniqueBitmap, UniquePen, UniqueBrush, UniqueRegion   GDI objects (DeleteObject)
 //   UniqueDc          memory and printer device contexts (DeleteDC)
 //   ScreenDc          the screen's device context for the current scope (ReleaseDC)
@@ -53,6 +54,13 @@ struct HandleTraits {
     static void Free(HANDLE h) { CloseHandle(h); }
 };
 using UniqueHandle = UniqueResource<HANDLE, HandleTraits>;
+
+struct FindTraits {
+    static HANDLE None() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(HANDLE h) { return h != INVALID_HANDLE_VALUE; }
+    static void Free(HANDLE h) { FindClose(h); }
+};
+using UniqueFind = UniqueResource<HANDLE, FindTraits>;
 
 // Handles for which null means none, released by one call.
 template <typename T, auto FreeCall>
