@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include "app/about_box_win32.h"
 #include "app/image_export_win32.h"
@@ -11,15 +12,19 @@
 #include "app/main_menu_win32.h"
 #include "app/month_chooser_win32.h"
 #include "app/recent_files_win32.h"
+#include "app/recovery_folder_win32.h"
 #include "app/sheet_click.h"
 #include "app/sheet_printing_win32.h"
 #include "app/startup_rules.h"
+#include "app/unsaved_work.h"
 #include "app/work_file_dialogs_win32.h"
 #include "app/work_file_flows.h"
 #include "editor/day_editor_win32.h"
 #include "persistence/work_file_messages.h"
+#include "persistence/work_file_name.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
+#include "platform/files.h"
 #include "platform/path_text.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/program_file.h"
@@ -65,6 +70,13 @@ std::optional<DayKey> DayKeyOf(WPARAM key) {
     }
 }
 
+// The beat at which the recovery copy catches up with changes made inside the day editor, which
+// go into the sheet while the editor is still open; other changes are followed at once.
+constexpr UINT_PTR RecoveryTimerId = 1;
+constexpr UINT RecoveryBeatMilliseconds = 250;
+// How long the end of the Windows session may wait for the copy to be written.
+constexpr std::chrono::milliseconds EndOfSessionWait{2000};
+
 }  // namespace
 
 MainWindow::MainWindow(std::wstring commandTail)
@@ -78,7 +90,8 @@ MainWindow::MainWindow(std::wstring commandTail)
                     .ExStyle = WS_EX_CONTROLPARENT}),
       CommandTail(std::move(commandTail)),
       BigIcon(LoadProgramIcon(IconSizeAt(Window(), SM_CXICON))),
-      SmallIcon(LoadProgramIcon(IconSizeAt(Window(), SM_CXSMICON))) {
+      SmallIcon(LoadProgramIcon(IconSizeAt(Window(), SM_CXSMICON))),
+      Recovery(RecoveryFolder()) {
     if (!Window()) return;
     SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(BigIcon.Get()));
     SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon.Get()));
@@ -120,16 +133,25 @@ void MainWindow::OnInitialise() {
     ResetCells(sheet);
     sheet.Cell(0, 2).Icons[8].Path = "apple.ico";
     SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
+    KeepAsUnchanged(State, L"");
 
-    if (!CommandTail.empty()) {
-        State.WorkFilePath = TrimBlanks(WorkFilePathFromCommandTail(CommandTail));
-        const std::optional<ReadResult> result = ReadNamedWorkFile(State, State.WorkFilePath);
-        if (result == ReadResult::Replaced)
-            RememberWorkFile();
-        else if (result)
-            ShowMessage(ReadResultMessage(*result));
-    }
+    SystemWorkFileDialogs dialogs(Window());
+    Recovery.Start(State, dialogs);
+    if (!CommandTail.empty()) OpenCommandLineFile();
     RefreshSheet();
+    SetTimer(Window(), RecoveryTimerId, RecoveryBeatMilliseconds, nullptr);
+}
+
+// A sheet recovered at start-up has unsaved changes: the file opens once they are dealt with.
+void MainWindow::OpenCommandLineFile() {
+    const std::wstring path = TrimBlanks(WorkFilePathFromCommandTail(CommandTail));
+    if (FileExists(path) && !AskBeforeDropping()) return;
+    State.WorkFilePath = path;
+    const std::optional<ReadResult> result = ReadNamedWorkFile(State, path);
+    if (result == ReadResult::Replaced)
+        RememberWorkFile();
+    else if (result)
+        ShowMessage(ReadResultMessage(*result));
 }
 
 void MainWindow::RefreshSheet() {
@@ -189,7 +211,7 @@ void MainWindow::OnCommand(int id, int /*code*/) {
             PrintSheet(Window(), State.Sheet);
             break;
         case MenuCommand::Exit:
-            End(0);
+            OnExit();
             break;
         default:  // the recent files; every other id does nothing
             if (id >= MenuCommand::RecentFile &&
@@ -197,6 +219,23 @@ void MainWindow::OnCommand(int id, int /*code*/) {
                 OnRecentFile(static_cast<std::size_t>(id - MenuCommand::RecentFile));
             break;
     }
+    FollowSheet();
+}
+
+bool MainWindow::AskBeforeDropping() {
+    SystemWorkFileDialogs dialogs(Window());
+    return MayDropSheet(State, dialogs);
+}
+
+void MainWindow::FollowSheet() {
+    if (!Ended()) Recovery.Follow(State);
+}
+
+// The program ends normally, and its recovery copy goes: the question was answered.
+void MainWindow::OnExit() {
+    if (!AskBeforeDropping()) return;
+    Recovery.Remove();
+    End(0);
 }
 
 bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
@@ -234,6 +273,16 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
             OnCommand(MenuCommand::Exit, 0);
             result = TRUE;
             return true;
+        case WM_TIMER:
+            if (wParam == RecoveryTimerId) FollowSheet();
+            return wParam == RecoveryTimerId;
+        case WM_QUERYENDSESSION:
+            // The end of the session is never held up by a question: the recovery copy is made
+            // current, and the next start offers it. The dialog manager's default answer lets
+            // the session end (DefWindowProc returns TRUE); at WM_ENDSESSION nothing is left to do.
+            FollowSheet();
+            Recovery.Finish(EndOfSessionWait);
+            return false;
         default:
             return false;
     }
@@ -254,17 +303,19 @@ void MainWindow::OnDpiChanged(const RECT& suggested) {
 }
 
 void MainWindow::OnNew() {
-    if (State.ChooserBusy) return;
+    if (State.ChooserBusy || !AskBeforeDropping()) return;
     const RaisedFlag busy(State.ChooserBusy);
     RunMonthChooser(Window(), State.Sheet);
     MonthSheet& sheet = State.Sheet;
     ResetCells(sheet);
+    StartUnsaved(State);
     RefreshSheet();
     // The exported image is named after the month on show.
     State.ImageBaseName = FormImageBaseName(sheet.Year, sheet.Month);
 }
 
 void MainWindow::OnOpen() {
+    if (!AskBeforeDropping()) return;
     SystemWorkFileDialogs dialogs(Window());
     if (!OpenWorkFileFlow(State, dialogs)) return;
     RememberWorkFile();
@@ -279,6 +330,7 @@ void MainWindow::OnSave() {
 
 void MainWindow::OnRecentFile(std::size_t index) {
     const std::wstring path = Recent[index];
+    if (!AskBeforeDropping()) return;
     SystemWorkFileDialogs dialogs(Window());
     switch (ReadGivenWorkFile(State, path, dialogs)) {
         case GivenFileRead::Read:
@@ -293,7 +345,9 @@ void MainWindow::OnRecentFile(std::size_t index) {
     }
 }
 
+// A file that is no work file is refused without a question: it would drop nothing.
 void MainWindow::OnDroppedFile(const std::wstring& path) {
+    if (HasWorkFileExtension(path) && !AskBeforeDropping()) return;
     SystemWorkFileDialogs dialogs(Window());
     if (!ReadDroppedFile(State, path, dialogs)) return;
     RememberWorkFile();
@@ -360,6 +414,7 @@ void MainWindow::OpenEditorOn(GridPlace place) {
     const RaisedFlag open(State.EditorOpen);
     OpenDayEditor(Window(), State.Sheet, *day, State.Dialogs);
     RefreshSheet();
+    FollowSheet();
 }
 
 void MainWindow::MoveMark(const DayMark& mark) {

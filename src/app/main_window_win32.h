@@ -17,6 +17,7 @@
 #include "app/day_keys.h"
 #include "app/program_state.h"
 #include "app/recent_files.h"
+#include "app/recovery_copy.h"
 #include "app/sheet_view_place.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
@@ -44,6 +45,11 @@ class MainWindow final : public MemoryDialog {
     // or stretched while the frame is being dragged.
     void FitSheetView();
     void ShowCanvas();
+    void OpenCommandLineFile();
+    // Before a command drops the sheet: asks about unsaved changes; true when it may go on.
+    bool AskBeforeDropping();
+    // Brings the recovery copy up to the sheet, until the window has ended.
+    void FollowSheet();
     void OnNew();
     void OnOpen();
     void OnSave();
@@ -57,6 +63,7 @@ class MainWindow final : public MemoryDialog {
     // The work file just read or saved goes first in the recent files.
     void RememberWorkFile();
     void ShowRecentFiles(RecentFiles list);
+    void OnExit();
     void OnSheetClick(LPARAM position);
     // Arrows, Home and End move the focus mark; Enter and Space open the day editor on its day.
     bool OnSheetKey(WPARAM key);
@@ -77,6 +84,7 @@ class MainWindow final : public MemoryDialog {
     RecentFiles Recent;  // as the menu shows them
     MenuTip RecentFileTip{Window()};
     ProgramState State;
+    RecoveryCopy Recovery;
     std::unique_ptr<GdiCanvas> SheetCanvas;  // none until the document is set up
     PictureBox* SheetView = nullptr;
     SheetViewPlace ViewPlace{};

@@ -20,6 +20,21 @@ bool SystemWorkFileDialogs::AskOverwrite() {
     return AskYesNo(OverwriteQuestion);
 }
 
+bool SystemWorkFileDialogs::AskYesNo(const std::wstring& question) {
+    return ::AskYesNo(question);
+}
+
+Answer SystemWorkFileDialogs::AskYesNoCancel(const std::wstring& question) {
+    switch (::AskYesNoCancel(question)) {
+        case IDYES:
+            return Answer::Yes;
+        case IDNO:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
 void SystemWorkFileDialogs::ShowMessage(const wchar_t* text) {
     ::ShowMessage(text);
 }

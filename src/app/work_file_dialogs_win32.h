@@ -10,6 +10,8 @@ class SystemWorkFileDialogs final : public WorkFileDialogs {
     explicit SystemWorkFileDialogs(HWND owner) : Owner(owner) {}
     std::wstring ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder) override;
     bool AskOverwrite() override;
+    bool AskYesNo(const std::wstring& question) override;
+    Answer AskYesNoCancel(const std::wstring& question) override;
     void ShowMessage(const wchar_t* text) override;
 
   private:

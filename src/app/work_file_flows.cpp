@@ -1,5 +1,6 @@
 #include "app/work_file_flows.h"
 
+#include "app/unsaved_work.h"
 #include "persistence/work_file_messages.h"
 #include "persistence/work_file_name.h"
 #include "platform/files.h"
@@ -30,6 +31,7 @@ std::optional<ReadResult> ReadNamedWorkFile(ProgramState& state, const std::wstr
     }
     const WorkFileRead read = ReadWorkFile(path, state.Sheet);
     if (read.ImageBaseName) state.ImageBaseName = *read.ImageBaseName;
+    if (read.Result == ReadResult::Replaced) KeepAsUnchanged(state, path);
     return read.Result;
 }
 
@@ -66,7 +68,10 @@ bool SaveWorkFileFlow(ProgramState& state, WorkFileDialogs& dialogs) {
     // The question has no owner window: while it waited, another "Grabar" or a "Leer" may have
     // named another file. The answer is about this one, which is the file named last once saved.
     state.WorkFilePath = path;
-    if (WriteWorkFile(path, state.Sheet)) return true;
-    dialogs.ShowMessage(WorkFileUnwritableMessage);
-    return false;
+    if (!WriteWorkFile(path, state.Sheet)) {
+        dialogs.ShowMessage(WorkFileUnwritableMessage);
+        return false;
+    }
+    KeepAsUnchanged(state, path);
+    return true;
 }

@@ -11,6 +11,8 @@
 
 enum class WorkFileDialogMode { Open = 0, Save = 1 };
 
+enum class Answer { Yes, No, Cancel };
+
 // The windowing side of the flows.
 class WorkFileDialogs {
   public:
@@ -20,12 +22,16 @@ class WorkFileDialogs {
     virtual std::wstring ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder) = 0;
     // "Sobrescribir ?" with Yes and No; true for Yes.
     virtual bool AskOverwrite() = 0;
+    // The program's other questions: Sí and No; Sí, No and Cancelar.
+    virtual bool AskYesNo(const std::wstring& question) = 0;
+    virtual Answer AskYesNoCancel(const std::wstring& question) = 0;
     virtual void ShowMessage(const wchar_t* text) = 0;
 };
 
 // Reads the work file the path names, as start-up and "Leer" do: nothing when no file is
 // there, which is not worth a word; a path the system cannot use at all reads as unreadable.
-// A file that is read gives the exported image its name.
+// A file that is read gives the exported image its name, and the sheet read has no unsaved
+// changes.
 std::optional<ReadResult> ReadNamedWorkFile(ProgramState& state, const std::wstring& path);
 
 // "Leer": the dialog opens in the folder of the work file named last; the path chosen (empty
@@ -47,7 +53,8 @@ GivenFileRead ReadGivenWorkFile(ProgramState& state, const std::wstring& path,
 bool ReadDroppedFile(ProgramState& state, const std::wstring& path, WorkFileDialogs& dialogs);
 
 // "Grabar": the dialog opens in the current directory; the path chosen becomes the one named
-// last. Nothing is redrawn; a failed save has its message shown. True when the file was written.
+// last. Nothing is redrawn; a failed save has its message shown. True when the sheet was saved:
+// it has no unsaved changes then.
 bool SaveWorkFileFlow(ProgramState& state, WorkFileDialogs& dialogs);
 
 inline constexpr wchar_t OverwriteQuestion[] = L"Sobrescribir ?";

@@ -21,6 +21,11 @@ bool AskYesNo(std::wstring_view text) {
     return MessageBoxW(nullptr, copy.c_str(), Caption, MB_YESNO) == IDYES;
 }
 
+int AskYesNoCancel(std::wstring_view text) {
+    const std::wstring copy(text);
+    return MessageBoxW(nullptr, copy.c_str(), Caption, MB_YESNOCANCEL);
+}
+
 void ShowInternalError() noexcept {
     try {
         std::wstring text = L"Error interno: ";
