@@ -1,15 +1,15 @@
 // The day editor worked through the running program: which cell it opens on, what its boxes,
 // texts, colours, icons and "Resetear" store, and what the sheet then shows.
 
+#include "driver/day_editor.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/main_menu.h"
-#include "calendar/calendar_arithmetic.h"
 #include "calendar/month_sheet.h"
 #include "driver/file_dialogs.h"
 #include "driver/program_driver.h"
@@ -39,10 +39,7 @@ constexpr int Text3 = TextBoxIds[2], Saint3 = SaintBoxIds[2], Edit3 = LineEditId
 constexpr int IconBox5 = IconBoxIds[4], Preview5 = PreviewIds[4], IconButton5 = IconButtonIds[4];
 constexpr int ExitButton = ExitButtonId, ResetButton = ResetButtonId;
 
-struct Place {
-    int Column;
-    int Row;
-};
+using Place = DayPlace;
 
 // The running program with its sheet of this month, and the days of that month on it.
 class Session {
@@ -54,33 +51,16 @@ class Session {
         Year = today.Year;
         Month = today.Month;
         Today = today.Day;
-        Grid = PlaceMonth(static_cast<std::int16_t>(Year), static_cast<std::int16_t>(Month));
     }
     bool Ready() const { return View != nullptr; }
 
     // A day of the month other than today (today's lines take the sheet's own colour).
     int SomeDay(int preferred) const { return preferred == Today ? preferred + 1 : preferred; }
 
-    Place PlaceOf(int day) const {
-        for (int column = 0; column < 7; ++column)
-            for (int row = 1; row < 7; ++row)
-                if (Grid[column][row] == day) return {column, row};
-        return {-1, -1};
-    }
-
-    std::wstring CaptionOf(int day) const {
-        wchar_t caption[32];
-        std::swprintf(caption, 32, L"%02d/%02d/%d", day, Month, Year);
-        return caption;
-    }
-
-    // A left click in the middle of the place: column x div 160, row (y + 35) div 103 - 1.
-    void ClickOn(Place place) { ClickAt(View, place.Column * 160 + 80, place.Row * 103 + 119); }
-
-    HWND Open(int day) {
-        ClickOn(PlaceOf(day));
-        return Running.WaitForWindow(CaptionOf(day));
-    }
+    Place PlaceOf(int day) const { return PlaceOfDay(day); }
+    std::wstring CaptionOf(int day) const { return EditorCaption(day); }
+    void ClickOn(Place place) { ClickOnDay(Running, place); }
+    HWND Open(int day) { return OpenEditorOnDay(Running, day); }
 
     // The top-level windows of the program other than the main window.
     std::vector<HWND> Dialogs() const {
@@ -94,35 +74,13 @@ class Session {
     HWND Main = nullptr;
     HWND View = nullptr;
     int Year = 0, Month = 0, Today = 0;
-    MonthGrid Grid{};
 };
-
-bool Ticked(HWND editor, int id) {
-    return SendMessageW(GetDlgItem(editor, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// Clicks a check box and waits until the click has been handled.
-bool Toggle(HWND editor, int id) {
-    const bool before = Ticked(editor, id);
-    Press(editor, id);
-    return WaitUntil([&] { return Ticked(editor, id) != before; });
-}
 
 std::vector<int> TickedBoxes(HWND editor) {
     std::vector<int> ticked;
     for (const int id : AllCheckBoxIds)
         if (Ticked(editor, id)) ticked.push_back(id);
     return ticked;
-}
-
-bool Closed(HWND window) {
-    return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); });
-}
-
-// What Alt+F4 makes of it: the system's close command.
-bool CloseAsAltF4(HWND editor) {
-    PostMessageW(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return Closed(editor);
 }
 
 RECT OuterRect(HWND window) {

@@ -13,15 +13,6 @@ namespace e2e {
 namespace {
 
 // Answers the program's message; the message's text.
-std::wstring AnswerMessage(Program& program) {
-    const HWND box = program.WaitForMessageBox();
-    if (!box) return L"(no message)";
-    const std::wstring text = MessageBoxText(box);
-    Press(box, IDOK);
-    WaitUntil([&] { return !IsWindow(box); });
-    return text;
-}
-
 std::wstring ThisMonthsTitle() {
     const YearMonth today = ThisMonth();
     return MonthTitle(today.Year, today.Month);

@@ -7,9 +7,19 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <random>
 #include <utility>
 
+#include "app/recovery_copy.h"
+#include "app/unsaved_work.h"
 #include "platform/cp1252.h"
+#include "platform/folder_files.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -20,8 +30,10 @@ class ScriptedDialogs final : public WorkFileDialogs {
   public:
     std::wstring NextChoice;  // empty: the user cancels
     bool OverwriteAnswer = false;
+    std::vector<Answer> Answers;  // to the other questions, in order; Cancelar once they run out
     std::vector<std::wstring> OpenedIn;
     int OverwriteQuestions = 0;
+    std::vector<std::wstring> Questions;
     std::vector<std::wstring> Messages;
     std::function<void()> WhileAsking;  // what the user does elsewhere while the question waits
 
@@ -34,12 +46,36 @@ class ScriptedDialogs final : public WorkFileDialogs {
         if (WhileAsking) std::exchange(WhileAsking, nullptr)();
         return OverwriteAnswer;
     }
+    bool AskYesNo(const std::wstring& question) override {
+        return AskYesNoCancel(question) == Answer::Yes;
+    }
+    Answer AskYesNoCancel(const std::wstring& question) override {
+        Questions.push_back(question);
+        if (Answers.empty()) return Answer::Cancel;
+        const Answer answer = Answers.front();
+        Answers.erase(Answers.begin());
+        return answer;
+    }
     void ShowMessage(const wchar_t* text) override { Messages.emplace_back(text); }
 };
 
 std::string Bytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+MonthSheet SheetOf(std::int16_t month) {
+    MonthSheet sheet;
+    sheet.Year = 2024;
+    sheet.Month = month;
+    return sheet;
+}
+
+// A program killed with unsaved changes: its copy stays, its lock goes.
+void LeaveCopy(const std::wstring& folder, std::int16_t month, const std::wstring& workFile) {
+    RecoveryStore killed(folder);
+    killed.TakeNewStem();
+    killed.Write({SheetOf(month), workFile});
 }
 
 class WorkFileFlows : public ::testing::Test {
@@ -170,5 +206,98 @@ TEST_F(WorkFileFlows, ALongChosenPathIsKeptWhole) {
     OpenWorkFileFlow(*State, Dialogs);
     EXPECT_EQ(State->WorkFilePath, L"C:\\" + std::wstring(300, L'a'));
 }
+
+// Unsaved work: the question, and the recovery copies.
+
+TEST_F(WorkFileFlows, OnlyAChangedSheetIsAskedAboutAndAFailedSaveCancelsTheCommand) {
+    KeepAsUnchanged(*State, L"");
+    Flag& topRight = State->Sheet.Cell(2, 3).Numbers.TopRight;
+    topRight = Flag::On;
+    topRight = Flag::Off;
+    EXPECT_TRUE(MayDropSheet(*State, Dialogs)) << "an edit undone by hand leaves nothing to save";
+    topRight = Flag::On;
+    Dialogs.Answers = {Answer::Yes};
+    EXPECT_FALSE(MayDropSheet(*State, Dialogs)) << "the save dialog was cancelled";
+    EXPECT_EQ(Dialogs.Questions,
+              std::vector<std::wstring>{
+                  L"La hoja Marzo 2024 tiene cambios sin grabar. \u00bfDesea grabarlos?"});
+    KeepAsUnchanged(*State, L"");
+    StartUnsaved(*State);
+    EXPECT_TRUE(HasUnsavedChanges(*State)) << "the sheet of \"Nuevo\" is in no file";
+}
+
+TEST_F(WorkFileFlows, LeftCopiesAreOfferedOldestFirstUntilOneIsTakenAndLiveOnesNever) {
+    const std::wstring copies = (Folder / "").wstring();
+    LeaveCopy(copies, 1, L"");
+    const RecoveryFiles damaged =
+        RecoveryFilesOf(copies, *RecoveryStemOf(FileNamesIn(copies).at(0)));
+    std::ofstream(fs::path(damaged.Copy)) << "no es una hoja";
+    LeaveCopy(copies, 2, L"C:\\a.vrel");
+    LeaveCopy(copies, 3, L"C:\\b.vrel");
+    LeaveCopy(copies, 4, L"");
+    RecoveryStore running(copies);
+    ASSERT_TRUE(running.TakeNewStem());
+    ASSERT_TRUE(running.Write({SheetOf(5), L""}));
+
+    RecoveryCopy copy(copies);
+    Dialogs.Answers = {Answer::No, Answer::Yes};
+    ASSERT_TRUE(copy.Start(*State, Dialogs));
+    EXPECT_EQ(Dialogs.Messages, std::vector<std::wstring>{DamagedCopyMessage(damaged.SetAside)});
+    EXPECT_EQ(Dialogs.Questions,
+              (std::vector<std::wstring>{RecoveryOffer(SheetOf(2)), RecoveryOffer(SheetOf(3))}));
+    EXPECT_EQ(State->Sheet.Month, 3);
+    EXPECT_EQ(State->SheetFile, L"C:\\b.vrel");
+    EXPECT_TRUE(HasUnsavedChanges(*State));
+
+    // Another start meanwhile finds April's alone: March's is this program's now.
+    ProgramState other;
+    ScriptedDialogs otherDialogs;
+    EXPECT_FALSE(RecoveryCopy(copies).Start(other, otherDialogs));
+    EXPECT_EQ(otherDialogs.Questions, std::vector<std::wstring>{RecoveryOffer(SheetOf(4))});
+    EXPECT_TRUE(otherDialogs.Messages.empty()) << "a damaged copy is told once";
+
+    KeepAsUnchanged(*State, L"C:\\b.vrel");
+    copy.Follow(*State);
+    ASSERT_TRUE(copy.Finish(std::chrono::seconds(10)));
+    std::size_t kept = 0;
+    for (const std::wstring& name : FileNamesIn(copies))
+        kept += RecoveryStemOf(name) && name.ends_with(L".vrel");
+    EXPECT_EQ(kept, 1u) << "the running program's alone: March's went once it was saved";
+}
+
+#ifndef _WIN32
+// The stand-in replaces a file in one step as the Windows writer does: a program killed at any
+// moment of writing its copy leaves a whole copy of one of its sheets.
+TEST_F(WorkFileFlows, AProgramKilledWhileWritingLeavesAWholeCopyOfOneOfItsSheets) {
+    const std::wstring copies = (Folder / "").wstring();
+    std::mt19937 random(20260);
+    for (int trial = 0; trial < 20; ++trial) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            RecoveryStore own(copies);
+            if (!own.TakeNewStem()) _exit(1);
+            for (std::int16_t month = 1;; month = static_cast<std::int16_t>(month % 12 + 1))
+                own.Write({SheetOf(month), L"C:\\hojas\\a.vrel"});
+        }
+        RecoveryStore store(copies);
+        std::vector<std::wstring> stems;
+        while (stems.size() != 1 || !store.HasCopy(stems[0])) {
+            ASSERT_EQ(waitpid(child, nullptr, WNOHANG), 0) << "the writing program stopped";
+            stems = store.StemsInFolder();
+        }
+        usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        ASSERT_TRUE(store.Claim(stems[0]));
+        const std::unique_ptr<RecoverySnapshot> left = store.ReadCopy(stems[0]);
+        ASSERT_NE(left, nullptr) << "trial " << trial;
+        EXPECT_EQ(left->WorkFile, L"C:\\hojas\\a.vrel");
+        store.Discard(stems[0]);
+        EXPECT_TRUE(FileNamesIn(copies).empty()) << "trial " << trial;
+    }
+}
+#endif
 
 }  // namespace

@@ -293,6 +293,15 @@ std::wstring MessageBoxText(HWND box) {
     return {};
 }
 
+std::wstring AnswerMessage(Program& program, int buttonId) {
+    const HWND box = program.WaitForMessageBox();
+    if (!box) return L"(no message)";
+    const std::wstring text = MessageBoxText(box);
+    Press(box, buttonId);
+    WaitUntil([&] { return !IsWindow(box); });
+    return text;
+}
+
 std::vector<std::wstring> ListItems(HWND listBox) {
     std::vector<std::wstring> items;
     const LRESULT count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);

@@ -135,6 +135,9 @@ void ClickAt(HWND window, int x, int y);
 bool TypeKeys(HWND window, const std::vector<WORD>& keys, bool withControl = false);
 // The text shown by a message box.
 std::wstring MessageBoxText(HWND box);
+// Waits for the program's message box, answers it with the button and waits until it has gone;
+// the text it showed ("(no message)" when none came).
+std::wstring AnswerMessage(Program& program, int buttonId = IDOK);
 // Items of a list box, and its selected index (-1 for none).
 std::vector<std::wstring> ListItems(HWND listBox);
 int ListSelection(HWND listBox);
