@@ -139,7 +139,10 @@ TEST(MonthChooser, ASaveWhileItWaitsKeepsTheMonthOnShow) {
     Press(chooser, Salir);
     ASSERT_TRUE(WaitUntil([&] { return program.Caption() == L"Marzo 2030"; }));
 
-    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Open, L"espera.vrel"));
+    program.Command(MenuCommand::Open);  // the new sheet is in no file: it is asked about
+    EXPECT_EQ(AnswerMessage(program, IDNO),
+              L"La hoja Marzo 2030 tiene cambios sin grabar. \u00bfDesea grabarlos?");
+    ASSERT_TRUE(ChooseInFileDialog(WaitForFileDialog(program), L"espera.vrel"));
     EXPECT_TRUE(
         WaitUntil([&] { return program.Caption() == MonthTitle(today.Year, today.Month); }, 5s))
         << testing::PrintToString(program.Caption());

@@ -175,7 +175,10 @@ TEST(OpenDialog, ReadingASavedSheetRestoresItsMonthAndPicture) {
     Press(chooser, 5005);
     ASSERT_TRUE(WaitUntil([&] { return program.Caption().find(L"2031") != std::wstring::npos; }));
 
-    ASSERT_TRUE(ChooseAfter(program, MenuCommand::Open, L"hoy.vrel"));
+    program.Command(MenuCommand::Open);  // the new sheet is in no file: it is asked about
+    EXPECT_TRUE(AnswerMessage(program, IDNO)
+                    .ends_with(L"tiene cambios sin grabar. \u00bfDesea grabarlos?"));
+    ASSERT_TRUE(ChooseInFileDialog(WaitForFileDialog(program), L"hoy.vrel"));
     EXPECT_TRUE(
         WaitUntil([&] { return program.Caption() == MonthTitle(today.Year, today.Month); }));
     EXPECT_EQ(Export(program, today.Year, today.Month), exported);
