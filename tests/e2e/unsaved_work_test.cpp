@@ -1,5 +1,7 @@
-// Unsaved work through the running program: the question before "Salir", "Leer" and the end,
-// and the recovery copy that a killed program leaves, offered at the next start.
+// Unsaved work through the running program: the question before a command drops it, and the
+// recovery copy that a killed program leaves, offered at the next start.
+
+#include "app/unsaved_work.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +9,11 @@
 #include <random>
 
 #include "app/main_menu.h"
-#include "app/recovery_store.h"
+#include "app/recovery_copy.h"
+#include "app/recovery_folder_win32.h"
 #include "driver/day_editor.h"
 #include "driver/file_dialogs.h"
 #include "driver/program_driver.h"
-#include "driver/recovery_files.h"
 #include "editor/day_editor_controls.h"
 #include "persistence/work_file.h"
 
@@ -28,16 +30,11 @@ void Dress(Program& program, int day, int box) {
     ASSERT_TRUE(CloseAsAltF4(editor));
 }
 
-std::wstring ChangesQuestion() {
-    const YearMonth shown = ThisMonth();
-    return L"La hoja " + MonthTitle(shown.Year, shown.Month) +
-           L" tiene cambios sin grabar. \u00bfDesea grabarlos?";
-}
-
-std::wstring RecoveryOffer() {
-    const YearMonth shown = ThisMonth();
-    return L"Almanaque se cerr\u00f3 sin grabar la hoja " + MonthTitle(shown.Year, shown.Month) +
-           L". \u00bfDesea recuperarla?";
+std::size_t RecoveryCopies() {
+    RecoveryStore store(RecoveryFolder());
+    std::size_t copies = 0;
+    for (const std::wstring& stem : store.StemsInFolder()) copies += store.HasCopy(stem);
+    return copies;
 }
 
 // The days of this month whose top-right number box the sheet ticks.
@@ -59,13 +56,18 @@ std::vector<int> DaysTickedIn(const std::wstring& workFile) {
 // Two programs at once, both killed by their process ids: each later start recovers one of
 // them, and only that one, and the questions guard the sheet taken back.
 TEST(UnsavedWork, KilledProgramsSheetsComeBackAndAreAskedAboutBeforeTheyGo) {
+    const YearMonth today = ThisMonth();
+    MonthSheet shown;
+    shown.Year = static_cast<std::int16_t>(today.Year);
+    shown.Month = static_cast<std::int16_t>(today.Month);
+    const std::wstring question = UnsavedChangesQuestion(shown), offer = RecoveryOffer(shown);
     Program first;
     ASSERT_NE(first.MainWindow(), nullptr);
     Program second;  // started later: its copy is the newer one
     ASSERT_NE(second.MainWindow(), nullptr);
     ASSERT_NO_FATAL_FAILURE(Dress(first, 10, TopRight));
     const auto changed = std::chrono::steady_clock::now();
-    ASSERT_TRUE(WaitUntil([] { return RecoveryCopies().size() == 1; }));
+    ASSERT_TRUE(WaitUntil([] { return RecoveryCopies() == 1; }));
     std::printf("A change reached the recovery copy in %lld ms\n",
                 static_cast<long long>((std::chrono::steady_clock::now() - changed) / 1ms));
     ASSERT_NO_FATAL_FAILURE(Dress(first, 20, Centre));
@@ -77,23 +79,23 @@ TEST(UnsavedWork, KilledProgramsSheetsComeBackAndAreAskedAboutBeforeTheyGo) {
     ASSERT_TRUE(WaitUntil([&] { return FileExists(saved); }));
     const auto savedDirectly = ReadWholeFile(saved);
     ASSERT_NO_FATAL_FAILURE(Dress(second, 25, TopRight));
-    ASSERT_TRUE(WaitUntil([] { return RecoveryCopies().size() == 2; }));
+    ASSERT_TRUE(WaitUntil([] { return RecoveryCopies() == 2; }));
     DWORD_PTR mayEnd = FALSE;
     ASSERT_TRUE(SendMessageTimeoutW(first.MainWindow(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000,
                                     &mayEnd));
     EXPECT_TRUE(mayEnd) << "the end of the Windows session asks nothing";
-    ASSERT_TRUE(Kill(first));
-    ASSERT_TRUE(Kill(second));
+    ASSERT_TRUE(first.Kill());
+    ASSERT_TRUE(second.Kill());
 
     // The first one's sheet: "Salir" asks; Cancelar stays, Si saves it as "Grabar" would.
     Program firstAgain;
-    EXPECT_EQ(AnswerMessage(firstAgain, IDYES), RecoveryOffer());
+    EXPECT_EQ(AnswerMessage(firstAgain, IDYES), offer);
     ASSERT_NE(firstAgain.MainWindow(), nullptr);
     firstAgain.Command(MenuCommand::Exit);
-    EXPECT_EQ(AnswerMessage(firstAgain, IDCANCEL), ChangesQuestion());
+    EXPECT_EQ(AnswerMessage(firstAgain, IDCANCEL), question);
     ASSERT_TRUE(firstAgain.WaitUntilIdle());
     firstAgain.Command(MenuCommand::Exit);
-    EXPECT_EQ(AnswerMessage(firstAgain, IDYES), ChangesQuestion());
+    EXPECT_EQ(AnswerMessage(firstAgain, IDYES), question);
     const HWND dialog = WaitForFileDialog(firstAgain);
     ASSERT_NE(dialog, nullptr) << "a sheet without a work file is saved as \"Grabar\" does";
     ASSERT_TRUE(ChooseInFileDialog(dialog, L"recuperada"));
@@ -104,20 +106,16 @@ TEST(UnsavedWork, KilledProgramsSheetsComeBackAndAreAskedAboutBeforeTheyGo) {
     // The second one's, with a work file to open: the offer comes first; the sheet taken is
     // unsaved, so opening the file asks, and Si saves it into the work file it belonged to.
     Program secondAgain(ProgramOptions::WithCommandTail(L"\"" + recovered + L"\""));
-    EXPECT_EQ(AnswerMessage(secondAgain, IDYES), RecoveryOffer());
-    EXPECT_EQ(AnswerMessage(secondAgain, IDYES), ChangesQuestion());
+    EXPECT_EQ(AnswerMessage(secondAgain, IDYES), offer);
+    EXPECT_EQ(AnswerMessage(secondAgain, IDYES), question);
     ASSERT_NE(secondAgain.MainWindow(), nullptr);
     EXPECT_EQ(DaysTickedIn(saved), (std::vector<int>{10, 25}));
     ASSERT_NO_FATAL_FAILURE(Dress(secondAgain, 15, TopRight));
-    secondAgain.Command(MenuCommand::Open);
-    EXPECT_EQ(AnswerMessage(secondAgain, IDCANCEL), ChangesQuestion());
-    ASSERT_TRUE(secondAgain.WaitUntilIdle());
-    EXPECT_EQ(secondAgain.Windows().size(), 1u) << "Cancelar opens no file dialog";
     secondAgain.Command(MenuCommand::Exit);
-    EXPECT_EQ(AnswerMessage(secondAgain, IDNO), ChangesQuestion());
+    EXPECT_EQ(AnswerMessage(secondAgain, IDNO), question);
     EXPECT_EQ(secondAgain.WaitForExit(), std::optional<DWORD>(0));
     EXPECT_EQ(DaysTickedIn(recovered), std::vector<int>{10}) << "No left it unsaved";
-    EXPECT_TRUE(RecoveryCopies().empty()) << "programs that end normally take their copies along";
+    EXPECT_EQ(RecoveryCopies(), 0u) << "programs that end normally take their copies along";
 }
 
 // The copy left by a program killed at a random moment of a burst of edits is always whole, and
@@ -139,7 +137,7 @@ TEST(Recovery, AKillAtAnyMomentOfABurstLeavesAWholeCopyOfARecentSheet) {
             ASSERT_TRUE(CloseAsAltF4(editor));
         }
         Sleep(std::uniform_int_distribution(0, 300)(random));
-        ASSERT_TRUE(Kill(program));
+        ASSERT_TRUE(program.Kill());
 
         // What the next start would find, as it finds it.
         RecoveryStore store(RecoveryFolder());

@@ -7,7 +7,6 @@
 #include <functional>
 #include <iterator>
 #include <memory>
-#include <random>
 #include <utility>
 
 #include "app/recovery_copy.h"
@@ -243,18 +242,20 @@ TEST_F(WorkFileFlows, LeftCopiesAreOfferedOldestFirstUntilOneIsTakenAndLiveOnesN
     Dialogs.Answers = {Answer::No, Answer::Yes};
     ASSERT_TRUE(copy.Start(*State, Dialogs));
     EXPECT_EQ(Dialogs.Messages, std::vector<std::wstring>{DamagedCopyMessage(damaged.SetAside)});
-    EXPECT_EQ(Dialogs.Questions,
-              (std::vector<std::wstring>{RecoveryOffer(SheetOf(2)), RecoveryOffer(SheetOf(3))}));
+    EXPECT_EQ(
+        Dialogs.Questions,
+        (std::vector<std::wstring>{
+            L"Almanaque se cerr\u00f3 sin grabar la hoja Febrero 2024. \u00bfDesea recuperarla?",
+            RecoveryOffer(SheetOf(3))}));
     EXPECT_EQ(State->Sheet.Month, 3);
     EXPECT_EQ(State->SheetFile, L"C:\\b.vrel");
     EXPECT_TRUE(HasUnsavedChanges(*State));
 
-    // Another start meanwhile finds April's alone: March's is this program's now.
-    ProgramState other;
-    ScriptedDialogs otherDialogs;
-    EXPECT_FALSE(RecoveryCopy(copies).Start(other, otherDialogs));
-    EXPECT_EQ(otherDialogs.Questions, std::vector<std::wstring>{RecoveryOffer(SheetOf(4))});
-    EXPECT_TRUE(otherDialogs.Messages.empty()) << "a damaged copy is told once";
+    ProgramState other;  // another start meanwhile: March's copy is this program's now
+    ScriptedDialogs again;
+    EXPECT_FALSE(RecoveryCopy(copies).Start(other, again));
+    EXPECT_EQ(again.Questions, std::vector<std::wstring>{RecoveryOffer(SheetOf(4))});
+    EXPECT_TRUE(again.Messages.empty()) << "a damaged copy is told once";
 
     KeepAsUnchanged(*State, L"C:\\b.vrel");
     copy.Follow(*State);
@@ -270,7 +271,6 @@ TEST_F(WorkFileFlows, LeftCopiesAreOfferedOldestFirstUntilOneIsTakenAndLiveOnesN
 // moment of writing its copy leaves a whole copy of one of its sheets.
 TEST_F(WorkFileFlows, AProgramKilledWhileWritingLeavesAWholeCopyOfOneOfItsSheets) {
     const std::wstring copies = (Folder / "").wstring();
-    std::mt19937 random(20260);
     for (int trial = 0; trial < 20; ++trial) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
@@ -286,7 +286,7 @@ TEST_F(WorkFileFlows, AProgramKilledWhileWritingLeavesAWholeCopyOfOneOfItsSheets
             ASSERT_EQ(waitpid(child, nullptr, WNOHANG), 0) << "the writing program stopped";
             stems = store.StemsInFolder();
         }
-        usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+        usleep(static_cast<useconds_t>(trial) * 1000);  // a kill at another moment each time
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
 

@@ -1,11 +1,15 @@
 #include "driver/program_driver.h"
 
+#include <gtest/gtest.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "app/recovery_folder_win32.h"
+#include "platform/folder_files.h"
 
 namespace e2e {
 
@@ -43,6 +47,23 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
 }
 
 constexpr wchar_t HandoverClass[] = L"AlmanaqueE2E.bmp";
+
+// The driven programs' recovery copies, in the test prefix's own %LOCALAPPDATA%\Almanaque\, are
+// removed before and after every test, so that no test meets a copy another one left.
+void EmptyRecoveryFolder() {
+    const std::wstring folder = RecoveryFolder();
+    for (const std::wstring& name : FileNamesIn(folder)) DeleteFileW((folder + name).c_str());
+}
+
+class RecoveryFolderCleaner : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { EmptyRecoveryFolder(); }
+    void OnTestEnd(const testing::TestInfo&) override { EmptyRecoveryFolder(); }
+};
+
+const bool CleanerListens = [] {
+    testing::UnitTest::GetInstance()->listeners().Append(new RecoveryFolderCleaner);
+    return true;
+}();
 
 }  // namespace
 
@@ -207,6 +228,14 @@ HWND Program::WaitForWindow(std::wstring_view caption, std::chrono::milliseconds
 
 HWND Program::WaitForMessageBox(std::chrono::milliseconds timeout) {
     return WaitForWindow(L"Programador", timeout);
+}
+
+bool Program::Kill() {
+    const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, Id);
+    if (!process) return false;
+    TerminateProcess(process, 1);
+    CloseHandle(process);
+    return WaitForExit().has_value();
 }
 
 std::optional<DWORD> Program::WaitForExit(std::chrono::milliseconds timeout) {

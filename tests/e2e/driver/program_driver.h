@@ -108,6 +108,9 @@ class Program {
     // A message box of the program (caption "Programador").
     HWND WaitForMessageBox(std::chrono::milliseconds timeout = DefaultTimeout);
 
+    // Ends the program by its process id, as the task manager does: no message reaches it. True
+    // once it has ended.
+    bool Kill();
     // The exit code once the process has ended; nothing on timeout.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = DefaultTimeout);
     bool Running() const;
