@@ -28,8 +28,7 @@ std::vector<std::uint8_t> NoteBytes(const std::wstring& path) {
 std::wstring ReadNote(const std::wstring& path) {
     InputFile file;
     std::uint64_t length = 0;
-    if (!FileExists(path) || !file.Open(path) || !file.Length(length) || length % 2 != 0 ||
-        length > LongestNote)
+    if (!file.Open(path) || !file.Length(length) || length % 2 != 0 || length > LongestNote)
         return {};
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
     if (!file.Read(bytes.data(), bytes.size())) return {};
@@ -139,7 +138,8 @@ bool RecoveryStore::TakeNewStem() {
 bool RecoveryStore::Write(const RecoverySnapshot& snapshot) {
     if (!OwnLock.Holding()) return false;
     const RecoveryFiles files = FilesOf(OwnStem);
-    // The note first: a copy is never left beside the note of another sheet's work file.
+    // The note first: a program killed between the two may leave an older copy without its
+    // work file, but never a copy beside a work file its sheet did not come from.
     if (NoteWritten != snapshot.WorkFile) {
         if (!WriteNote(files.WorkFileNote, snapshot.WorkFile)) return false;
         NoteWritten = snapshot.WorkFile;
