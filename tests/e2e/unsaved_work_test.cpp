@@ -123,7 +123,7 @@ TEST(UnsavedWork, KilledProgramsSheetsComeBackAndAreAskedAboutBeforeTheyGo) {
 TEST(Recovery, AKillAtAnyMomentOfABurstLeavesAWholeCopyOfARecentSheet) {
     constexpr int Days[] = {5, 9, 13, 17, 21};
     std::mt19937 random(std::random_device{}());
-    for (int trial = 0; trial < 3; ++trial) {
+    for (int trial = 0; trial < 20; ++trial) {
         Program program;
         ASSERT_NE(program.MainWindow(), nullptr);
         const int made = std::uniform_int_distribution(1, 5)(random);

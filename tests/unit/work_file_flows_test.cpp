@@ -14,12 +14,6 @@
 #include "platform/cp1252.h"
 #include "platform/folder_files.h"
 
-#ifndef _WIN32
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -262,39 +256,5 @@ TEST_F(WorkFileFlows, LeftCopiesAreOfferedOldestFirstUntilOneIsTakenAndLiveOnesN
         kept += RecoveryStemOf(name) && name.ends_with(L".vrel");
     EXPECT_EQ(kept, 1u) << "the running program's alone: March's went once it was saved";
 }
-
-#ifndef _WIN32
-// The stand-in replaces a file in one step as the Windows writer does: a program killed at any
-// moment of writing its copy leaves a whole copy of one of its sheets.
-TEST_F(WorkFileFlows, AProgramKilledWhileWritingLeavesAWholeCopyOfOneOfItsSheets) {
-    const std::wstring copies = (Folder / "").wstring();
-    for (int trial = 0; trial < 20; ++trial) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            RecoveryStore own(copies);
-            if (!own.TakeNewStem()) _exit(1);
-            for (std::int16_t month = 1;; month = static_cast<std::int16_t>(month % 12 + 1))
-                own.Write({SheetOf(month), L"C:\\hojas\\a.vrel"});
-        }
-        RecoveryStore store(copies);
-        std::vector<std::wstring> stems;
-        while (stems.size() != 1 || !store.HasCopy(stems[0])) {
-            ASSERT_EQ(waitpid(child, nullptr, WNOHANG), 0) << "the writing program stopped";
-            stems = store.StemsInFolder();
-        }
-        usleep(static_cast<useconds_t>(trial) * 1000);  // a kill at another moment each time
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-
-        ASSERT_TRUE(store.Claim(stems[0]));
-        const std::unique_ptr<RecoverySnapshot> left = store.ReadCopy(stems[0]);
-        ASSERT_NE(left, nullptr) << "trial " << trial;
-        EXPECT_EQ(left->WorkFile, L"C:\\hojas\\a.vrel");
-        store.Discard(stems[0]);
-        EXPECT_TRUE(FileNamesIn(copies).empty()) << "trial " << trial;
-    }
-}
-#endif
 
 }  // namespace
