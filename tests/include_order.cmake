@@ -1,6 +1,7 @@
 # Fails when a file under src/ includes from a folder above its own. The order, lowest first:
-# platform < calendar < persistence, render < editor, shell, export < app. A folder may include
-# from itself and from lower folders only.
+# platform < calendar < persistence, render < editor, shell, export < app, and inside app its
+# rooms: document < recovery < commands < window < the program entry in app/ itself. A folder
+# may include from itself and from lower folders only.
 #   cmake -DSOURCE_DIR=<repository> -P include_order.cmake
 
 set(RANK_platform 0)
@@ -10,17 +11,40 @@ set(RANK_render 2)
 set(RANK_editor 3)
 set(RANK_shell 3)
 set(RANK_export 3)
-set(RANK_app 4)
+set(RANK_app/document 4)
+set(RANK_app/recovery 5)
+set(RANK_app/commands 6)
+set(RANK_app/window 7)
+set(RANK_app 8)
+
+# The folder a path below src/ belongs to: its first part, and for app/ its room.
+function(folder_of path result)
+    string(REGEX MATCH "^app/(document|recovery|commands|window)/" room "${path}")
+    if(room)
+        string(REGEX REPLACE "/$" "" room "${room}")
+        set(${result} ${room} PARENT_SCOPE)
+    else()
+        string(REGEX MATCH "^[^/]+" folder "${path}")
+        set(${result} ${folder} PARENT_SCOPE)
+    endif()
+endfunction()
 
 file(GLOB_RECURSE SOURCES ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
 set(WRONG)
 foreach(source IN LISTS SOURCES)
     file(RELATIVE_PATH relative ${SOURCE_DIR}/src ${source})
-    string(REGEX MATCH "^[^/]+" folder ${relative})
+    folder_of(${relative} folder)
+    if(NOT DEFINED RANK_${folder} OR (folder STREQUAL "app" AND relative MATCHES "/.*/"))
+        list(APPEND WRONG "${relative} is in no known folder")
+        continue()
+    endif()
     file(STRINGS ${source} includes REGEX "^#include \"[a-z_]+/")
     foreach(line IN LISTS includes)
-        string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" included "${line}")
-        if(NOT included STREQUAL folder AND NOT RANK_${included} LESS RANK_${folder})
+        string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" path "${line}")
+        folder_of(${path} included)
+        if(NOT DEFINED RANK_${included})
+            list(APPEND WRONG "${relative} includes ${path}, in no known folder")
+        elseif(NOT included STREQUAL folder AND NOT RANK_${included} LESS RANK_${folder})
             list(APPEND WRONG "${relative} includes from ${included}/")
         endif()
     endforeach()

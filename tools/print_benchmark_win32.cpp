@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/sheet_printing_win32.h"
+#include "app/commands/sheet_printing_win32.h"
 #include "platform/win32/handles.h"
 #include "support/dressed_sheet.h"
 

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_win32.h"
+#include "app/window/main_window_win32.h"
 #include "persistence/work_file.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"

@@ -5,8 +5,8 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
-#include "app/main_window_win32.h"
-#include "app/startup_rules.h"
+#include "app/window/main_window_win32.h"
+#include "app/document/startup_rules.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/handles.h"
 #include "shell/file_type_registry_win32.h"

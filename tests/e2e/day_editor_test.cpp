@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_menu.h"
+#include "app/window/main_menu.h"
 #include "calendar/month_sheet.h"
 #include "driver/file_dialogs.h"
 #include "driver/program_driver.h"

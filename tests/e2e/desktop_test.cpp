@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/main_menu.h"
-#include "app/recent_files_win32.h"
+#include "app/window/main_menu.h"
+#include "app/window/recent_files_win32.h"
 #include "calendar/calendar_arithmetic.h"
 #include "driver/file_dialogs.h"
 #include "driver/program_driver.h"

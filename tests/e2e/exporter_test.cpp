@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/main_menu.h"
+#include "app/window/main_menu.h"
 #include "calendar/calendar_arithmetic.h"
 #include "driver/console_program.h"
 #include "driver/folders.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/main_menu.h"
+#include "app/window/main_menu.h"
 #include "driver/program_driver.h"
 
 namespace e2e {

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/main_menu.h"
+#include "app/window/main_menu.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
 

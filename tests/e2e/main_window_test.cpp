@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_menu.h"
+#include "app/window/main_menu.h"
 #include "driver/program_driver.h"
 #include "editor/day_editor_controls.h"
 

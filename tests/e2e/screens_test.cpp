@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_menu.h"
+#include "app/window/main_menu.h"
 #include "driver/console_program.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"

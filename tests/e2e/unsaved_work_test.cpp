@@ -1,16 +1,16 @@
 // Unsaved work through the running program: the question before a command drops it, and the
 // recovery copy that a killed program leaves, offered at the next start.
 
-#include "app/unsaved_work.h"
+#include "app/document/unsaved_work.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <random>
 
-#include "app/main_menu.h"
-#include "app/recovery_copy.h"
-#include "app/recovery_folder_win32.h"
+#include "app/window/main_menu.h"
+#include "app/recovery/copy.h"
+#include "app/recovery/folder_win32.h"
 #include "driver/day_editor.h"
 #include "driver/file_dialogs.h"
 #include "driver/program_driver.h"

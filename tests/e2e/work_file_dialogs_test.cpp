@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/main_menu.h"
+#include "app/window/main_menu.h"
 #include "calendar/calendar_arithmetic.h"
 #include "driver/file_dialogs.h"
 #include "driver/folders.h"

@@ -10,7 +10,7 @@
 #include <cwchar>
 #include <utility>
 
-#include "app/main_menu.h"
+#include "app/window/main_menu.h"
 #include "driver/console_program.h"
 #include "driver/file_dialogs.h"
 #include "driver/folders.h"

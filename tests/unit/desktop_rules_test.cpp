@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/day_keys.h"
-#include "app/recent_files.h"
+#include "app/window/day_keys.h"
+#include "app/window/recent_files.h"
 #include "persistence/work_file_name.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/image_export_path.h"
-#include "app/month_chooser_rules.h"
-#include "app/sheet_click.h"
-#include "app/startup_rules.h"
+#include "app/commands/image_export_path.h"
+#include "app/commands/month_chooser_rules.h"
+#include "app/window/sheet_click.h"
+#include "app/document/startup_rules.h"
 #include "platform/leading_number.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/sheet_click.h"
-#include "app/sheet_view_place.h"
+#include "app/window/sheet_click.h"
+#include "app/window/sheet_view_place.h"
 
 namespace {
 

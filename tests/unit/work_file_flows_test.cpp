@@ -1,4 +1,4 @@
-#include "app/work_file_flows.h"
+#include "app/document/work_file_flows.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <memory>
 #include <utility>
 
-#include "app/recovery_copy.h"
-#include "app/unsaved_work.h"
+#include "app/recovery/copy.h"
+#include "app/document/unsaved_work.h"
 #include "platform/cp1252.h"
 #include "platform/folder_files.h"
 

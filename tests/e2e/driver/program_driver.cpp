@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/recovery_folder_win32.h"
+#include "app/recovery/folder_win32.h"
 #include "platform/folder_files.h"
 
 namespace e2e {

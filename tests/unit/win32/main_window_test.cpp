@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/main_menu.h"
-#include "app/main_menu_win32.h"
-#include "app/main_window_win32.h"
-#include "app/recent_files_win32.h"
+#include "app/window/main_menu.h"
+#include "app/window/main_menu_win32.h"
+#include "app/window/main_window_win32.h"
+#include "app/window/recent_files_win32.h"
 #include "persistence/work_file.h"
 
 namespace {

@@ -1,0 +1,61 @@
+#include "app/commands/sheet_printing_win32.h"
+
+#include <optional>
+#include <string>
+
+#include "platform/cp1252.h"
+#include "platform/win32/message_box.h"
+#include "platform/win32/print_dialog.h"
+#include "render/draw_month_sheet.h"
+#include "render/gdi_canvas_win32.h"
+#include "render/page_fit.h"
+
+namespace {
+
+PrinterPage PageOf(HDC printer) {
+    return {GetDeviceCaps(printer, PHYSICALWIDTH),   GetDeviceCaps(printer, PHYSICALHEIGHT),
+            GetDeviceCaps(printer, HORZRES),         GetDeviceCaps(printer, VERTRES),
+            GetDeviceCaps(printer, PHYSICALOFFSETX), GetDeviceCaps(printer, PHYSICALOFFSETY),
+            GetDeviceCaps(printer, LOGPIXELSX),      GetDeviceCaps(printer, LOGPIXELSY)};
+}
+
+void DrawSheet(HDC printer, SheetScale placement, const MonthSheet& sheet) {
+    GdiCanvas canvas(printer, placement);
+    DrawMonthSheet(canvas, sheet);
+}
+
+}  // namespace
+
+bool PrintSheetOn(HDC printer, const MonthSheet& sheet) {
+    const std::optional<SheetScale> placement = FitSheetOnPage(PageOf(printer));
+    if (!placement) return false;
+    const std::wstring name = L"Almanaque - " + Cp1252ToWide(SheetTitle(sheet.Year, sheet.Month));
+    DOCINFOW document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = name.c_str();
+    if (StartDocW(printer, &document) <= 0) return false;
+    // A page the spooler refuses or a job cancelled meanwhile makes StartPage or EndPage fail.
+    bool printed = StartPage(printer) > 0;
+    if (printed) {
+        DrawSheet(printer, *placement, sheet);
+        printed = EndPage(printer) > 0;
+    }
+    if (!printed) {
+        AbortDoc(printer);
+        return false;
+    }
+    return EndDoc(printer) > 0;
+}
+
+void PrintSheet(HWND owner, const MonthSheet& sheet) {
+    // With no printer, the system's dialog says so in its own words (untranslated on some
+    // systems) and then answers as if cancelled.
+    if (!AnyPrinterInstalled()) {
+        ShowMessage(NoPrinterMessage);
+        return;
+    }
+    const PrinterChoice choice = ChoosePrinter(owner);
+    if (choice.What == PrinterChoice::Outcome::Cancelled) return;
+    if (choice.What == PrinterChoice::Outcome::Failed || !PrintSheetOn(choice.Printer.Get(), sheet))
+        ShowMessage(SheetUnprintableMessage);
+}

@@ -1,0 +1,73 @@
+#include "app/window/day_keys.h"
+
+#include "calendar/calendar_arithmetic.h"
+
+namespace {
+
+constexpr int MarkInset = 3;
+
+}  // namespace
+
+DayMark MarkForMonth(const DayMark& mark, const LocalDate& today, std::int16_t year,
+                     std::int16_t month) {
+    if (mark.Year == year && mark.Month == month) return mark;
+    const bool todaysMonth = today.Year == year && today.Month == month;
+    return {year, month, todaysMonth ? today.Day : 1};
+}
+
+DayMark MarkAfterKey(DayMark mark, DayKey key) {
+    if (mark.Month < 1 || mark.Month > 12) return mark;
+    const int length = BuildMonthLengths(mark.Year).Days[mark.Month];
+    int day = mark.Day;
+    switch (key) {
+        case DayKey::DayBefore:
+            day -= 1;
+            break;
+        case DayKey::DayAfter:
+            day += 1;
+            break;
+        case DayKey::WeekBefore:
+            day -= 7;
+            break;
+        case DayKey::WeekAfter:
+            day += 7;
+            break;
+        case DayKey::FirstDay:
+            day = 1;
+            break;
+        case DayKey::LastDay:
+            day = length;
+            break;
+    }
+    if (day >= 1 && day <= length) mark.Day = day;
+    return mark;
+}
+
+DayMark MarkOnPlace(DayMark mark, GridPlace place) {
+    const auto used = [](int index) { return index >= 0 && index < GridSize; };
+    if (!used(place.Column) || !used(place.Row)) return mark;
+    const int day = PlaceMonth(mark.Year, mark.Month)[place.Column][place.Row];
+    if (day != 0) mark.Day = day;
+    return mark;
+}
+
+std::optional<GridPlace> PlaceOfMark(const DayMark& mark) {
+    const MonthGrid grid = PlaceMonth(mark.Year, mark.Month);
+    for (int column = 0; column < GridSize; ++column)
+        for (int row = 1; row < GridSize; ++row)
+            if (grid[column][row] == mark.Day) return GridPlace{column, row};
+    return std::nullopt;
+}
+
+PixelBox MarkBox(GridPlace place, const SheetScale& shown) {
+    using namespace GridLayout;
+    const CellPoint origin = CellOrigin(place.Column, place.Row);
+    // Where the drawing puts the day's box (render/draw_month_sheet.cpp), its edges scaled.
+    const int left = origin.X + OriginX + MarkInset;
+    const int top = origin.Y + OriginY + MarkInset;
+    const int right = left + BoxWidth - 2 * MarkInset;
+    const int bottom = top + BoxHeight - 2 * MarkInset;
+    return {shown.ToPixelsX(left), shown.ToPixelsY(top),
+            shown.ToPixelsX(right) - shown.ToPixelsX(left),
+            shown.ToPixelsY(bottom) - shown.ToPixelsY(top)};
+}

@@ -1,0 +1,97 @@
+#pragma once
+// MainWindow: the program's only top-level window, a dialog holding SheetView (the shown month
+// sheet) and the menu "Archivos". It owns the program's state for the whole run, turns menu
+// commands and clicks on days into the program's actions and redraws the whole sheet after
+// every change (RefreshSheet).
+//
+// It is laid out for the resolution of its monitor and fits in the monitor's work area
+// (app/window/sheet_view_place.h, platform/window_place.h). It can be resized and maximised: the sheet
+// then fills the window, drawn afresh at its new scale; during a live drag of the frame it is
+// only stretched, and drawn afresh when the drag ends. The close box ends the program as "Salir".
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/window/day_keys.h"
+#include "app/document/program_state.h"
+#include "app/window/recent_files.h"
+#include "app/recovery/copy.h"
+#include "app/window/sheet_view_place.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/memory_dialog.h"
+#include "platform/win32/menu_tip.h"
+#include "render/gdi_canvas_win32.h"
+
+class MainWindow final : public MemoryDialog {
+  public:
+    // Builds the window hidden, with its icon, SheetView and menu; the command tail is the
+    // command line after the program's name.
+    explicit MainWindow(std::wstring commandTail);
+    ~MainWindow() override;
+
+    HWND SheetViewWindow() const;
+
+  private:
+    // Clears the sheet's image, draws the document's month at the view's scale, sets the caption
+    // and shows the result.
+    void RefreshSheet();
+    void OnInitialise() override;
+    void OnCommand(int id, int code) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+    // Puts the view where the client area's size places it, and shows the sheet there: sharp,
+    // or stretched while the frame is being dragged.
+    void FitSheetView();
+    void ShowCanvas();
+    void OpenCommandLineFile();
+    // Before a command drops the sheet: asks about unsaved changes; true when it may go on.
+    bool AskBeforeDropping();
+    // Brings the recovery copy up to the sheet, until the window has ended.
+    void FollowSheet();
+    void OnNew();
+    void OnOpen();
+    void OnSave();
+    void OnAbout();
+    void OnExportImage();
+    void OnDpiChanged(const RECT& suggested);
+    void OnRecentFile(std::size_t index);
+    void OnDroppedFile(const std::wstring& path);
+    // A recent file's item shows the file's full path beside it while it is highlighted.
+    void OnMenuSelect(int id, UINT flags, HMENU menu);
+    // The work file just read or saved goes first in the recent files.
+    void RememberWorkFile();
+    void ShowRecentFiles(RecentFiles list);
+    void OnExit();
+    void OnSheetClick(LPARAM position);
+    // Arrows, Home and End move the focus mark; Enter and Space open the day editor on its day.
+    bool OnSheetKey(WPARAM key);
+    void OpenEditorOn(GridPlace place);
+    void MoveMark(const DayMark& mark);
+    // The system's focus rectangle around the marked day, while the sheet has the keyboard focus,
+    // from the first key that moves it on: as Windows hides focus rectangles until the keyboard
+    // is used.
+    void DrawMark(HDC dc) const;
+    static LRESULT CALLBACK SheetViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR subclassId, DWORD_PTR self);
+
+    std::wstring CommandTail;
+    // The window's icons; the window is destroyed before them, when RunModal returns.
+    UniqueIcon BigIcon;
+    UniqueIcon SmallIcon;
+    UniqueAcceleratorTable Shortcuts;
+    RecentFiles Recent;  // as the menu shows them
+    MenuTip RecentFileTip{Window()};
+    ProgramState State;
+    RecoveryCopy Recovery;
+    std::unique_ptr<GdiCanvas> SheetCanvas;  // none until the document is set up
+    PictureBox* SheetView = nullptr;
+    SheetViewPlace ViewPlace{};
+    bool DraggingFrame = false;
+    DayMark Mark;
+    bool MarkShown = false;
+};
+
+// Runs the main window until "Salir".
+void RunMainWindow(std::wstring commandTail);
