@@ -1,7 +1,7 @@
 // Unsaved work through the running program: the question before a command drops it, and the
 // recovery copy that a killed program leaves, offered at the next start.
 
-#include "app/document/unsaved_work.h"
+#include "app/document/open_sheet.h"
 
 #include <gtest/gtest.h>
 

@@ -30,7 +30,7 @@ constexpr ControlLayout ChooserControls[] = {
 
 class MonthChooser final : public MemoryDialog {
   public:
-    MonthChooser(HWND owner, MonthSheet& sheet)
+    MonthChooser(HWND owner, const MonthSheet& shown)
         : MemoryDialog({.Caption = L"Elige mes y a\u00f1o",
                         .ClientWidth = 270,
                         .ClientHeight = 320,
@@ -38,13 +38,15 @@ class MonthChooser final : public MemoryDialog {
                                  DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE,
                         .ExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT,
                         .Owner = owner}),
-          Sheet(sheet) {
+          Shown(shown) {
         AddControls(ChooserControls);
         SetControlFont(ControlFont(L"MS Sans Serif", 10, FW_BOLD),
                        {YearLabelId, MonthLabelId, ExitId});
         SetControlFont(ControlFont(L"MS Sans Serif", 14, FW_NORMAL), {YearBoxId});
         SetControlFont(ControlFont(L"MS Sans Serif", 10, FW_NORMAL), {MonthListId});
     }
+
+    ChosenMonth Chosen() const { return Result; }
 
   private:
     void OnInitialise() override {
@@ -87,24 +89,24 @@ class MonthChooser final : public MemoryDialog {
         PickedMonth = MonthOfItem(WideToCp1252(item));
     }
 
-    // The document takes the year and month only here, so while the chooser waits it keeps
-    // the month on show and can never be saved with a year that reading would refuse.
+    // The month is chosen only here, so while the chooser waits the document keeps the month on
+    // show and can never be saved with a year that reading would refuse.
     void CloseIfComplete() {
         const std::int16_t year = YearOfTypedText(WideToCp1252(ControlText(YearBoxId)));
-        const std::int16_t month = PickedMonth.value_or(Sheet.Month);
+        const std::int16_t month = PickedMonth.value_or(Shown.Month);
         if (!ChooserMayClose(year, month)) return;
-        Sheet.Year = year;
-        Sheet.Month = month;
+        Result = {year, month};
         End(0);
     }
 
-    MonthSheet& Sheet;
+    const MonthSheet& Shown;
+    ChosenMonth Result{};
     std::optional<std::int16_t> PickedMonth;  // none: the month on show when the chooser closes
 };
 
 }  // namespace
 
-void RunMonthChooser(HWND owner, MonthSheet& sheet) {
+void RunMonthChooser(HWND owner, const MonthSheet& shown) {
     MonthChooser chooser(owner, sheet);
     chooser.RunModal();
 }

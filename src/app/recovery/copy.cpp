@@ -1,6 +1,5 @@
 #include "app/recovery/copy.h"
 
-#include "app/document/unsaved_work.h"
 #include "platform/cp1252.h"
 #include "render/draw_month_sheet.h"
 
@@ -20,7 +19,7 @@ std::wstring DamagedCopyMessage(const std::wstring& setAsidePath) {
 RecoveryCopy::RecoveryCopy(std::wstring folder)
     : Store(std::move(folder)), Writer(std::make_unique<RecoveryWriter>(Store)) {}
 
-bool RecoveryCopy::Start(ProgramState& state, WorkFileDialogs& dialogs) {
+bool RecoveryCopy::Start(OpenSheet& document, UserDialogs& dialogs) {
     // The writer has nothing to do until the first Follow: the store is this thread's meanwhile.
     for (const std::wstring& stem : Store.StemsInFolder()) {
         if (!Store.Claim(stem)) continue;  // its program is still running
@@ -38,26 +37,23 @@ bool RecoveryCopy::Start(ProgramState& state, WorkFileDialogs& dialogs) {
             continue;
         }
         Store.TakeAsOwn(stem);
-        state.Sheet = std::move(left->Sheet);
-        state.ImageBaseName = FormImageBaseName(state.Sheet.Year, state.Sheet.Month);
-        state.WorkFilePath = left->WorkFile;
-        StartUnsaved(state);
-        state.SheetFile = left->WorkFile;
-        Handed = RecoverySnapshot{state.Sheet, state.SheetFile};  // what the copy holds already
+        Handed = *left;  // what the copy holds already
+        document.TakeRecovered(std::move(left->Sheet), std::move(left->WorkFile));
         return true;
     }
     Store.TakeNewStem();
     return false;
 }
 
-void RecoveryCopy::Follow(const ProgramState& state) {
-    if (!HasUnsavedChanges(state)) {
+void RecoveryCopy::Follow(const OpenSheet& document) {
+    if (!document.HasUnsavedChanges()) {
         if (Handed) Writer->Remove();
         Handed.reset();
         return;
     }
-    if (Handed && Handed->Sheet == state.Sheet && Handed->WorkFile == state.SheetFile) return;
-    Handed = RecoverySnapshot{state.Sheet, state.SheetFile};
+    if (Handed && Handed->Sheet == document.Sheet() && Handed->WorkFile == document.SheetFile())
+        return;
+    Handed = RecoverySnapshot{document.Sheet(), document.SheetFile()};
     Writer->Keep(std::make_unique<RecoverySnapshot>(*Handed));
 }
 

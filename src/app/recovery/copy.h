@@ -8,10 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "app/document/program_state.h"
+#include "app/document/open_sheet.h"
 #include "app/recovery/store.h"
 #include "app/recovery/writer.h"
-#include "app/document/work_file_flows.h"
 
 // "Almanaque se cerró sin grabar la hoja Marzo 2026. ¿Desea recuperarla?"
 std::wstring RecoveryOffer(const MonthSheet& sheet);
@@ -25,14 +24,14 @@ class RecoveryCopy {
 
     // Start-up, once: offers the left copies, oldest first, until one is taken; a damaged one
     // is told and set aside, one declined is removed, those after the one taken wait for the
-    // next start. The copy taken goes on show with unsaved changes, its work file as the
-    // sheet's own; true then.
-    bool Start(ProgramState& state, WorkFileDialogs& dialogs);
+    // next start. The copy taken goes on show (OpenSheet::TakeRecovered); true then.
+    bool Start(OpenSheet& document, UserDialogs& dialogs);
 
-    // On the user interface's thread, after every command and at a steady beat: hands the
-    // writer the sheet when it has unsaved changes that the copy does not hold yet, or has the
-    // copy removed once there are none.
-    void Follow(const ProgramState& state);
+    // On the user interface's thread, at every change of the document and at a steady beat
+    // (the day editor changes the sheet while it is open): hands the writer the sheet when it
+    // has unsaved changes that the copy does not hold yet, or has the copy removed once there
+    // are none.
+    void Follow(const OpenSheet& document);
     // Waits until the copy is as the last Follow asked; false when the time ran out first.
     bool Finish(std::chrono::milliseconds timeout) { return Writer->Finish(timeout); }
     // The program ends normally: its copy goes, whatever the sheet holds.

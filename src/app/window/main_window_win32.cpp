@@ -16,9 +16,7 @@
 #include "app/window/sheet_click.h"
 #include "app/commands/sheet_printing_win32.h"
 #include "app/document/startup_rules.h"
-#include "app/document/unsaved_work.h"
-#include "app/commands/work_file_dialogs_win32.h"
-#include "app/document/work_file_flows.h"
+#include "app/commands/system_dialogs_win32.h"
 #include "editor/day_editor_win32.h"
 #include "persistence/work_file_messages.h"
 #include "persistence/work_file_name.h"
@@ -114,10 +112,7 @@ MainWindow::MainWindow(std::wstring commandTail)
 
     SetWindowSubclass(SheetView->Control(), &SheetViewProc, SheetViewSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
-}
-
-MainWindow::~MainWindow() {
-    if (SheetView) RemoveWindowSubclass(SheetView->Control(), &SheetViewProc, SheetViewSubclassId);
+    Document.FollowChanges([this](SheetChange change) { OnSheetChanged(change); });
 }
 
 HWND MainWindow::SheetViewWindow() const {
@@ -125,20 +120,11 @@ HWND MainWindow::SheetViewWindow() const {
 }
 
 void MainWindow::OnInitialise() {
-    const LocalDate today = TodayLocal();
-    MonthSheet& sheet = State.Sheet;
-    sheet.Year = today.Year;
-    sheet.Month = today.Month;
-    State.ImageBaseName = FormImageBaseName(sheet.Year, sheet.Month);
-    ResetCells(sheet);
-    sheet.Cell(0, 2).Icons[8].Path = "apple.ico";
     SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
-    KeepAsUnchanged(State, L"");
-
-    SystemWorkFileDialogs dialogs(Window());
-    Recovery.Start(State, dialogs);
+    Document.StartToday(TodayLocal());
+    SystemDialogs dialogs(Window());
+    Recovery.Start(Document, dialogs);
     if (!CommandTail.empty()) OpenCommandLineFile();
-    RefreshSheet();
     SetTimer(Window(), RecoveryTimerId, RecoveryBeatMilliseconds, nullptr);
 }
 
@@ -146,16 +132,20 @@ void MainWindow::OnInitialise() {
 void MainWindow::OpenCommandLineFile() {
     const std::wstring path = TrimBlanks(WorkFilePathFromCommandTail(CommandTail));
     if (FileExists(path) && !AskBeforeDropping()) return;
-    State.WorkFilePath = path;
-    const std::optional<ReadResult> result = ReadNamedWorkFile(State, path);
+    const std::optional<ReadResult> result = Document.ReadNamedFile(path);
     if (result == ReadResult::Replaced)
         RememberWorkFile();
     else if (result)
         ShowMessage(ReadResultMessage(*result));
 }
 
+void MainWindow::OnSheetChanged(SheetChange change) {
+    if (change != SheetChange::Kept) RefreshSheet();
+    FollowSheet();
+}
+
 void MainWindow::RefreshSheet() {
-    const MonthSheet& sheet = State.Sheet;
+    const MonthSheet& sheet = Document.Sheet();
     Mark = MarkForMonth(Mark, TodayLocal(), sheet.Year, sheet.Month);
     SetWindowTextW(Window(), Cp1252ToWide(SheetTitle(sheet.Year, sheet.Month)).c_str());
     if (SheetCanvas->DrawnScale() != ViewPlace.Scale)
@@ -208,7 +198,7 @@ void MainWindow::OnCommand(int id, int /*code*/) {
             OnExportImage();
             break;
         case MenuCommand::Print:
-            PrintSheet(Window(), State.Sheet);
+            PrintSheet(Window(), Document.Sheet());
             break;
         case MenuCommand::Exit:
             OnExit();
@@ -219,16 +209,15 @@ void MainWindow::OnCommand(int id, int /*code*/) {
                 OnRecentFile(static_cast<std::size_t>(id - MenuCommand::RecentFile));
             break;
     }
-    FollowSheet();
 }
 
 bool MainWindow::AskBeforeDropping() {
-    SystemWorkFileDialogs dialogs(Window());
-    return MayDropSheet(State, dialogs);
+    SystemDialogs dialogs(Window());
+    return Document.MayDrop(dialogs);
 }
 
 void MainWindow::FollowSheet() {
-    if (!Ended()) Recovery.Follow(State);
+    if (!Ended()) Recovery.Follow(Document);
 }
 
 // The program ends normally, and its recovery copy goes: the question was answered.
@@ -303,39 +292,30 @@ void MainWindow::OnDpiChanged(const RECT& suggested) {
 }
 
 void MainWindow::OnNew() {
-    if (State.ChooserBusy || !AskBeforeDropping()) return;
-    const RaisedFlag busy(State.ChooserBusy);
-    RunMonthChooser(Window(), State.Sheet);
-    MonthSheet& sheet = State.Sheet;
-    ResetCells(sheet);
-    StartUnsaved(State);
-    RefreshSheet();
-    // The exported image is named after the month on show.
-    State.ImageBaseName = FormImageBaseName(sheet.Year, sheet.Month);
+    if (Document.IsRaised(Guard::MonthChooser) || !AskBeforeDropping()) return;
+    const std::optional<RaisedGuard> choosing = Document.Raise(Guard::MonthChooser);
+    const ChosenMonth chosen = RunMonthChooser(Window(), Document.Sheet());
+    Document.StartMonth(chosen.Year, chosen.Month);
 }
 
 void MainWindow::OnOpen() {
     if (!AskBeforeDropping()) return;
-    SystemWorkFileDialogs dialogs(Window());
-    if (!OpenWorkFileFlow(State, dialogs)) return;
-    RememberWorkFile();
-    RefreshSheet();
+    SystemDialogs dialogs(Window());
+    if (Document.Open(dialogs)) RememberWorkFile();
 }
 
-// The sheet is not redrawn after a save.
 void MainWindow::OnSave() {
-    SystemWorkFileDialogs dialogs(Window());
-    if (SaveWorkFileFlow(State, dialogs)) RememberWorkFile();
+    SystemDialogs dialogs(Window());
+    if (Document.Save(dialogs)) RememberWorkFile();
 }
 
 void MainWindow::OnRecentFile(std::size_t index) {
     const std::wstring path = Recent[index];
     if (!AskBeforeDropping()) return;
-    SystemWorkFileDialogs dialogs(Window());
-    switch (ReadGivenWorkFile(State, path, dialogs)) {
+    SystemDialogs dialogs(Window());
+    switch (Document.ReadGivenFile(path, dialogs)) {
         case GivenFileRead::Read:
             RememberWorkFile();
-            RefreshSheet();
             break;
         case GivenFileRead::Missing:
             ShowRecentFiles(ForgetRecentFile(path));
@@ -348,10 +328,8 @@ void MainWindow::OnRecentFile(std::size_t index) {
 // A file that is no work file is refused without a question: it would drop nothing.
 void MainWindow::OnDroppedFile(const std::wstring& path) {
     if (HasWorkFileExtension(path) && !AskBeforeDropping()) return;
-    SystemWorkFileDialogs dialogs(Window());
-    if (!ReadDroppedFile(State, path, dialogs)) return;
-    RememberWorkFile();
-    RefreshSheet();
+    SystemDialogs dialogs(Window());
+    if (Document.ReadDroppedFile(path, dialogs)) RememberWorkFile();
 }
 
 void MainWindow::OnMenuSelect(int id, UINT flags, HMENU menu) {
@@ -366,7 +344,7 @@ void MainWindow::OnMenuSelect(int id, UINT flags, HMENU menu) {
 }
 
 void MainWindow::RememberWorkFile() {
-    ShowRecentFiles(RememberRecentFile(State.WorkFilePath));
+    ShowRecentFiles(RememberRecentFile(Document.NamedFile()));
 }
 
 void MainWindow::ShowRecentFiles(RecentFiles list) {
@@ -375,16 +353,14 @@ void MainWindow::ShowRecentFiles(RecentFiles list) {
 }
 
 void MainWindow::OnAbout() {
-    if (State.EditorOpen) return;
-    const RaisedFlag open(State.EditorOpen);
-    RunAboutBox(Window());
+    if (const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog)) RunAboutBox(Window());
 }
 
 // "Grabar Imagen" saves the sheet at 96 dpi, whatever the scale on screen.
 void MainWindow::OnExportImage() {
     GdiCanvas image;
-    DrawMonthSheet(image, State.Sheet);
-    ExportSheetImage(image, State.ImageBaseName);
+    DrawMonthSheet(image, Document.Sheet());
+    ExportSheetImage(image, Document.ImageBaseName());
 }
 
 void MainWindow::OnSheetClick(LPARAM position) {
@@ -409,12 +385,13 @@ bool MainWindow::OnSheetKey(WPARAM key) {
 }
 
 void MainWindow::OpenEditorOn(GridPlace place) {
-    const std::optional<GridPlace> day = DayPlaceToOpen(State.Sheet, place, State.EditorOpen != 0);
+    const std::optional<GridPlace> day =
+        DayPlaceToOpen(Document.Sheet(), place, Document.IsRaised(Guard::Dialog));
     if (!day) return;
-    const RaisedFlag open(State.EditorOpen);
-    OpenDayEditor(Window(), State.Sheet, *day, State.Dialogs);
-    RefreshSheet();
-    FollowSheet();
+    const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog);
+    Document.Edit([&](MonthSheet& sheet) {
+        OpenDayEditor(Window(), sheet, *day, Document.Dialogs());
+    });
 }
 
 void MainWindow::MoveMark(const DayMark& mark) {
@@ -453,6 +430,9 @@ LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wPa
             case WM_SETFOCUS:
             case WM_KILLFOCUS:
                 InvalidateRect(window, nullptr, FALSE);
+                break;
+            case WM_NCDESTROY:  // a subclass is removed before its window is gone
+                RemoveWindowSubclass(window, &SheetViewProc, SheetViewSubclassId);
                 break;
             default:
                 break;

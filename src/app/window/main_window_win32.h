@@ -1,8 +1,8 @@
 #pragma once
 // MainWindow: the program's only top-level window, a dialog holding SheetView (the shown month
-// sheet) and the menu "Archivos". It owns the program's state for the whole run, turns menu
-// commands and clicks on days into the program's actions and redraws the whole sheet after
-// every change (RefreshSheet).
+// sheet) and the menu "Archivos". It owns the open document for the whole run, forwards menu
+// commands and clicks on days to it and redraws the whole sheet after every change the document
+// tells of (RefreshSheet).
 //
 // It is laid out for the resolution of its monitor and fits in the monitor's work area
 // (app/window/sheet_view_place.h, platform/window_place.h). It can be resized and maximised: the sheet
@@ -15,7 +15,7 @@
 #include <string>
 
 #include "app/window/day_keys.h"
-#include "app/document/program_state.h"
+#include "app/document/open_sheet.h"
 #include "app/window/recent_files.h"
 #include "app/recovery/copy.h"
 #include "app/window/sheet_view_place.h"
@@ -29,7 +29,6 @@ class MainWindow final : public MemoryDialog {
     // Builds the window hidden, with its icon, SheetView and menu; the command tail is the
     // command line after the program's name.
     explicit MainWindow(std::wstring commandTail);
-    ~MainWindow() override;
 
     HWND SheetViewWindow() const;
 
@@ -48,6 +47,8 @@ class MainWindow final : public MemoryDialog {
     void OpenCommandLineFile();
     // Before a command drops the sheet: asks about unsaved changes; true when it may go on.
     bool AskBeforeDropping();
+    // Redraws a sheet replaced or edited; the recovery copy follows every change.
+    void OnSheetChanged(SheetChange change);
     // Brings the recovery copy up to the sheet, until the window has ended.
     void FollowSheet();
     void OnNew();
@@ -83,7 +84,7 @@ class MainWindow final : public MemoryDialog {
     UniqueAcceleratorTable Shortcuts;
     RecentFiles Recent;  // as the menu shows them
     MenuTip RecentFileTip{Window()};
-    ProgramState State;
+    OpenSheet Document;
     RecoveryCopy Recovery;
     std::unique_ptr<GdiCanvas> SheetCanvas;  // none until the document is set up
     PictureBox* SheetView = nullptr;

@@ -1,4 +1,4 @@
-#include "app/document/work_file_flows.h"
+#include "app/document/open_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "app/recovery/copy.h"
-#include "app/document/unsaved_work.h"
 #include "platform/cp1252.h"
 #include "platform/folder_files.h"
 
@@ -19,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Answers the dialogs as a user would and remembers what the program showed.
-class ScriptedDialogs final : public WorkFileDialogs {
+class ScriptedDialogs final : public UserDialogs {
   public:
     std::wstring NextChoice;  // empty: the user cancels
     bool OverwriteAnswer = false;
@@ -44,6 +43,7 @@ class ScriptedDialogs final : public WorkFileDialogs {
     }
     Answer AskYesNoCancel(const std::wstring& question) override {
         Questions.push_back(question);
+        if (WhileAsking) std::exchange(WhileAsking, nullptr)();
         if (Answers.empty()) return Answer::Cancel;
         const Answer answer = Answers.front();
         Answers.erase(Answers.begin());
@@ -71,55 +71,54 @@ void LeaveCopy(const std::wstring& folder, std::int16_t month, const std::wstrin
     killed.Write({SheetOf(month), workFile});
 }
 
-class WorkFileFlows : public ::testing::Test {
+class OpenDocument : public ::testing::Test {
   protected:
     void SetUp() override {
         Folder = fs::temp_directory_path() / "almanaque_flows";
         Other = Folder / "otra carpeta";
         fs::remove_all(Folder);
         fs::create_directories(Other);
-        State = std::make_unique<ProgramState>();
-        State->Sheet.Year = 2024;
-        State->Sheet.Month = 3;
-        State->ImageBaseName = "2024 3";
+        Document.StartMonth(2024, 3);
+        Document.FollowChanges([this](SheetChange change) { Changes.push_back(change); });
     }
     void TearDown() override { fs::remove_all(Folder); }
 
     std::wstring Text(const fs::path& path) { return path.wstring(); }
 
     fs::path Folder, Other;
-    std::unique_ptr<ProgramState> State;
+    OpenSheet Document;
+    std::vector<SheetChange> Changes;
     ScriptedDialogs Dialogs;
 };
 
-TEST_F(WorkFileFlows, SaveToANewNameWritesWithoutAQuestion) {
+TEST_F(OpenDocument, SaveToANewNameWritesWithoutAQuestion) {
     const fs::path target = Folder / "enero.vrel";
     Dialogs.NextChoice = L"  " + Text(target) + L"  ";
-    SaveWorkFileFlow(*State, Dialogs);
+    Document.Save(Dialogs);
     EXPECT_EQ(Dialogs.OverwriteQuestions, 0);
     EXPECT_EQ(fs::file_size(target), 49u * DayRecordSize);
-    EXPECT_EQ(State->WorkFilePath, Text(target));
+    EXPECT_EQ(Document.NamedFile(), Text(target));
     EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
-TEST_F(WorkFileFlows, SaveOverAnExistingFileAsksFirst) {
+TEST_F(OpenDocument, SaveOverAnExistingFileAsksFirst) {
     const fs::path target = Folder / "enero.vrel";
     std::ofstream(target, std::ios::binary) << "contenido anterior";
     Dialogs.NextChoice = Text(target);
 
     Dialogs.OverwriteAnswer = false;
-    SaveWorkFileFlow(*State, Dialogs);
+    Document.Save(Dialogs);
     EXPECT_EQ(Dialogs.OverwriteQuestions, 1);
     EXPECT_EQ(Bytes(target), "contenido anterior");
-    EXPECT_EQ(State->WorkFilePath, Text(target));
+    EXPECT_EQ(Document.NamedFile(), Text(target));
 
     Dialogs.OverwriteAnswer = true;
-    SaveWorkFileFlow(*State, Dialogs);
+    Document.Save(Dialogs);
     EXPECT_EQ(Dialogs.OverwriteQuestions, 2);
     EXPECT_EQ(fs::file_size(target), 49u * DayRecordSize);
 }
 
-TEST_F(WorkFileFlows, YesWritesTheFileAskedAboutWhateverAnotherSaveNamedMeanwhile) {
+TEST_F(OpenDocument, YesWritesTheFileAskedAboutWhateverAnotherSaveNamedMeanwhile) {
     const fs::path asked = Folder / "enero.vrel";
     const fs::path refused = Folder / "febrero.vrel";
     std::ofstream(asked, std::ios::binary) << "enero anterior";
@@ -130,93 +129,153 @@ TEST_F(WorkFileFlows, YesWritesTheFileAskedAboutWhateverAnotherSaveNamedMeanwhil
     second.OverwriteAnswer = false;
     Dialogs.NextChoice = Text(asked);
     Dialogs.OverwriteAnswer = true;
-    Dialogs.WhileAsking = [&] { SaveWorkFileFlow(*State, second); };
-    SaveWorkFileFlow(*State, Dialogs);
+    Dialogs.WhileAsking = [&] { Document.Save(second); };
+    Document.Save(Dialogs);
     EXPECT_TRUE(Bytes(refused) == "febrero anterior") << "the file refused with No was replaced";
     EXPECT_EQ(fs::file_size(asked), 49u * DayRecordSize);
-    EXPECT_EQ(State->WorkFilePath, Text(asked));
+    EXPECT_EQ(Document.NamedFile(), Text(asked));
 }
 
-TEST_F(WorkFileFlows, CancelledSaveForgetsThePathAndTheNextOpenStartsInTheCurrentDirectory) {
-    State->WorkFilePath = Text(Other / L"viejo.vrel");
+TEST_F(OpenDocument, CancelledSaveForgetsThePathAndTheNextOpenStartsInTheCurrentDirectory) {
+    Document.ReadNamedFile(Text(Other / L"viejo.vrel"));
     Dialogs.NextChoice = L"";
-    SaveWorkFileFlow(*State, Dialogs);
+    Document.Save(Dialogs);
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"");  // "Grabar" always opens in the current directory
-    EXPECT_EQ(State->WorkFilePath, L"");
+    EXPECT_EQ(Document.NamedFile(), L"");
     EXPECT_TRUE(fs::is_empty(Other));
 
-    OpenWorkFileFlow(*State, Dialogs);
+    Document.Open(Dialogs);
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"");
-    EXPECT_EQ(State->Dialogs.LastFolder, L"");
+    EXPECT_EQ(Document.Dialogs().LastFolder, L"");
 }
 
-TEST_F(WorkFileFlows, OpenRestoresTheSavedSheet) {
-    State->Sheet.Cell(2, 3).Numbers.Centre = Flag::On;  // 13 March 2024
+TEST_F(OpenDocument, OpenRestoresTheSavedSheetNamedAfterItsMonthWithNothingToSave) {
+    Document.Edit([](MonthSheet& sheet) { sheet.Cell(2, 3).Numbers.Centre = Flag::On; });
     Dialogs.NextChoice = Text(Other / L"marzo.vrel");
-    SaveWorkFileFlow(*State, Dialogs);
+    EXPECT_TRUE(Document.Save(Dialogs));
+    EXPECT_FALSE(Document.HasUnsavedChanges());
 
-    auto reader = std::make_unique<ProgramState>();
-    reader->Sheet.Year = 1999;
-    reader->Sheet.Month = 1;
-    reader->ImageBaseName = "1999 1";
-    EXPECT_TRUE(OpenWorkFileFlow(*reader, Dialogs));
-    EXPECT_EQ(reader->Sheet.Year, 2024);
-    EXPECT_EQ(reader->Sheet.Month, 3);
-    EXPECT_EQ(reader->Sheet.Cell(2, 3).Numbers.Centre, Flag::On);
-    EXPECT_EQ(reader->ImageBaseName, "2024 3");
+    OpenSheet reader;
+    reader.StartMonth(1999, 1);
+    EXPECT_TRUE(reader.Open(Dialogs));
+    EXPECT_EQ(reader.Sheet().Year, 2024);
+    EXPECT_EQ(reader.Sheet().Month, 3);
+    EXPECT_EQ(reader.Sheet().Cell(2, 3).Numbers.Centre, Flag::On);
+    EXPECT_EQ(reader.ImageBaseName(), "2024 3");
+    EXPECT_FALSE(reader.HasUnsavedChanges());
+    EXPECT_EQ(reader.SheetFile(), Text(Other / L"marzo.vrel"));
+    EXPECT_EQ(Changes, (std::vector{SheetChange::Edited, SheetChange::Kept}));
 }
 
-TEST_F(WorkFileFlows, OpenStartsInTheFolderOfThePathNamedLastAndSaveInTheCurrentDirectory) {
+// Every way a sheet starts names the exported image after its month, and says whether there is
+// anything to save.
+TEST_F(OpenDocument, EverySheetStartedIsNamedAfterItsMonthAndToldOnce) {
+    Document.StartToday({2026, 12, 8});
+    EXPECT_EQ(Document.ImageBaseName(), "2026 12");
+    EXPECT_EQ(Document.Sheet().Cell(0, 2).Icons[8].Path, "apple.ico");
+    EXPECT_FALSE(Document.HasUnsavedChanges());
+
+    Document.StartMonth(2027, 2);
+    MonthSheet fresh;
+    fresh.Year = 2027;
+    fresh.Month = 2;
+    EXPECT_EQ(Document.Sheet(), fresh) << "Nuevo starts from no day dressed";
+    EXPECT_EQ(Document.ImageBaseName(), "2027 2");
+    EXPECT_TRUE(Document.HasUnsavedChanges()) << "the sheet of Nuevo is in no file";
+
+    Document.TakeRecovered(SheetOf(7), L"C:\\julio.vrel");
+    EXPECT_EQ(Document.ImageBaseName(), "2024 7");
+    EXPECT_EQ(Document.NamedFile(), L"C:\\julio.vrel");
+    EXPECT_EQ(Document.SheetFile(), L"C:\\julio.vrel");
+    EXPECT_TRUE(Document.HasUnsavedChanges());
+    EXPECT_EQ(Changes, std::vector<SheetChange>(3, SheetChange::Replaced));
+}
+
+TEST_F(OpenDocument, YesSavesIntoTheSheetsOwnFileWithoutADialogAndLeavesNothingUnsaved) {
+    const fs::path own = Folder / "marzo.vrel";
+    Dialogs.NextChoice = Text(own);
+    ASSERT_TRUE(Document.Save(Dialogs));
+    Document.Edit([](MonthSheet& sheet) { sheet.Cell(3, 3).Numbers.Centre = Flag::On; });
+    Dialogs.Answers = {Answer::Yes};
+    EXPECT_TRUE(Document.MayDrop(Dialogs));
+    EXPECT_EQ(Dialogs.OpenedIn.size(), 1u) << "no second save dialog";
+    EXPECT_FALSE(Document.HasUnsavedChanges());
+    OpenSheet reader;
+    ASSERT_EQ(reader.ReadNamedFile(Text(own)), ReadResult::Replaced);
+    EXPECT_EQ(reader.Sheet().Cell(3, 3).Numbers.Centre, Flag::On);
+}
+
+TEST_F(OpenDocument, AGuardIsRaisedOnceAtATime) {
+    {
+        const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog);
+        ASSERT_TRUE(open);
+        EXPECT_TRUE(Document.IsRaised(Guard::Dialog));
+        EXPECT_FALSE(Document.Raise(Guard::Dialog));
+        EXPECT_FALSE(Document.IsRaised(Guard::MonthChooser));
+    }
+    EXPECT_FALSE(Document.IsRaised(Guard::Dialog));
+    // While the question waits, another command that would drop the sheet does not go on.
+    ScriptedDialogs second;
+    second.Answers = {Answer::No};
+    Dialogs.Answers = {Answer::No};
+    Dialogs.WhileAsking = [&] { EXPECT_FALSE(Document.MayDrop(second)); };
+    EXPECT_TRUE(Document.MayDrop(Dialogs));
+    EXPECT_TRUE(second.Questions.empty());
+}
+
+TEST_F(OpenDocument, OpenStartsInTheFolderOfThePathNamedLastAndSaveInTheCurrentDirectory) {
     Dialogs.NextChoice = L"D:\\Datos\\2025\\no existe.vrel";
-    EXPECT_FALSE(OpenWorkFileFlow(*State, Dialogs));
+    EXPECT_FALSE(Document.Open(Dialogs));
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"");
     Dialogs.NextChoice = L"";
-    State->WorkFilePath = L"D:\\Datos\\2025\\no existe.vrel";
-    OpenWorkFileFlow(*State, Dialogs);
+    Document.ReadNamedFile(L"D:\\Datos\\2025\\no existe.vrel");
+    Document.Open(Dialogs);
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"D:\\Datos\\2025\\");
-    State->WorkFilePath = L"D:\\Datos\\2025\\no existe.vrel";
-    SaveWorkFileFlow(*State, Dialogs);
+    Document.ReadNamedFile(L"D:\\Datos\\2025\\no existe.vrel");
+    Document.Save(Dialogs);
     EXPECT_EQ(Dialogs.OpenedIn.back(), L"");
     EXPECT_EQ(Dialogs.Messages.size(), 0u);
 }
 
-TEST_F(WorkFileFlows, ARefusedFileShowsItsMessageAndLeavesTheSheetAlone) {
+TEST_F(OpenDocument, ARefusedFileShowsItsMessageAndLeavesTheSheetAlone) {
     const fs::path broken = Folder / "roto.vrel";
     std::ofstream(broken, std::ios::binary) << "no es un almanaque";
-    State->Sheet.Cell(1, 1).Numbers.Centre = Flag::On;
+    Document.Edit([](MonthSheet& sheet) { sheet.Cell(1, 1).Numbers.Centre = Flag::On; });
     Dialogs.NextChoice = Text(broken);
-    EXPECT_FALSE(OpenWorkFileFlow(*State, Dialogs));
+    EXPECT_FALSE(Document.Open(Dialogs));
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
     EXPECT_NE(Dialogs.Messages[0].find(L"Formato de fichero erroneo"), std::wstring::npos);
-    EXPECT_EQ(State->Sheet.Cell(1, 1).Numbers.Centre, Flag::On);
-    EXPECT_EQ(State->ImageBaseName, "2024 3");
+    EXPECT_EQ(Document.Sheet().Cell(1, 1).Numbers.Centre, Flag::On);
+    EXPECT_EQ(Document.ImageBaseName(), "2024 3");
     // The refused file's path stays, so the next dialog opens in its folder.
-    EXPECT_EQ(State->WorkFilePath, Text(broken));
+    EXPECT_EQ(Document.NamedFile(), Text(broken));
 }
 
-TEST_F(WorkFileFlows, ALongChosenPathIsKeptWhole) {
+TEST_F(OpenDocument, ALongChosenPathIsKeptWhole) {
     Dialogs.NextChoice = L"C:\\" + std::wstring(300, L'a');
-    OpenWorkFileFlow(*State, Dialogs);
-    EXPECT_EQ(State->WorkFilePath, L"C:\\" + std::wstring(300, L'a'));
+    Document.Open(Dialogs);
+    EXPECT_EQ(Document.NamedFile(), L"C:\\" + std::wstring(300, L'a'));
 }
 
 // Unsaved work: the question, and the recovery copies.
 
-TEST_F(WorkFileFlows, OnlyAChangedSheetIsAskedAboutAndAFailedSaveCancelsTheCommand) {
-    KeepAsUnchanged(*State, L"");
-    Flag& topRight = State->Sheet.Cell(2, 3).Numbers.TopRight;
-    topRight = Flag::On;
-    topRight = Flag::Off;
-    EXPECT_TRUE(MayDropSheet(*State, Dialogs)) << "an edit undone by hand leaves nothing to save";
-    topRight = Flag::On;
+TEST_F(OpenDocument, OnlyAChangedSheetIsAskedAboutAndAFailedSaveCancelsTheCommand) {
+    Document.StartToday({2024, 3, 1});
+    const auto setTopRight = [&](Flag flag) {
+        Document.Edit([&](MonthSheet& sheet) { sheet.Cell(2, 3).Numbers.TopRight = flag; });
+    };
+    setTopRight(Flag::On);
+    setTopRight(Flag::Off);
+    EXPECT_TRUE(Document.MayDrop(Dialogs)) << "an edit undone by hand leaves nothing to save";
+    setTopRight(Flag::On);
     Dialogs.Answers = {Answer::Yes};
-    EXPECT_FALSE(MayDropSheet(*State, Dialogs)) << "the save dialog was cancelled";
+    EXPECT_FALSE(Document.MayDrop(Dialogs)) << "the save dialog was cancelled";
     EXPECT_EQ(Dialogs.Questions,
               std::vector<std::wstring>{
                   L"La hoja Marzo 2024 tiene cambios sin grabar. \u00bfDesea grabarlos?"});
 }
 
-TEST_F(WorkFileFlows, LeftCopiesAreOfferedOldestFirstUntilOneIsTakenAndLiveOnesNever) {
+TEST_F(OpenDocument, LeftCopiesAreOfferedOldestFirstUntilOneIsTakenAndLiveOnesNever) {
     const std::wstring copies = (Folder / "").wstring();
     LeaveCopy(copies, 1, L"");
     const RecoveryFiles damaged =
@@ -231,25 +290,26 @@ TEST_F(WorkFileFlows, LeftCopiesAreOfferedOldestFirstUntilOneIsTakenAndLiveOnesN
 
     RecoveryCopy copy(copies);
     Dialogs.Answers = {Answer::No, Answer::Yes};
-    ASSERT_TRUE(copy.Start(*State, Dialogs));
+    ASSERT_TRUE(copy.Start(Document, Dialogs));
     EXPECT_EQ(Dialogs.Messages, std::vector<std::wstring>{DamagedCopyMessage(damaged.SetAside)});
     EXPECT_EQ(
         Dialogs.Questions,
         (std::vector<std::wstring>{
             L"Almanaque se cerr\u00f3 sin grabar la hoja Febrero 2024. \u00bfDesea recuperarla?",
             RecoveryOffer(SheetOf(3))}));
-    EXPECT_EQ(State->Sheet.Month, 3);
-    EXPECT_EQ(State->SheetFile, L"C:\\b.vrel");
-    EXPECT_TRUE(HasUnsavedChanges(*State));
+    EXPECT_EQ(Document.Sheet().Month, 3);
+    EXPECT_EQ(Document.SheetFile(), L"C:\\b.vrel");
+    EXPECT_TRUE(Document.HasUnsavedChanges());
 
-    ProgramState other;  // another start meanwhile: March's copy is this program's now
+    OpenSheet other;  // another start meanwhile: March's copy is this program's now
     ScriptedDialogs again;
     EXPECT_FALSE(RecoveryCopy(copies).Start(other, again));
     EXPECT_EQ(again.Questions, std::vector<std::wstring>{RecoveryOffer(SheetOf(4))});
     EXPECT_TRUE(again.Messages.empty()) << "a damaged copy is told once";
 
-    KeepAsUnchanged(*State, L"C:\\b.vrel");
-    copy.Follow(*State);
+    Dialogs.NextChoice = Text(Folder / "b.vrel");
+    ASSERT_TRUE(Document.Save(Dialogs));
+    copy.Follow(Document);
     ASSERT_TRUE(copy.Finish(std::chrono::seconds(10)));
     std::size_t kept = 0;
     for (const std::wstring& name : FileNamesIn(copies))

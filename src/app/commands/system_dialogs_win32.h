@@ -1,13 +1,13 @@
 #pragma once
-// The work-file flows' dialogs and questions on Windows.
+// The open document's dialogs, questions and messages on Windows.
 
 #include <windows.h>
 
-#include "app/document/work_file_flows.h"
+#include "app/document/user_dialogs.h"
 
-class SystemWorkFileDialogs final : public WorkFileDialogs {
+class SystemDialogs final : public UserDialogs {
   public:
-    explicit SystemWorkFileDialogs(HWND owner) : Owner(owner) {}
+    explicit SystemDialogs(HWND owner) : Owner(owner) {}
     std::wstring ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder) override;
     bool AskOverwrite() override;
     bool AskYesNo(const std::wstring& question) override;

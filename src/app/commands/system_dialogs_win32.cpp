@@ -1,10 +1,10 @@
-#include "app/commands/work_file_dialogs_win32.h"
+#include "app/commands/system_dialogs_win32.h"
 
 #include "persistence/work_file_name.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/message_box.h"
 
-std::wstring SystemWorkFileDialogs::ChoosePath(WorkFileDialogMode mode,
+std::wstring SystemDialogs::ChoosePath(WorkFileDialogMode mode,
                                                const std::wstring& initialFolder) {
     FileDialogRequest request;
     request.Owner = Owner;
@@ -16,15 +16,15 @@ std::wstring SystemWorkFileDialogs::ChoosePath(WorkFileDialogMode mode,
     return ShowFileDialog(request);
 }
 
-bool SystemWorkFileDialogs::AskOverwrite() {
+bool SystemDialogs::AskOverwrite() {
     return AskYesNo(OverwriteQuestion);
 }
 
-bool SystemWorkFileDialogs::AskYesNo(const std::wstring& question) {
+bool SystemDialogs::AskYesNo(const std::wstring& question) {
     return ::AskYesNo(question);
 }
 
-Answer SystemWorkFileDialogs::AskYesNoCancel(const std::wstring& question) {
+Answer SystemDialogs::AskYesNoCancel(const std::wstring& question) {
     switch (::AskYesNoCancel(question)) {
         case IDYES:
             return Answer::Yes;
@@ -35,6 +35,6 @@ Answer SystemWorkFileDialogs::AskYesNoCancel(const std::wstring& question) {
     }
 }
 
-void SystemWorkFileDialogs::ShowMessage(const wchar_t* text) {
+void SystemDialogs::ShowMessage(const wchar_t* text) {
     ::ShowMessage(text);
 }
