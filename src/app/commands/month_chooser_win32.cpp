@@ -106,7 +106,8 @@ class MonthChooser final : public MemoryDialog {
 
 }  // namespace
 
-void RunMonthChooser(HWND owner, const MonthSheet& shown) {
-    MonthChooser chooser(owner, sheet);
+ChosenMonth RunMonthChooser(HWND owner, const MonthSheet& shown) {
+    MonthChooser chooser(owner, shown);
     chooser.RunModal();
+    return chooser.Chosen();
 }
