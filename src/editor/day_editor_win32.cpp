@@ -156,7 +156,7 @@ void DayEditorDialog::OnExit() {
 }
 
 void DayEditorDialog::OnReset() {
-    if (!AskYesNo(ResetQuestion)) return;
+    if (!AskYesNo(Window(), ResetQuestion)) return;
     Model.ClearDay();
     End(0);
 }

@@ -18,7 +18,7 @@ void ChooseIconFile(HWND owner, DialogMemory& memory) {
         TakeIconChoice(memory, WideToCp1252(chosen));
     } else {
         // As a cancel: nothing is chosen, rather than a path that names no file.
-        ShowMessage(IconPathUnstorableMessage);
+        ShowMessage(owner, IconPathUnstorableMessage);
         TakeIconChoice(memory, "");
     }
 }

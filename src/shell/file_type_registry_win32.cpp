@@ -80,7 +80,7 @@ void CheckFileTypeRegistration() {
             SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
             break;
         case RegisterResult::ExtensionWithDot:
-            ShowMessage(ExtensionWithDotMessage);
+            ShowMessage(nullptr, ExtensionWithDotMessage);
             break;
         case RegisterResult::AlreadyRegistered:
             break;

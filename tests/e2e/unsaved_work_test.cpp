@@ -1,16 +1,15 @@
 // Unsaved work through the running program: the question before a command drops it, and the
 // recovery copy that a killed program leaves, offered at the next start.
 
-#include "app/document/open_sheet.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <random>
 
-#include "app/window/main_menu.h"
+#include "app/document/open_sheet.h"
 #include "app/recovery/copy.h"
 #include "app/recovery/folder_win32.h"
+#include "app/window/main_menu.h"
 #include "driver/day_editor.h"
 #include "driver/file_dialogs.h"
 #include "driver/program_driver.h"
@@ -53,6 +52,23 @@ std::vector<int> DaysTickedIn(const std::wstring& workFile) {
     return DaysTicked(sheet);
 }
 
+// The question up is the main window's, in Spanish whatever the language of Windows (the tests'
+// speaks English), and the window takes no command meanwhile: no second question, no chooser.
+void ExpectAnOwnedSpanishQuestion(Program& program) {
+    const HWND box = program.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), program.MainWindow());
+    EXPECT_EQ(TextOf(GetDlgItem(box, IDYES)), L"S\u00ed");
+    EXPECT_EQ(TextOf(GetDlgItem(box, IDNO)), L"No");
+    EXPECT_EQ(TextOf(GetDlgItem(box, IDCANCEL)), L"Cancelar");
+    program.Command(MenuCommand::New);
+    program.Command(MenuCommand::About);
+    ASSERT_TRUE(program.WaitUntilIdle());
+    EXPECT_EQ(program.Windows(L"Programador").size(), 1u);
+    EXPECT_EQ(program.Windows(L"Elige mes y a\u00f1o").size(), 0u);
+    EXPECT_EQ(program.Windows(L"Autor").size(), 0u);
+}
+
 // Two programs at once, both killed by their process ids: each later start recovers one of
 // them, and only that one, and the questions guard the sheet taken back.
 TEST(UnsavedWork, KilledProgramsSheetsComeBackAndAreAskedAboutBeforeTheyGo) {
@@ -92,6 +108,7 @@ TEST(UnsavedWork, KilledProgramsSheetsComeBackAndAreAskedAboutBeforeTheyGo) {
     EXPECT_EQ(AnswerMessage(firstAgain, IDYES), offer);
     ASSERT_NE(firstAgain.MainWindow(), nullptr);
     firstAgain.Command(MenuCommand::Exit);
+    ASSERT_NO_FATAL_FAILURE(ExpectAnOwnedSpanishQuestion(firstAgain));
     EXPECT_EQ(AnswerMessage(firstAgain, IDCANCEL), question);
     ASSERT_TRUE(firstAgain.WaitUntilIdle());
     firstAgain.Command(MenuCommand::Exit);

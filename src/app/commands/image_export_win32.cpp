@@ -11,13 +11,13 @@
 #include "platform/win32/program_file.h"
 #include "render/bitmap_file.h"
 
-void ExportSheetImage(const GdiCanvas& canvas, std::string_view imageBaseName) {
+void ExportSheetImage(HWND owner, const GdiCanvas& canvas, std::string_view imageBaseName) {
     const std::wstring path = ImageExportPath(ProgramFilePath(), Cp1252ToWide(imageBaseName));
     if (!WriteWholeFile(path, EncodeBitmapFile(canvas.ReadPixels()))) {
-        ShowMessage(ImageUnwritableMessage);
+        ShowMessage(owner, ImageUnwritableMessage);
         return;
     }
-    ShowMessage(L"Mes fotocopiado a bitmap ...");
+    ShowMessage(owner, L"Mes fotocopiado a bitmap ...");
     // Whatever the desktop does with it is its own affair: no message if nothing opens it.
     SHELLEXECUTEINFOW open{};
     open.cbSize = sizeof open;

@@ -4,8 +4,10 @@
 // message saying so, then the file handed to the desktop's "open" action. When the file cannot
 // be written completely, no partial file is left, the failure is said and nothing is handed over.
 
+#include <windows.h>
+
 #include <string_view>
 
 #include "render/gdi_canvas_win32.h"
 
-void ExportSheetImage(const GdiCanvas& canvas, std::string_view imageBaseName);
+void ExportSheetImage(HWND owner, const GdiCanvas& canvas, std::string_view imageBaseName);

@@ -51,11 +51,11 @@ void PrintSheet(HWND owner, const MonthSheet& sheet) {
     // With no printer, the system's dialog says so in its own words (untranslated on some
     // systems) and then answers as if cancelled.
     if (!AnyPrinterInstalled()) {
-        ShowMessage(NoPrinterMessage);
+        ShowMessage(owner, NoPrinterMessage);
         return;
     }
     const PrinterChoice choice = ChoosePrinter(owner);
     if (choice.What == PrinterChoice::Outcome::Cancelled) return;
     if (choice.What == PrinterChoice::Outcome::Failed || !PrintSheetOn(choice.Printer.Get(), sheet))
-        ShowMessage(SheetUnprintableMessage);
+        ShowMessage(owner, SheetUnprintableMessage);
 }

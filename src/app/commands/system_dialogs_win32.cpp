@@ -4,8 +4,7 @@
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/message_box.h"
 
-std::wstring SystemDialogs::ChoosePath(WorkFileDialogMode mode,
-                                               const std::wstring& initialFolder) {
+std::wstring SystemDialogs::ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder) {
     FileDialogRequest request;
     request.Owner = Owner;
     request.Mode = mode == WorkFileDialogMode::Open ? FileDialogMode::Open : FileDialogMode::Save;
@@ -21,11 +20,11 @@ bool SystemDialogs::AskOverwrite() {
 }
 
 bool SystemDialogs::AskYesNo(const std::wstring& question) {
-    return ::AskYesNo(question);
+    return ::AskYesNo(Owner, question);
 }
 
 Answer SystemDialogs::AskYesNoCancel(const std::wstring& question) {
-    switch (::AskYesNoCancel(question)) {
+    switch (::AskYesNoCancel(Owner, question)) {
         case IDYES:
             return Answer::Yes;
         case IDNO:
@@ -36,5 +35,5 @@ Answer SystemDialogs::AskYesNoCancel(const std::wstring& question) {
 }
 
 void SystemDialogs::ShowMessage(const wchar_t* text) {
-    ::ShowMessage(text);
+    ::ShowMessage(Owner, text);
 }

@@ -8,15 +8,15 @@
 
 #include "app/commands/about_box_win32.h"
 #include "app/commands/image_export_win32.h"
+#include "app/commands/month_chooser_win32.h"
+#include "app/commands/sheet_printing_win32.h"
+#include "app/commands/system_dialogs_win32.h"
+#include "app/document/startup_rules.h"
+#include "app/recovery/folder_win32.h"
 #include "app/window/main_menu.h"
 #include "app/window/main_menu_win32.h"
-#include "app/commands/month_chooser_win32.h"
 #include "app/window/recent_files_win32.h"
-#include "app/recovery/folder_win32.h"
 #include "app/window/sheet_click.h"
-#include "app/commands/sheet_printing_win32.h"
-#include "app/document/startup_rules.h"
-#include "app/commands/system_dialogs_win32.h"
 #include "editor/day_editor_win32.h"
 #include "persistence/work_file_messages.h"
 #include "persistence/work_file_name.h"
@@ -136,7 +136,7 @@ void MainWindow::OpenCommandLineFile() {
     if (result == ReadResult::Replaced)
         RememberWorkFile();
     else if (result)
-        ShowMessage(ReadResultMessage(*result));
+        ShowMessage(Window(), ReadResultMessage(*result));
 }
 
 void MainWindow::OnSheetChanged(SheetChange change) {
@@ -181,6 +181,7 @@ void MainWindow::FitSheetView() {
 }
 
 void MainWindow::OnCommand(int id, int /*code*/) {
+    if (MessageIsUp()) return;  // one flow at a time: the message or question up belongs to one
     switch (id) {
         case MenuCommand::New:
             OnNew();
@@ -327,7 +328,7 @@ void MainWindow::OnRecentFile(std::size_t index) {
 
 // A file that is no work file is refused without a question: it would drop nothing.
 void MainWindow::OnDroppedFile(const std::wstring& path) {
-    if (HasWorkFileExtension(path) && !AskBeforeDropping()) return;
+    if (MessageIsUp() || (HasWorkFileExtension(path) && !AskBeforeDropping())) return;
     SystemDialogs dialogs(Window());
     if (Document.ReadDroppedFile(path, dialogs)) RememberWorkFile();
 }
@@ -353,14 +354,15 @@ void MainWindow::ShowRecentFiles(RecentFiles list) {
 }
 
 void MainWindow::OnAbout() {
-    if (const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog)) RunAboutBox(Window());
+    if (const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog))
+        RunAboutBox(Window());
 }
 
 // "Grabar Imagen" saves the sheet at 96 dpi, whatever the scale on screen.
 void MainWindow::OnExportImage() {
     GdiCanvas image;
     DrawMonthSheet(image, Document.Sheet());
-    ExportSheetImage(image, Document.ImageBaseName());
+    ExportSheetImage(Window(), image, Document.ImageBaseName());
 }
 
 void MainWindow::OnSheetClick(LPARAM position) {
@@ -387,11 +389,10 @@ bool MainWindow::OnSheetKey(WPARAM key) {
 void MainWindow::OpenEditorOn(GridPlace place) {
     const std::optional<GridPlace> day =
         DayPlaceToOpen(Document.Sheet(), place, Document.IsRaised(Guard::Dialog));
-    if (!day) return;
+    if (!day || MessageIsUp()) return;
     const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog);
-    Document.Edit([&](MonthSheet& sheet) {
-        OpenDayEditor(Window(), sheet, *day, Document.Dialogs());
-    });
+    Document.Edit(
+        [&](MonthSheet& sheet) { OpenDayEditor(Window(), sheet, *day, Document.Dialogs()); });
 }
 
 void MainWindow::MoveMark(const DayMark& mark) {
@@ -438,7 +439,7 @@ LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wPa
                 break;
         }
     } catch (...) {
-        ShowInternalError();
+        ShowInternalError(main.Window());
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -5,8 +5,8 @@
 // tells of (RefreshSheet).
 //
 // It is laid out for the resolution of its monitor and fits in the monitor's work area
-// (app/window/sheet_view_place.h, platform/window_place.h). It can be resized and maximised: the sheet
-// then fills the window, drawn afresh at its new scale; during a live drag of the frame it is
+// (app/window/sheet_view_place.h, platform/window_place.h). It can be resized and maximised: the
+// sheet then fills the window, drawn afresh at its new scale; during a live drag of the frame it is
 // only stretched, and drawn afresh when the drag ends. The close box ends the program as "Salir".
 
 #include <windows.h>
@@ -14,10 +14,10 @@
 #include <memory>
 #include <string>
 
-#include "app/window/day_keys.h"
 #include "app/document/open_sheet.h"
-#include "app/window/recent_files.h"
 #include "app/recovery/copy.h"
+#include "app/window/day_keys.h"
+#include "app/window/recent_files.h"
 #include "app/window/sheet_view_place.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"

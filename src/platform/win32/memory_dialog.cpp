@@ -238,7 +238,7 @@ INT_PTR CALLBACK MemoryDialog::Procedure(HWND window, UINT message, WPARAM wPara
     try {
         return self->Handle(message, wParam, lParam);
     } catch (...) {
-        ShowInternalError();
+        ShowInternalError(window);
         return FALSE;
     }
 }

@@ -1,32 +1,76 @@
 #include "platform/win32/message_box.h"
 
-#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
 #include <exception>
+#include <iterator>
 #include <string>
 
 #include "platform/cp1252.h"
 
 namespace {
+
 constexpr wchar_t Caption[] = L"Programador";
-}
 
-void ShowMessage(std::wstring_view text) {
+int MessagesUp = 0;
+
+class UpWhileAlive {
+  public:
+    UpWhileAlive() { ++MessagesUp; }
+    ~UpWhileAlive() { --MessagesUp; }
+    UpWhileAlive(const UpWhileAlive&) = delete;
+    UpWhileAlive& operator=(const UpWhileAlive&) = delete;
+};
+
+int ShowMessageBox(HWND owner, std::wstring_view text, UINT type) {
+    const UpWhileAlive up;
     const std::wstring copy(text);
-    MessageBoxW(nullptr, copy.c_str(), Caption, MB_OK);
+    return MessageBoxW(owner, copy.c_str(), Caption, type);
 }
 
-bool AskYesNo(std::wstring_view text) {
+// A message box takes its buttons' texts from the language of Windows, so an English Windows
+// would answer a Spanish question with "Yes" and "No". A task dialog shows buttons of the
+// program's own; with an owner it is modal to it, as a message box is.
+int AskWithButtons(HWND owner, std::wstring_view text, bool withCancel) {
+    static constexpr TASKDIALOG_BUTTON Buttons[] = {
+        {IDYES, L"S\u00ed"}, {IDNO, L"No"}, {IDCANCEL, L"Cancelar"}};
+    const UpWhileAlive up;
     const std::wstring copy(text);
-    return MessageBoxW(nullptr, copy.c_str(), Caption, MB_YESNO) == IDYES;
+    TASKDIALOGCONFIG config{};
+    config.cbSize = sizeof config;
+    config.hwndParent = owner;
+    // Without cancellation allowed, Esc and the close box do nothing, as in a Yes/No message box.
+    config.dwFlags = withCancel ? TDF_ALLOW_DIALOG_CANCELLATION : 0;
+    config.pszWindowTitle = Caption;
+    config.pszContent = copy.c_str();
+    config.pButtons = Buttons;
+    config.cButtons = withCancel ? std::size(Buttons) : std::size(Buttons) - 1;
+    config.nDefaultButton = IDYES;
+    int pressed = 0;
+    if (SUCCEEDED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) return pressed;
+    return MessageBoxW(owner, copy.c_str(), Caption, withCancel ? MB_YESNOCANCEL : MB_YESNO);
 }
 
-int AskYesNoCancel(std::wstring_view text) {
-    const std::wstring copy(text);
-    return MessageBoxW(nullptr, copy.c_str(), Caption, MB_YESNOCANCEL);
+}  // namespace
+
+void ShowMessage(HWND owner, std::wstring_view text) {
+    ShowMessageBox(owner, text, MB_OK);
 }
 
-void ShowInternalError() noexcept {
+bool AskYesNo(HWND owner, std::wstring_view text) {
+    return AskWithButtons(owner, text, false) == IDYES;
+}
+
+int AskYesNoCancel(HWND owner, std::wstring_view text) {
+    return AskWithButtons(owner, text, true);
+}
+
+bool MessageIsUp() {
+    return MessagesUp > 0;
+}
+
+void ShowInternalError(HWND owner) noexcept {
     try {
         std::wstring text = L"Error interno: ";
         try {
@@ -36,8 +80,8 @@ void ShowInternalError() noexcept {
         } catch (...) {
             text += L"excepci\u00f3n desconocida";
         }
-        ShowMessage(text);
+        ShowMessage(owner, text);
     } catch (...) {
-        MessageBoxW(nullptr, L"Error interno", Caption, MB_OK);
+        MessageBoxW(owner, L"Error interno", Caption, MB_OK);
     }
 }

@@ -1,18 +1,25 @@
 #pragma once
-// The program's message boxes: caption "Programador", no icon, no owner window, so every other
-// window of the program stays usable while one is up. Each call waits for the answer.
+// The program's messages and questions: caption "Programador", no icon, owned by the window the
+// user works in (the main window, or the day editor for its own question), which takes no input
+// while one is up. Each call waits for the answer.
+
+#include <windows.h>
 
 #include <string_view>
 
 // OK button only.
-void ShowMessage(std::wstring_view text);
+void ShowMessage(HWND owner, std::wstring_view text);
 
-// Yes and No buttons; true for Yes.
-bool AskYesNo(std::wstring_view text);
+// "Sí" and "No"; true for "Sí".
+bool AskYesNo(HWND owner, std::wstring_view text);
 
-// Yes, No and Cancel buttons: IDYES, IDNO or IDCANCEL (also what closing the box gives).
-int AskYesNoCancel(std::wstring_view text);
+// "Sí", "No" and "Cancelar": IDYES, IDNO or IDCANCEL (also what closing the question gives).
+int AskYesNoCancel(HWND owner, std::wstring_view text);
+
+// True while a message or question of the program is up: no other command may start then, even
+// in a window that the one up does not disable.
+bool MessageIsUp();
 
 // Inside a catch block of code that must let no exception escape (a window procedure): tells
 // the user "Error interno: " and what the exception says. Throws nothing.
-void ShowInternalError() noexcept;
+void ShowInternalError(HWND owner) noexcept;
