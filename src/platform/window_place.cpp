@@ -28,3 +28,10 @@ PixelBox CentreInWorkArea(PixelSize window, PixelBox workArea) {
          workArea.Top + (workArea.Height - window.Height) / 2, window.Width, window.Height},
         workArea);
 }
+
+PixelSize ClientAtNewDpi(PixelSize client, int fromDotsPerInch, int toDotsPerInch) {
+    const auto scaled = [&](int length) {
+        return (2 * length * toDotsPerInch + fromDotsPerInch) / (2 * fromDotsPerInch);
+    };
+    return {scaled(client.Width), scaled(client.Height)};
+}

@@ -26,5 +26,9 @@ int WindowDotsPerInch(PixelSize layoutClient, PixelSize frame, PixelSize workAre
 // keeps its top-left corner, and with it the caption and the menu, inside.
 PixelBox MoveIntoWorkArea(PixelBox window, PixelBox workArea);
 
+// A client area laid out at one resolution, as large on the screen at another: the size the
+// window asks for when it moves to a monitor of that resolution.
+PixelSize ClientAtNewDpi(PixelSize client, int fromDotsPerInch, int toDotsPerInch);
+
 // A window of this size in the middle of the work area, and inside it as above.
 PixelBox CentreInWorkArea(PixelSize window, PixelBox workArea);

@@ -69,8 +69,9 @@ void ExpectAnOwnedSpanishQuestion(Program& program) {
     EXPECT_EQ(program.Windows(L"Autor").size(), 0u);
 }
 
-// Two programs at once, both killed by their process ids: each later start recovers one of
-// them, and only that one, and the questions guard the sheet taken back.
+// Two programs at once, one closed by the end of the session and one killed by its process id:
+// each later start recovers one of them, and only that one, and the questions guard the sheet
+// taken back.
 TEST(UnsavedWork, KilledProgramsSheetsComeBackAndAreAskedAboutBeforeTheyGo) {
     const YearMonth today = ThisMonth();
     MonthSheet shown;
@@ -96,11 +97,14 @@ TEST(UnsavedWork, KilledProgramsSheetsComeBackAndAreAskedAboutBeforeTheyGo) {
     const auto savedDirectly = ReadWholeFile(saved);
     ASSERT_NO_FATAL_FAILURE(Dress(second, 25, TopRight));
     ASSERT_TRUE(WaitUntil([] { return RecoveryCopies() == 2; }));
+    // The first is closed by the Restart Manager, as an installer does: it asks nothing and
+    // keeps its copy.
     DWORD_PTR mayEnd = FALSE;
-    ASSERT_TRUE(SendMessageTimeoutW(first.MainWindow(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000,
-                                    &mayEnd));
+    ASSERT_TRUE(SendMessageTimeoutW(first.MainWindow(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP,
+                                    SMTO_NORMAL, 5000, &mayEnd));
     EXPECT_TRUE(mayEnd) << "the end of the Windows session asks nothing";
-    ASSERT_TRUE(first.Kill());
+    PostMessageW(first.MainWindow(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    EXPECT_TRUE(first.WaitForExit().has_value());
     ASSERT_TRUE(second.Kill());
 
     // The first one's sheet: "Salir" asks; Cancelar stays, Si saves it as "Grabar" would.

@@ -15,6 +15,12 @@ TEST(WindowPlace, ControlsScaleByTheirEdgesAndWindowsFitTheWorkArea) {
     EXPECT_EQ(WindowDotsPerInch(main, {10, 38}, {1920, 1080}, 144), 121);
     constexpr PixelBox screen{0, 0, 1920, 1080};
     EXPECT_EQ(MoveIntoWorkArea({105, 114, 1165, 986}, screen), (PixelBox{105, 94, 1165, 986}));
+    // Moved to a monitor of another resolution, the client area keeps its size on the screen,
+    // rounded to the nearest pixel, and comes back to it.
+    EXPECT_EQ(ClientAtNewDpi({1132, 824}, 96, 144), (PixelSize{1698, 1236}));
+    EXPECT_EQ(ClientAtNewDpi({1001, 3}, 144, 120), (PixelSize{834, 3}));
+    EXPECT_EQ(ClientAtNewDpi(ClientAtNewDpi({1133, 825}, 96, 144), 144, 96),
+              (PixelSize{1133, 825}));
 }
 
 TEST(SheetViewPlace, TheLargestSheetThatFitsWithItsMarginsCentredAsTheWindowsResolution) {

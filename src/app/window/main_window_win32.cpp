@@ -45,10 +45,6 @@ std::wstring FirstDroppedFile(HDROP handle) {
     return path;
 }
 
-int IconSizeAt(HWND window, int metric) {
-    return GetSystemMetricsForDpi(metric, GetDpiForWindow(window));
-}
-
 std::optional<DayKey> DayKeyOf(WPARAM key) {
     switch (key) {
         case VK_LEFT:
@@ -72,7 +68,8 @@ std::optional<DayKey> DayKeyOf(WPARAM key) {
 // go into the sheet while the editor is still open; other changes are followed at once.
 constexpr UINT_PTR RecoveryTimerId = 1;
 constexpr UINT RecoveryBeatMilliseconds = 250;
-// How long the end of the Windows session may wait for the copy to be written.
+// How long the end of the Windows session may wait for the copy to be written: the system
+// waits about five seconds for a program to return from WM_ENDSESSION.
 constexpr std::chrono::milliseconds EndOfSessionWait{2000};
 
 }  // namespace
@@ -87,12 +84,9 @@ MainWindow::MainWindow(std::wstring commandTail)
                              DS_CENTER | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE,
                     .ExStyle = WS_EX_CONTROLPARENT}),
       CommandTail(std::move(commandTail)),
-      BigIcon(LoadProgramIcon(IconSizeAt(Window(), SM_CXICON))),
-      SmallIcon(LoadProgramIcon(IconSizeAt(Window(), SM_CXSMICON))),
       Recovery(RecoveryFolder()) {
     if (!Window()) return;
-    SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(BigIcon.Get()));
-    SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon.Get()));
+    LoadIcons(GetDpiForWindow(Window()));
 
     AddControl({.Id = SheetViewId, .Kind = ControlKind::Picture});
     SheetView = Picture(SheetViewId);
@@ -126,6 +120,9 @@ void MainWindow::OnInitialise() {
     Recovery.Start(Document, dialogs);
     if (!CommandTail.empty()) OpenCommandLineFile();
     SetTimer(Window(), RecoveryTimerId, RecoveryBeatMilliseconds, nullptr);
+    // Started again by Windows after an update restarted it (not after a crash or a hang): the
+    // recovery copy left at the end of the session is offered then.
+    RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG);
 }
 
 // A sheet recovered at start-up has unsaved changes: the file opens once they are dealt with.
@@ -255,9 +252,17 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
             DraggingFrame = false;
             if (SheetCanvas && SheetCanvas->DrawnScale() != ViewPlace.Scale) RefreshSheet();
             return false;
+        case WM_GETDPISCALEDSIZE: {
+            // A dialog procedure gives a message's result through DWLP_MSGRESULT: TRUE, the size
+            // given is the one to use.
+            *reinterpret_cast<SIZE*>(lParam) = SizeAtDpi(static_cast<UINT>(wParam));
+            SetWindowLongPtrW(Window(), DWLP_MSGRESULT, TRUE);
+            result = TRUE;
+            return true;
+        }
         case WM_DPICHANGED:  // handled here, so the dialog manager does not scale the window itself
-            OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
-            result = 0;
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            result = TRUE;
             return true;
         case WM_CLOSE:  // the close box, the system menu's "Cerrar", Alt+F4
             OnCommand(MenuCommand::Exit, 0);
@@ -267,29 +272,56 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
             if (wParam == RecoveryTimerId) FollowSheet();
             return wParam == RecoveryTimerId;
         case WM_QUERYENDSESSION:
-            // The end of the session is never held up by a question: the recovery copy is made
-            // current, and the next start offers it. The dialog manager's default answer lets
-            // the session end (DefWindowProc returns TRUE); at WM_ENDSESSION nothing is left to do.
-            FollowSheet();
-            Recovery.Finish(EndOfSessionWait);
+            // Answered at once, as documented, and never held up by a question: the dialog
+            // manager's default lets the session end (DefWindowProc returns TRUE).
+            return false;
+        case WM_ENDSESSION:
+            OnEndSession(wParam != FALSE, lParam);
             return false;
         default:
             return false;
     }
 }
 
-// The window takes the place and size the system suggests for the new resolution, as documented
-// for WM_DPICHANGED, but never more than the new monitor's work area.
-void MainWindow::OnDpiChanged(const RECT& suggested) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &monitor);
-    const LONG width =
-        std::min(suggested.right - suggested.left, monitor.rcWork.right - monitor.rcWork.left);
-    const LONG height =
-        std::min(suggested.bottom - suggested.top, monitor.rcWork.bottom - monitor.rcWork.top);
-    SetWindowPos(Window(), nullptr, suggested.left, suggested.top, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+SIZE MainWindow::SizeAtDpi(UINT dpi) const {
+    RECT client{};
+    GetClientRect(Window(), &client);
+    const PixelSize scaled =
+        ClientAtNewDpi({client.right, client.bottom}, static_cast<int>(GetDpiForWindow(Window())),
+                       static_cast<int>(dpi));
+    RECT outer{0, 0, scaled.Width, scaled.Height};
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(Window(), GWL_STYLE)),
+                             TRUE, static_cast<DWORD>(GetWindowLongPtrW(Window(), GWL_EXSTYLE)),
+                             dpi);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+// The window takes the rectangle the system suggests for the new resolution as it is: it keeps
+// the window under the cursor while it is dragged across monitors ("High DPI Desktop Application
+// Development on Windows", common pitfalls). The sheet follows at WM_SIZE.
+void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    LoadIcons(dpi);
+    SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The caption's and the taskbar's icons at the sizes of this resolution.
+void MainWindow::LoadIcons(UINT dpi) {
+    UniqueIcon bigIcon = LoadProgramIcon(GetSystemMetricsForDpi(SM_CXICON, dpi));
+    UniqueIcon smallIcon = LoadProgramIcon(GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    // The window lets go of the old icons before they are destroyed.
+    SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.Get()));
+    SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.Get()));
+    BigIcon = std::move(bigIcon);
+    SmallIcon = std::move(smallIcon);
+}
+
+// Once WM_ENDSESSION returns, the process may end at any moment: the copy is written before.
+void MainWindow::OnEndSession(bool ending, LPARAM reasons) {
+    if (!ending) return;
+    FollowSheet();
+    Recovery.Finish(EndOfSessionWait);
+    if (reasons & ENDSESSION_CLOSEAPP) End(0);
 }
 
 void MainWindow::OnNew() {

@@ -56,7 +56,14 @@ class MainWindow final : public MemoryDialog {
     void OnSave();
     void OnAbout();
     void OnExportImage();
-    void OnDpiChanged(const RECT& suggested);
+    // The window's size for a new resolution: its client area as large on the screen, in a frame
+    // drawn at that resolution.
+    SIZE SizeAtDpi(UINT dpi) const;
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void LoadIcons(UINT dpi);
+    // The end of the Windows session: the recovery copy is made current; the Restart Manager
+    // (an installer, an update) closes the program keeping it, offered at the next start.
+    void OnEndSession(bool ending, LPARAM reasons);
     void OnRecentFile(std::size_t index);
     void OnDroppedFile(const std::wstring& path);
     // A recent file's item shows the file's full path beside it while it is highlighted.
