@@ -2,7 +2,6 @@
 
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/calendar_names.h"
-#include "platform/clock.h"
 #include "render/draw_day.h"
 #include "render/sheet_geometry.h"
 
@@ -51,10 +50,8 @@ std::string SheetTitle(std::int16_t year, std::int16_t month) {
     return MonthName(month) + " " + std::to_string(year);
 }
 
-void DrawMonthSheet(Canvas& canvas, const MonthSheet& sheet, TodayMarking marking) {
+void DrawMonthSheet(Canvas& canvas, const MonthSheet& sheet, std::optional<LocalDate> today) {
     if (!IsMonth(sheet.Month)) return;
-    const bool marked = marking == TodayMarking::Marked;
-    const LocalDate today = marked ? TodayLocal() : LocalDate{};
     PrintCentred(canvas, sheet, SheetTitle(sheet.Year, sheet.Month));
 
     const MonthGrid days = PlaceMonth(sheet.Year, sheet.Month);
@@ -69,7 +66,6 @@ void DrawMonthSheet(Canvas& canvas, const MonthSheet& sheet, TodayMarking markin
             const CellPoint origin = CellOrigin(column, row);
             const LocalDate date{sheet.Year, sheet.Month, day};
             DrawBox(canvas, origin);
-            DrawDay(canvas, sheet.Cell(column, row), ShownDay{column, origin, date},
-                    marked && today == date);
+            DrawDay(canvas, sheet.Cell(column, row), ShownDay{column, origin, date}, today == date);
         }
 }

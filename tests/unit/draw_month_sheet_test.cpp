@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "calendar/calendar_arithmetic.h"
-#include "platform/clock.h"
 #include "unit/recording_canvas.h"
 
 namespace {
@@ -16,15 +15,13 @@ constexpr Color Blue = 0x00FF0000;
 
 class DrawMonthSheetTest : public testing::Test {
   protected:
-    void SetUp() override { SetClockForTesting(LocalDate{1999, 1, 1}); }
-    void TearDown() override { SetClockForTesting(std::nullopt); }
-
-    Calls Draw(std::int16_t year, std::int16_t month, TodayMarking marking = TodayMarking::Marked) {
+    Calls Draw(std::int16_t year, std::int16_t month,
+               std::optional<LocalDate> today = std::nullopt) {
         Sheet->Year = year;
         Sheet->Month = month;
         const auto before = std::make_unique<MonthSheet>(*Sheet);
         RecordingCanvas canvas;
-        DrawMonthSheet(canvas, *Sheet, marking);
+        DrawMonthSheet(canvas, *Sheet, today);
         EXPECT_TRUE(*Sheet == *before) << "drawing changed the document";
         return canvas.Calls;
     }
@@ -95,7 +92,7 @@ TEST_F(DrawMonthSheetTest, TitleIsCentredThenShiftedRightWithHalvesToTheEvenPixe
         canvas.Width = [width](std::string_view) { return width; };
         Sheet->Year = 2024;
         Sheet->Month = 5;
-        DrawMonthSheet(canvas, *Sheet);
+        DrawMonthSheet(canvas, *Sheet, std::nullopt);
         return canvas.Calls.at(2);
     };
     EXPECT_EQ(titleCall(100), "text 'Mayo 2024' at 521,-10");
@@ -207,7 +204,7 @@ TEST_F(DrawMonthSheetTest, OnlyAFlagOfOneDrawsALineOrANumber) {
 }
 
 TEST_F(DrawMonthSheetTest, TodaysSaintLinesAreDrawnRedAndTheDocumentKeepsItsColours) {
-    SetClockForTesting(LocalDate{2024, 9, 5});
+    constexpr LocalDate theFifth{2024, 9, 5};
     for (Day* day : {&Sheet->Cell(3, 2), &Sheet->Cell(4, 2)}) {  // the 5th and the 6th
         day->Lines[1].ShowsText = Flag::On;
         day->Lines[3].ShowsSaint = Flag::On;
@@ -215,7 +212,8 @@ TEST_F(DrawMonthSheetTest, TodaysSaintLinesAreDrawnRedAndTheDocumentKeepsItsColo
         day->Lines[2].LineColor = 0x00123456;
         day->Lines[3].LineColor = 0x00654321;
     }
-    const Calls calls = Draw(2024, 9);  // which checks that the document is left as it was
+    const Calls calls =
+        Draw(2024, 9, theFifth);  // which checks that the document is left as it was
     const Calls today = CellCalls(calls, BoxOf(3, 2));
     const Calls expected = {
         BoxOf(3, 2),
@@ -236,10 +234,11 @@ TEST_F(DrawMonthSheetTest, TodaysSaintLinesAreDrawnRedAndTheDocumentKeepsItsColo
     EXPECT_EQ(tomorrow.at(2), "colour 00000000");
     EXPECT_EQ(tomorrow.at(7), "colour 00654321");
 
-    // The same day and month of another year is not today, and a printed page marks no day.
-    for (const auto& [year, marking] :
-         {std::pair{2023, TodayMarking::Marked}, std::pair{2024, TodayMarking::NotMarked}}) {
-        const Calls other = Draw(static_cast<std::int16_t>(year), 9, marking);
+    // The same day and month of another year is not today, and a drawing without a date marks
+    // no day.
+    for (const auto& [year, date] :
+         {std::pair{2023, std::optional{theFifth}}, std::pair{2024, std::optional<LocalDate>{}}}) {
+        const Calls other = Draw(static_cast<std::int16_t>(year), 9, date);
         const MonthGrid days = PlaceMonth(static_cast<std::int16_t>(year), 9);
         const auto sundays = std::count_if(days[SundayColumn].begin(), days[SundayColumn].end(),
                                            [](std::int16_t day) { return day != 0; });

@@ -161,7 +161,7 @@ void MainWindow::RefreshSheet() {
     if (SheetCanvas->DrawnScale() != ViewPlace.Scale)
         SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
     SheetCanvas->Clear(White);
-    DrawMonthSheet(*SheetCanvas, sheet);
+    DrawMonthSheet(*SheetCanvas, sheet, TodayLocal());
     ShowCanvas();
 }
 
@@ -383,7 +383,7 @@ void MainWindow::OnAbout() {
 // "Grabar Imagen" saves the sheet at 96 dpi, whatever the scale on screen.
 void MainWindow::OnExportImage() {
     GdiCanvas image;
-    DrawMonthSheet(image, State.Sheet);
+    DrawMonthSheet(image, State.Sheet, TodayLocal());
     ExportSheetImage(image, State.ImageBaseName);
 }
 

@@ -51,17 +51,18 @@ void MakeBare(Day& day) {
 
 class GdiSheetTest : public testing::Test {
   protected:
-    void SetUp() override { SetClockForTesting(LocalDate{1999, 1, 1}); }
-    void TearDown() override { SetClockForTesting(std::nullopt); }
-
-    PixelImage Draw(std::int16_t year, std::int16_t month, GdiCanvas& canvas) {
+    PixelImage Draw(std::int16_t year, std::int16_t month, GdiCanvas& canvas,
+                    std::optional<LocalDate> today = std::nullopt) {
         canvas.Clear();
         Sheet->Year = year;
         Sheet->Month = month;
-        DrawMonthSheet(canvas, *Sheet);
+        DrawMonthSheet(canvas, *Sheet, today);
         return canvas.ReadPixels();
     }
-    PixelImage Draw(std::int16_t year, std::int16_t month) { return Draw(year, month, Canvas); }
+    PixelImage Draw(std::int16_t year, std::int16_t month,
+                    std::optional<LocalDate> today = std::nullopt) {
+        return Draw(year, month, Canvas, today);
+    }
     void MakeAllBare() {
         for (int column = 0; column < 7; ++column)
             for (int row = 1; row < 7; ++row) MakeBare(Sheet->Cell(column, row));
@@ -186,12 +187,12 @@ TEST_F(GdiSheetTest, DrawingTwiceGivesTheSamePixelsAsAFreshCanvasAndChangesNoDay
             day.Lines[2] = {Flag::On, Flag::On, "Cumplea\xF1os", Black};
             day.Numbers.Centre = Flag::On;
         }
-    SetClockForTesting(LocalDate{2024, 9, 12});
-    const PixelImage first = Draw(2024, 9);
+    constexpr LocalDate today{2024, 9, 12};
+    const PixelImage first = Draw(2024, 9, today);
     const auto before = std::make_unique<MonthSheet>(*Sheet);
-    const PixelImage second = Draw(2024, 9);
+    const PixelImage second = Draw(2024, 9, today);
     GdiCanvas fresh;
-    const PixelImage third = Draw(2024, 9, fresh);
+    const PixelImage third = Draw(2024, 9, fresh, today);
 
     EXPECT_TRUE(first.Pixels == second.Pixels);
     EXPECT_TRUE(first.Pixels == third.Pixels);
