@@ -36,11 +36,9 @@ void DrawInitial(Canvas& canvas, const Day& header, int column) {
     canvas.PrintText(Initials[column]);
 }
 
-void DrawBox(Canvas& canvas, CellPoint origin) {
-    const int x1 = origin.X + GridLayout::OriginX;
-    const int y1 = origin.Y + GridLayout::OriginY;
-    canvas.HollowRectangle(x1, y1, x1 + GridLayout::BoxWidth, y1 + GridLayout::BoxHeight, BoxColor,
-                           BoxPenWidth);
+void DrawBox(Canvas& canvas, GridPlace place) {
+    const SheetRect box = DayBox(place);
+    canvas.HollowRectangle(box.Left, box.Top, box.Right, box.Bottom, BoxColor, BoxPenWidth);
 }
 
 }  // namespace
@@ -65,7 +63,7 @@ void DrawMonthSheet(Canvas& canvas, const MonthSheet& sheet, std::optional<Local
             if (day == 0) continue;
             const CellPoint origin = CellOrigin(column, row);
             const LocalDate date{sheet.Year, sheet.Month, day};
-            DrawBox(canvas, origin);
+            DrawBox(canvas, {column, row});
             DrawDay(canvas, sheet.Cell(column, row), ShownDay{column, origin, date}, today == date);
         }
 }
