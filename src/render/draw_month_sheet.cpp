@@ -15,10 +15,6 @@ constexpr int InitialX = 50;
 constexpr int InitialY = 30;
 constexpr const char* Initials[7] = {"L", "M", "X", "J", "V", "S", "D"};
 
-bool IsMonth(std::int16_t month) {
-    return month >= 1 && month <= 12;
-}
-
 void PrintCentred(Canvas& canvas, const MonthSheet& sheet, const std::string& title) {
     canvas.SelectFont(sheet.Cell(0, 0).FontName, TitlePoints, true);
     canvas.SetTextColor(Black);

@@ -17,7 +17,7 @@ DayMark MarkForMonth(const DayMark& mark, const LocalDate& today, std::int16_t y
 }
 
 DayMark MarkAfterKey(DayMark mark, DayKey key) {
-    if (mark.Month < 1 || mark.Month > 12) return mark;
+    if (!IsMonth(mark.Month)) return mark;
     const int length = BuildMonthLengths(mark.Year).Days[mark.Month];
     int day = mark.Day;
     switch (key) {
