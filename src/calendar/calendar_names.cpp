@@ -10,3 +10,8 @@ std::string MonthName(int month) {
     if (!IsMonth(month)) return {};
     return Names[month];
 }
+
+std::string SheetTitle(std::int16_t year, std::int16_t month) {
+    if (!IsMonth(month)) return {};
+    return MonthName(month) + " " + std::to_string(year);
+}

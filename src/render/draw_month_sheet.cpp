@@ -39,11 +39,6 @@ void DrawBox(Canvas& canvas, GridPlace place) {
 
 }  // namespace
 
-std::string SheetTitle(std::int16_t year, std::int16_t month) {
-    if (!IsMonth(month)) return {};
-    return MonthName(month) + " " + std::to_string(year);
-}
-
 void DrawMonthSheet(Canvas& canvas, const MonthSheet& sheet, std::optional<LocalDate> today) {
     if (!IsMonth(sheet.Month)) return;
     PrintCentred(canvas, sheet, SheetTitle(sheet.Year, sheet.Month));

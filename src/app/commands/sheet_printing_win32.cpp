@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "calendar/calendar_names.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/win32/message_box.h"

@@ -1,8 +1,8 @@
 #include "app/document/unsaved_work.h"
 
+#include "calendar/calendar_names.h"
 #include "persistence/work_file_messages.h"
 #include "platform/cp1252.h"
-#include "render/draw_month_sheet.h"
 
 bool HasUnsavedChanges(const ProgramState& state) {
     return !state.SheetAsKept || *state.SheetAsKept != state.Sheet;

@@ -19,6 +19,7 @@
 #include "app/document/unsaved_work.h"
 #include "app/commands/work_file_dialogs_win32.h"
 #include "app/document/work_file_flows.h"
+#include "calendar/calendar_names.h"
 #include "editor/day_editor_win32.h"
 #include "persistence/work_file_messages.h"
 #include "persistence/work_file_name.h"
