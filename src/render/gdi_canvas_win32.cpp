@@ -17,9 +17,7 @@ GdiCanvas::GdiCanvas(std::unique_ptr<MemoryImage> image, HDC printer, SheetScale
       Target(Image ? (*Image ? Image->Dc() : nullptr) : printer),
       IconSource(CreateCompatibleDC(nullptr)),
       Scale(scale),
-      Icons(Image ? IconSurface::Image : IconSurface::Printer),
-      OriginalFont(Target, GetCurrentObject(Target, OBJ_FONT)),
-      OriginalBrush(Target, GetCurrentObject(Target, OBJ_BRUSH)) {
+      Icons(Image ? IconSurface::Image : IconSurface::Printer) {
     if (!IconSource) Target = nullptr;
     if (!Target) return;
     SetBkMode(Target, TRANSPARENT);
@@ -70,8 +68,8 @@ void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
         found = Fonts.emplace(std::move(key), std::move(font)).first;
     }
     if (CurrentFont != &found->second) {
-        SelectObject(Target, found->second.Handle.Get());
         CurrentFont = &found->second;
+        FontSelection.emplace(Target, CurrentFont->Handle.Get());
     }
 }
 
@@ -114,8 +112,8 @@ void GdiCanvas::HollowRectangle(int x1, int y1, int x2, int y2, Color color, int
     if (!brush) brush.Reset(CreateSolidBrush(color));
     if (!brush) return;
     if (CurrentBrush != brush.Get()) {
-        SelectObject(Target, brush.Get());
         CurrentBrush = brush.Get();
+        BrushSelection.emplace(Target, CurrentBrush);
     }
     // Four bands inside the box, each as thick as the pen along its own axis, so the outline
     // keeps its width on paper where a printer's two resolutions differ.

@@ -8,6 +8,7 @@
 #include <compare>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -78,8 +79,9 @@ class GdiCanvas final : public Canvas {
     int X = 0;
     int Y = 0;
 
-    // Declared last so that the DC's own font and brush are selected back before the fonts and
-    // brushes above are deleted. They stay selected until a draw asks for others.
-    SelectedObject OriginalFont;
-    SelectedObject OriginalBrush;
+    // The current font and brush stay selected until a draw asks for others: selecting a font
+    // costs about as much as drawing a text with it. Declared last, so that the DC's own font and
+    // brush are selected back before the fonts and brushes above are deleted.
+    std::optional<SelectedObject> FontSelection;
+    std::optional<SelectedObject> BrushSelection;
 };

@@ -7,7 +7,7 @@
 //   UniqueFont, UniqueBitmap, UniquePen, UniqueBrush, UniqueRegion   GDI objects (DeleteObject)
 //   UniqueDc          memory and printer device contexts (DeleteDC)
 //   ScreenDc          the screen's device context for the current scope (ReleaseDC)
-//   SelectedObject    an object selected into a DC; the previous one is selected back first
+//   SelectedObject    an object selected into a DC while it lives; then the previous one again
 //   UniqueIcon        icons loaded without LR_SHARED (DestroyIcon)
 //   UniqueRegistryKey registry keys (RegCloseKey)
 //   UniqueLibrary     loaded libraries (FreeLibrary)
@@ -15,9 +15,11 @@
 //   UniqueAcceleratorTable  accelerator tables made at run time (DestroyAcceleratorTable)
 //   UniqueDrop        files dropped on a window (DragFinish)
 //   UniqueGlobal      movable global memory blocks (GlobalFree)
+//   UniqueCoTaskMem   memory a COM or shell call allocated for its caller (CoTaskMemFree)
 
 #include <windows.h>
-// after windows.h, which it needs
+// after windows.h, which they need
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <utility>
@@ -83,6 +85,8 @@ using UniqueAcceleratorTable =
     UniqueResource<HACCEL, NullableTraits<HACCEL, DestroyAcceleratorTable>>;
 using UniqueDrop = UniqueResource<HDROP, NullableTraits<HDROP, DragFinish>>;
 using UniqueGlobal = UniqueResource<HGLOBAL, NullableTraits<HGLOBAL, GlobalFree>>;
+template <typename T>
+using UniqueCoTaskMem = UniqueResource<T*, NullableTraits<T*, CoTaskMemFree>>;
 
 // The screen's device context, released at the end of the scope.
 class ScreenDc {
@@ -99,8 +103,9 @@ class ScreenDc {
     HDC Dc;
 };
 
-// Selects an object into a DC for the current scope and selects the previous one back at its
-// end, so that the object can be deleted safely afterwards.
+// Selects an object into a DC for the wrapper's life (the current scope, or as long as it is
+// kept) and selects the previous one back at its end, so that the object can be deleted safely
+// afterwards.
 class SelectedObject {
   public:
     SelectedObject(HDC dc, HGDIOBJ object) : Dc(dc), Original(SelectObject(dc, object)) {}
