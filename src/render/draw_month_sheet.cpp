@@ -16,7 +16,7 @@ constexpr int InitialY = 30;
 constexpr const char* Initials[7] = {"L", "M", "X", "J", "V", "S", "D"};
 
 void PrintCentred(Canvas& canvas, const MonthSheet& sheet, const std::string& title) {
-    canvas.SelectFont(sheet.Cell(0, 0).FontName, TitlePoints, true);
+    canvas.SelectFont(sheet.Cell(0, 0).FontName, TitlePoints);
     canvas.SetTextColor(Black);
     const int width = canvas.TextWidth(title);
     // Centred over the sheet, then shifted right; an exact half goes to the even pixel.
@@ -25,7 +25,7 @@ void PrintCentred(Canvas& canvas, const MonthSheet& sheet, const std::string& ti
 }
 
 void DrawInitial(Canvas& canvas, const Day& header, int column) {
-    canvas.SelectFont(header.FontName, InitialPoints, true);
+    canvas.SelectFont(header.FontName, InitialPoints);
     canvas.SetTextColor(column == SundayColumn ? Red : header.NumberColor);
     const CellPoint origin = CellOrigin(column, 0);
     canvas.MoveTo(origin.X + InitialX, origin.Y + InitialY);

@@ -46,13 +46,13 @@ PixelImage GdiCanvas::ReadPixels() const {
     return image;
 }
 
-void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
+void GdiCanvas::SelectFont(std::string_view face, int points) {
     if (!Target) return;
-    FontKey key{std::string(face), points, bold};
+    FontKey key{std::string(face), points};
     auto found = Fonts.find(key);
     if (found == Fonts.end()) {
-        LOGFONTW description = DescribeFontOfHeight(Cp1252ToWide(face), Scale.FontHeight(points),
-                                                    bold ? FW_BOLD : FW_NORMAL);
+        LOGFONTW description =
+            DescribeFontOfHeight(Cp1252ToWide(face), Scale.FontHeight(points), FW_BOLD);
         // The image leaves the program (a file, a page, a printer): grey smoothing, the same on
         // every PC, never the user's ClearType setting, whose coloured fringes assume the
         // sub-pixel order of the screen it was set for.

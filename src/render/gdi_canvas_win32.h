@@ -42,7 +42,7 @@ class GdiCanvas final : public Canvas {
     // The image's pixels, rows from the top; Width 0 when they cannot be read or on a printer.
     PixelImage ReadPixels() const;
 
-    void SelectFont(std::string_view face, int points, bool bold) override;
+    void SelectFont(std::string_view face, int points) override;
     void SetTextColor(Color color) override;
     void MoveTo(int x, int y) override;
     void PrintText(std::string_view text) override;
@@ -56,7 +56,6 @@ class GdiCanvas final : public Canvas {
     struct FontKey {
         std::string Face;
         int Points;
-        bool Bold;
         auto operator<=>(const FontKey&) const = default;
     };
     struct Font {

@@ -56,30 +56,14 @@ TEST_F(DrawMonthSheetTest, TitleAndHeaderRowFontsColorsAndPlaces) {
 
     // "Septiembre 2024" is 105 pixels wide here: (1122 - 105) / 2 + 10 = 518.5, even: 518.
     const Calls expected = {
-        "font Georgia 42 bold",
-        "colour 00000000",
-        "text 'Septiembre 2024' at 518,-10",
-        "font Georgia 59 bold",
-        "colour 00FF0000",
-        "text 'L' at 51,65",
-        "font Tahoma 59 bold",
-        "colour 00FF0000",
-        "text 'M' at 211,65",
-        "font Tahoma 59 bold",
-        "colour 00FF0000",
-        "text 'X' at 371,65",
-        "font Courier New 59 bold",
-        "colour 00FF0000",
-        "text 'J' at 531,65",
-        "font Tahoma 59 bold",
-        "colour 00FF0000",
-        "text 'V' at 691,65",
-        "font Tahoma 59 bold",
-        "colour 00FF0000",
-        "text 'S' at 851,65",
-        "font Tahoma 59 bold",
-        "colour 000000FF",
-        "text 'D' at 1011,65",
+        "font Georgia 42",     "colour 00000000", "text 'Septiembre 2024' at 518,-10",
+        "font Georgia 59",     "colour 00FF0000", "text 'L' at 51,65",
+        "font Tahoma 59",      "colour 00FF0000", "text 'M' at 211,65",
+        "font Tahoma 59",      "colour 00FF0000", "text 'X' at 371,65",
+        "font Courier New 59", "colour 00FF0000", "text 'J' at 531,65",
+        "font Tahoma 59",      "colour 00FF0000", "text 'V' at 691,65",
+        "font Tahoma 59",      "colour 00FF0000", "text 'S' at 851,65",
+        "font Tahoma 59",      "colour 000000FF", "text 'D' at 1011,65",
         BoxOf(6, 1),
     };
     ASSERT_GE(calls.size(), expected.size());
@@ -135,7 +119,7 @@ TEST_F(DrawMonthSheetTest, FullyDressedCellEveryCallInOrder) {
         "icon C:\\iconos\\7.ico at 971,238 size 33",
         "icon C:\\iconos\\8.ico at 1032,238 size 33",
         "icon C:\\iconos\\9.ico at 1088,238 size 33",
-        "font Georgia 8 bold",
+        "font Georgia 8",
         "colour 00112233",
         "text 'Primera' at 971,178",
         "colour 00445566",
@@ -152,7 +136,7 @@ TEST_F(DrawMonthSheetTest, FullyDressedCellEveryCallInOrder) {
         "text '01' at 971,258",
         "text '01' at 1096,178",
         "text '01' at 1096,258",
-        "font Georgia 29 bold",
+        "font Georgia 29",
         "text '01' at 1019,203",
     };
     EXPECT_EQ(CellCalls(Draw(2024, 9), expected[0]), expected);
@@ -165,7 +149,7 @@ TEST_F(DrawMonthSheetTest, FreshCellsShowTheSaintAndTheNumberBottomLeft) {
     // 5 September 2024, a Thursday: column 3 of row 2, origin (481, 241).
     EXPECT_EQ(
         CellCalls(calls, BoxOf(3, 2)),
-        (Calls{BoxOf(3, 2), "font Tahoma 8 bold", "colour 00000000",
+        (Calls{BoxOf(3, 2), "font Tahoma 8", "colour 00000000",
                "text 'Teresa de Calcuta' at 491,281", "colour 00000000", "colour 00000000",
                "colour 00000000", "colour 00000000", "colour 00FF0000", "text '05' at 491,361"}));
     // 8 September, a Sunday: the number is red whatever the cell's colour.
@@ -217,7 +201,7 @@ TEST_F(DrawMonthSheetTest, TodaysSaintLinesAreDrawnRedAndTheDocumentKeepsItsColo
     const Calls today = CellCalls(calls, BoxOf(3, 2));
     const Calls expected = {
         BoxOf(3, 2),
-        "font Tahoma 8 bold",
+        "font Tahoma 8",
         "colour 000000FF",
         "text 'Teresa de Calcuta' at 491,281",
         "colour 00123456",  // free text keeps its colour

@@ -4,13 +4,12 @@
 //
 //   UniqueHandle      kernel objects and files (CloseHandle; null and INVALID_HANDLE_VALUE = none)
 //   UniqueFind        file searches (FindClose; INVALID_HANDLE_VALUE = none)
-//   UniqueFont, UniqueBitmap, UniquePen, UniqueBrush, UniqueRegion   GDI objects (DeleteObject)
+//   UniqueFont, UniqueBitmap, UniqueBrush, UniqueRegion   GDI objects (DeleteObject)
 //   UniqueDc          memory and printer device contexts (DeleteDC)
 //   ScreenDc          the screen's device context for the current scope (ReleaseDC)
 //   SelectedObject    an object selected into a DC while it lives; then the previous one again
 //   UniqueIcon        icons loaded without LR_SHARED (DestroyIcon)
 //   UniqueRegistryKey registry keys (RegCloseKey)
-//   UniqueLibrary     loaded libraries (FreeLibrary)
 //   UniqueMenu        menus not attached to a window (DestroyMenu)
 //   UniqueAcceleratorTable  accelerator tables made at run time (DestroyAcceleratorTable)
 //   UniqueDrop        files dropped on a window (DragFinish)
@@ -73,13 +72,11 @@ struct NullableTraits {
 };
 using UniqueFont = UniqueResource<HFONT, NullableTraits<HFONT, DeleteObject>>;
 using UniqueBitmap = UniqueResource<HBITMAP, NullableTraits<HBITMAP, DeleteObject>>;
-using UniquePen = UniqueResource<HPEN, NullableTraits<HPEN, DeleteObject>>;
 using UniqueBrush = UniqueResource<HBRUSH, NullableTraits<HBRUSH, DeleteObject>>;
 using UniqueRegion = UniqueResource<HRGN, NullableTraits<HRGN, DeleteObject>>;
 using UniqueDc = UniqueResource<HDC, NullableTraits<HDC, DeleteDC>>;
 using UniqueIcon = UniqueResource<HICON, NullableTraits<HICON, DestroyIcon>>;
 using UniqueRegistryKey = UniqueResource<HKEY, NullableTraits<HKEY, RegCloseKey>>;
-using UniqueLibrary = UniqueResource<HMODULE, NullableTraits<HMODULE, FreeLibrary>>;
 using UniqueMenu = UniqueResource<HMENU, NullableTraits<HMENU, DestroyMenu>>;
 using UniqueAcceleratorTable =
     UniqueResource<HACCEL, NullableTraits<HACCEL, DestroyAcceleratorTable>>;
@@ -114,9 +111,6 @@ class SelectedObject {
     }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
-
-    // The object the DC held before, selected back at the end of the scope.
-    HGDIOBJ Previous() const { return Original; }
 
   private:
     HDC Dc;

@@ -213,7 +213,7 @@ class GdiCanvasTest : public testing::Test {
 };
 
 TEST_F(GdiCanvasTest, FontsAreBoldSizedFromTheScaleAndIdenticalRequestsShareOneFont) {
-    Canvas.SelectFont("Tahoma", 42, true);
+    Canvas.SelectFont("Tahoma", 42);
     const HGDIOBJ title = GetCurrentObject(Canvas.Dc(), OBJ_FONT);
     LOGFONTW font{};
     ASSERT_EQ(GetObjectW(title, sizeof font, &font), static_cast<int>(sizeof font));
@@ -223,18 +223,18 @@ TEST_F(GdiCanvasTest, FontsAreBoldSizedFromTheScaleAndIdenticalRequestsShareOneF
     EXPECT_EQ(font.lfCharSet, ANSI_CHARSET);
     EXPECT_STREQ(font.lfFaceName, L"Tahoma");
 
-    Canvas.SelectFont("Tahoma", 8, true);
+    Canvas.SelectFont("Tahoma", 8);
     const HGDIOBJ small = GetCurrentObject(Canvas.Dc(), OBJ_FONT);
-    Canvas.SelectFont("Georgia", 42, true);
+    Canvas.SelectFont("Georgia", 42);
     const HGDIOBJ other = GetCurrentObject(Canvas.Dc(), OBJ_FONT);
-    Canvas.SelectFont("Tahoma", 42, true);
+    Canvas.SelectFont("Tahoma", 42);
     EXPECT_EQ(GetCurrentObject(Canvas.Dc(), OBJ_FONT), title);
     EXPECT_NE(small, title);
     EXPECT_NE(other, title);
 }
 
 TEST_F(GdiCanvasTest, TextIsTransparentAndTheNextTextStartsAtTheLeftOneLineLower) {
-    Canvas.SelectFont("Tahoma", 29, true);
+    Canvas.SelectFont("Tahoma", 29);
     TEXTMETRICW metrics{};
     GetTextMetricsW(Canvas.Dc(), &metrics);
     const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
@@ -348,7 +348,7 @@ TEST_F(GdiCanvasTest, IconsGiveThePixelsOfDrawIconExOverAnyBackground) {
             for (int i = 0; i < 12; ++i)
                 Canvas.HollowRectangle(left + 3 * i, 3 * i, left + 80 - i, 80 - i,
                                        0x00101010 * static_cast<Color>(i), 1);
-            Canvas.SelectFont("Tahoma", 29, true);
+            Canvas.SelectFont("Tahoma", 29);
             Canvas.SetTextColor(0x0000C0FF);
             Canvas.MoveTo(left + 5, 20);
             Canvas.PrintText("Wg");
@@ -377,7 +377,7 @@ TEST(GdiCanvasLifetime, EveryObjectIsDeletedWithTheCanvas) {
     HDC dc;
     {
         GdiCanvas canvas;
-        canvas.SelectFont("Tahoma", 8, true);
+        canvas.SelectFont("Tahoma", 8);
         canvas.HollowRectangle(1, 1, 20, 20, Black, 1);
         dc = canvas.Dc();
         font = GetCurrentObject(dc, OBJ_FONT);
