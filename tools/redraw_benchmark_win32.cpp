@@ -22,6 +22,7 @@
 
 #include "app/window/main_window_win32.h"
 #include "persistence/work_file.h"
+#include "platform/clock.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
 #include "render/gdi_canvas_win32.h"
@@ -47,7 +48,7 @@ double TimeOneRedraw(GdiCanvas& canvas, const MonthSheet& sheet) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     canvas.Clear();
-    DrawMonthSheet(canvas, sheet);
+    DrawMonthSheet(canvas, sheet, TodayLocal());
     GdiFlush();
     QueryPerformanceCounter(&end);
     return Milliseconds(start, end);

@@ -5,26 +5,18 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
-#include "app/window/main_window_win32.h"
 #include "app/document/startup_rules.h"
+#include "app/window/main_window_win32.h"
 #include "platform/win32/com_apartment.h"
-#include "platform/win32/handles.h"
 #include "shell/file_type_registry_win32.h"
 
 namespace {
 
 void InitialiseCommonControls() {
-    const UniqueLibrary library(LoadLibraryW(L"COMCTL32.DLL"));
-    if (!library) return;
-    using InitialiseEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto initialiseEx = reinterpret_cast<InitialiseEx>(
-        reinterpret_cast<void*>(GetProcAddress(library.Get(), "InitCommonControlsEx")));
-    if (initialiseEx) {
-        const INITCOMMONCONTROLSEX classes{8, 0x000009FF};
-        initialiseEx(&classes);
-    } else {
-        InitCommonControls();
-    }
+    const DWORD used =
+        ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_INTERNET_CLASSES;
+    const INITCOMMONCONTROLSEX classes{sizeof classes, used};
+    InitCommonControlsEx(&classes);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ MonthLengths BuildMonthLengths(std::int16_t year) {
 
 MonthGrid PlaceMonth(std::int16_t year, std::int16_t month) {
     MonthGrid grid{};
-    if (month < 1 || month > 12) return grid;
+    if (!IsMonth(month)) return grid;
     const int length = BuildMonthLengths(year).Days[month];
     std::int16_t day = 1;
     for (int row = 1; row <= 6; ++row)

@@ -5,6 +5,11 @@
 #include <array>
 #include <cstdint>
 
+// Months run from 1 (January) to 12 (December).
+constexpr bool IsMonth(int month) {
+    return month >= 1 && month <= 12;
+}
+
 // 29 for a leap year, 28 otherwise.
 std::int16_t FebruaryLength(std::int16_t year);
 

@@ -1,5 +1,6 @@
 #include "export/export_pages.h"
 
+#include "calendar/calendar_arithmetic.h"
 #include "persistence/work_file.h"
 #include "persistence/work_file_messages.h"
 #include "platform/cp1252.h"
@@ -68,7 +69,7 @@ TargetPages PagesOfTarget(const std::wstring& target) {
         return result;
     }
     const std::int16_t month = NumberOf(std::wstring_view(target).substr(dash + 1));
-    if (month < 1 || month > 12) return Refused(target, L"el mes debe estar entre 1 y 12");
+    if (!IsMonth(month)) return Refused(target, L"el mes debe estar entre 1 y 12");
     result.Pages.push_back(FreshPage(year, month));
     return result;
 }

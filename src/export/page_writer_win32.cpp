@@ -20,7 +20,8 @@ class GdiPageWriter final : public PageWriter {
     bool Write(const ExportPage& page, const std::wstring& path) override {
         const std::shared_ptr<const MonthSheet> sheet = SheetOfPage(page);
         Canvas.Clear(White);
-        DrawMonthSheet(Canvas, *sheet, TodayMarking::NotMarked);
+        // A page printed ahead for a whole year marks no day as today.
+        DrawMonthSheet(Canvas, *sheet, std::nullopt);
         const PixelImage pixels = Canvas.ReadPixels();
         return WriteWholeFile(path, Format == PageFormat::Png ? EncodePngFile(pixels, DotsPerInch)
                                                               : EncodeBitmapFile(pixels));

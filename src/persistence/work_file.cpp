@@ -26,7 +26,7 @@ bool NamesAPlace(const RecordAddress& address) {
 
 // The calendar arithmetic needs a month of the year and a year of the era.
 bool HasDrawableMonth(const RecordAddress& address) {
-    return address.Month >= 1 && address.Month <= 12 && address.Year >= 1;
+    return IsMonth(address.Month) && address.Year >= 1;
 }
 
 }  // namespace

@@ -2,12 +2,7 @@
 
 #include <ctime>
 
-namespace {
-std::optional<LocalDate> FixedDate;
-}
-
 LocalDate TodayLocal() {
-    if (FixedDate) return *FixedDate;
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -17,8 +12,4 @@ LocalDate TodayLocal() {
 #endif
     return {static_cast<std::int16_t>(local.tm_year + 1900),
             static_cast<std::int16_t>(local.tm_mon + 1), static_cast<std::int16_t>(local.tm_mday)};
-}
-
-void SetClockForTesting(std::optional<LocalDate> fixedDate) {
-    FixedDate = fixedDate;
 }

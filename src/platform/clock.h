@@ -1,8 +1,7 @@
 #pragma once
-// Today's local date. Tests can fix the clock to a date of their choice.
+// Today's local date.
 
 #include <cstdint>
-#include <optional>
 
 struct LocalDate {
     std::int16_t Year;
@@ -12,6 +11,3 @@ struct LocalDate {
 };
 
 LocalDate TodayLocal();
-
-// A fixed date for TodayLocal until called again with no date.
-void SetClockForTesting(std::optional<LocalDate> fixedDate);

@@ -74,12 +74,6 @@ std::string WideToCp1252(std::wstring_view text) {
     return bytes;
 }
 
-std::string Cp1252ToUtf8(std::string_view text) {
-    std::string utf8;
-    for (char byte : text) AppendUtf8(utf8, ByteToCodePoint(static_cast<unsigned char>(byte)));
-    return utf8;
-}
-
 std::string Utf8ToCp1252(std::string_view text) {
     std::string bytes;
     for (std::size_t i = 0; i < text.size();) {

@@ -10,8 +10,7 @@
 std::wstring Cp1252ToWide(std::string_view text);
 std::string WideToCp1252(std::wstring_view text);
 
-// UTF-8 versions, for the native build and for data kept in source as UTF-8.
-std::string Cp1252ToUtf8(std::string_view text);
+// From UTF-8, for file names of the native build and for data kept in source as UTF-8.
 std::string Utf8ToCp1252(std::string_view text);
 
 // A path as the user gave it, for systems that name files in UTF-8 (the native stand-in).

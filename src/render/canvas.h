@@ -13,7 +13,7 @@ class Canvas {
 
     // Bold, upright, ANSI character set; the size in points becomes a height from the
     // resolution the sheet is drawn at. Identical requests give back the same font.
-    virtual void SelectFont(std::string_view face, int points, bool bold) = 0;
+    virtual void SelectFont(std::string_view face, int points) = 0;
     virtual void SetTextColor(Color color) = 0;
     // Moves the current text position (the top-left corner of the next character cell).
     virtual void MoveTo(int x, int y) = 0;

@@ -68,7 +68,7 @@ void DrawNumbers(Canvas& canvas, const Day& day, const ShownDay& shown) {
         canvas.PrintText(digits);
     }
     if (day.Numbers.Centre == Flag::On) {
-        canvas.SelectFont(day.FontName, CentreNumberPoints, true);
+        canvas.SelectFont(day.FontName, CentreNumberPoints);
         canvas.MoveTo(shown.Origin.X + CentreX, shown.Origin.Y + CentreY);
         canvas.PrintText(digits);
     }
@@ -78,7 +78,7 @@ void DrawNumbers(Canvas& canvas, const Day& day, const ShownDay& shown) {
 
 void DrawDay(Canvas& canvas, const Day& day, const ShownDay& shown, bool isToday) {
     DrawIcons(canvas, day, shown.Origin);
-    canvas.SelectFont(day.FontName, TextPoints, true);
+    canvas.SelectFont(day.FontName, TextPoints);
     DrawLines(canvas, day, shown, isToday);
     DrawNumbers(canvas, day, shown);
 }

@@ -2,7 +2,6 @@
 
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/calendar_names.h"
-#include "platform/clock.h"
 #include "render/draw_day.h"
 #include "render/sheet_geometry.h"
 
@@ -16,12 +15,8 @@ constexpr int InitialX = 50;
 constexpr int InitialY = 30;
 constexpr const char* Initials[7] = {"L", "M", "X", "J", "V", "S", "D"};
 
-bool IsMonth(std::int16_t month) {
-    return month >= 1 && month <= 12;
-}
-
 void PrintCentred(Canvas& canvas, const MonthSheet& sheet, const std::string& title) {
-    canvas.SelectFont(sheet.Cell(0, 0).FontName, TitlePoints, true);
+    canvas.SelectFont(sheet.Cell(0, 0).FontName, TitlePoints);
     canvas.SetTextColor(Black);
     const int width = canvas.TextWidth(title);
     // Centred over the sheet, then shifted right; an exact half goes to the even pixel.
@@ -30,31 +25,22 @@ void PrintCentred(Canvas& canvas, const MonthSheet& sheet, const std::string& ti
 }
 
 void DrawInitial(Canvas& canvas, const Day& header, int column) {
-    canvas.SelectFont(header.FontName, InitialPoints, true);
+    canvas.SelectFont(header.FontName, InitialPoints);
     canvas.SetTextColor(column == SundayColumn ? Red : header.NumberColor);
     const CellPoint origin = CellOrigin(column, 0);
     canvas.MoveTo(origin.X + InitialX, origin.Y + InitialY);
     canvas.PrintText(Initials[column]);
 }
 
-void DrawBox(Canvas& canvas, CellPoint origin) {
-    const int x1 = origin.X + GridLayout::OriginX;
-    const int y1 = origin.Y + GridLayout::OriginY;
-    canvas.HollowRectangle(x1, y1, x1 + GridLayout::BoxWidth, y1 + GridLayout::BoxHeight, BoxColor,
-                           BoxPenWidth);
+void DrawBox(Canvas& canvas, GridPlace place) {
+    const SheetRect box = DayBox(place);
+    canvas.HollowRectangle(box.Left, box.Top, box.Right, box.Bottom, BoxColor, BoxPenWidth);
 }
 
 }  // namespace
 
-std::string SheetTitle(std::int16_t year, std::int16_t month) {
-    if (!IsMonth(month)) return {};
-    return MonthName(month) + " " + std::to_string(year);
-}
-
-void DrawMonthSheet(Canvas& canvas, const MonthSheet& sheet, TodayMarking marking) {
+void DrawMonthSheet(Canvas& canvas, const MonthSheet& sheet, std::optional<LocalDate> today) {
     if (!IsMonth(sheet.Month)) return;
-    const bool marked = marking == TodayMarking::Marked;
-    const LocalDate today = marked ? TodayLocal() : LocalDate{};
     PrintCentred(canvas, sheet, SheetTitle(sheet.Year, sheet.Month));
 
     const MonthGrid days = PlaceMonth(sheet.Year, sheet.Month);
@@ -68,8 +54,7 @@ void DrawMonthSheet(Canvas& canvas, const MonthSheet& sheet, TodayMarking markin
             if (day == 0) continue;
             const CellPoint origin = CellOrigin(column, row);
             const LocalDate date{sheet.Year, sheet.Month, day};
-            DrawBox(canvas, origin);
-            DrawDay(canvas, sheet.Cell(column, row), ShownDay{column, origin, date},
-                    marked && today == date);
+            DrawBox(canvas, {column, row});
+            DrawDay(canvas, sheet.Cell(column, row), ShownDay{column, origin, date}, today == date);
         }
 }

@@ -17,9 +17,7 @@ GdiCanvas::GdiCanvas(std::unique_ptr<MemoryImage> image, HDC printer, SheetScale
       Target(Image ? (*Image ? Image->Dc() : nullptr) : printer),
       IconSource(CreateCompatibleDC(nullptr)),
       Scale(scale),
-      Icons(Image ? IconSurface::Image : IconSurface::Printer),
-      OriginalFont(Target, GetCurrentObject(Target, OBJ_FONT)),
-      OriginalBrush(Target, GetCurrentObject(Target, OBJ_BRUSH)) {
+      Icons(Image ? IconSurface::Image : IconSurface::Printer) {
     if (!IconSource) Target = nullptr;
     if (!Target) return;
     SetBkMode(Target, TRANSPARENT);
@@ -48,13 +46,13 @@ PixelImage GdiCanvas::ReadPixels() const {
     return image;
 }
 
-void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
+void GdiCanvas::SelectFont(std::string_view face, int points) {
     if (!Target) return;
-    FontKey key{std::string(face), points, bold};
+    FontKey key{std::string(face), points};
     auto found = Fonts.find(key);
     if (found == Fonts.end()) {
-        LOGFONTW description = DescribeFontOfHeight(Cp1252ToWide(face), Scale.FontHeight(points),
-                                                    bold ? FW_BOLD : FW_NORMAL);
+        LOGFONTW description =
+            DescribeFontOfHeight(Cp1252ToWide(face), Scale.FontHeight(points), FW_BOLD);
         // The image leaves the program (a file, a page, a printer): grey smoothing, the same on
         // every PC, never the user's ClearType setting, whose coloured fringes assume the
         // sub-pixel order of the screen it was set for.
@@ -70,8 +68,8 @@ void GdiCanvas::SelectFont(std::string_view face, int points, bool bold) {
         found = Fonts.emplace(std::move(key), std::move(font)).first;
     }
     if (CurrentFont != &found->second) {
-        SelectObject(Target, found->second.Handle.Get());
         CurrentFont = &found->second;
+        FontSelection.emplace(Target, CurrentFont->Handle.Get());
     }
 }
 
@@ -114,8 +112,8 @@ void GdiCanvas::HollowRectangle(int x1, int y1, int x2, int y2, Color color, int
     if (!brush) brush.Reset(CreateSolidBrush(color));
     if (!brush) return;
     if (CurrentBrush != brush.Get()) {
-        SelectObject(Target, brush.Get());
         CurrentBrush = brush.Get();
+        BrushSelection.emplace(Target, CurrentBrush);
     }
     // Four bands inside the box, each as thick as the pen along its own axis, so the outline
     // keeps its width on paper where a printer's two resolutions differ.

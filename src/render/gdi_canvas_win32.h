@@ -8,6 +8,7 @@
 #include <compare>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -41,7 +42,7 @@ class GdiCanvas final : public Canvas {
     // The image's pixels, rows from the top; Width 0 when they cannot be read or on a printer.
     PixelImage ReadPixels() const;
 
-    void SelectFont(std::string_view face, int points, bool bold) override;
+    void SelectFont(std::string_view face, int points) override;
     void SetTextColor(Color color) override;
     void MoveTo(int x, int y) override;
     void PrintText(std::string_view text) override;
@@ -55,7 +56,6 @@ class GdiCanvas final : public Canvas {
     struct FontKey {
         std::string Face;
         int Points;
-        bool Bold;
         auto operator<=>(const FontKey&) const = default;
     };
     struct Font {
@@ -78,8 +78,9 @@ class GdiCanvas final : public Canvas {
     int X = 0;
     int Y = 0;
 
-    // Declared last so that the DC's own font and brush are selected back before the fonts and
-    // brushes above are deleted. They stay selected until a draw asks for others.
-    SelectedObject OriginalFont;
-    SelectedObject OriginalBrush;
+    // The current font and brush stay selected until a draw asks for others: selecting a font
+    // costs about as much as drawing a text with it. Declared last, so that the DC's own font and
+    // brush are selected back before the fonts and brushes above are deleted.
+    std::optional<SelectedObject> FontSelection;
+    std::optional<SelectedObject> BrushSelection;
 };

@@ -1,7 +1,7 @@
 #pragma once
-// The month sheet's layout in pixels of the 96-dpi sheet: the size of the image, where each
-// place of the grid starts (from the grid's layout) and how its box is outlined. The offsets
-// inside a place are fixed numbers that fit these values only.
+// The month sheet's layout in pixels of the 96-dpi sheet: the size of the image (the grid's
+// places and boxes stand by calendar/grid_layout.h) and how a box is outlined. The offsets inside
+// a place are fixed numbers that fit these values only.
 
 #include "calendar/grid_layout.h"
 #include "calendar/month_sheet.h"
@@ -11,17 +11,6 @@ inline constexpr int SheetHeight = 794;
 
 inline constexpr Color BoxColor = Black;
 inline constexpr int BoxPenWidth = 1;
-
-// The top-left corner of the place of (column, row); offsets inside a place start here. A day's
-// box stands one grid origin further right and down.
-struct CellPoint {
-    int X;
-    int Y;
-};
-constexpr CellPoint CellOrigin(int column, int row) {
-    using namespace GridLayout;
-    return {column * (BoxWidth + Gap) + OriginX, row * (BoxHeight + Gap) + OriginY};
-}
 
 // numerator / denominator (denominator > 0) rounded to the nearest integer, an exact half to the
 // even neighbour.

@@ -137,7 +137,7 @@ std::unique_ptr<MonthSheet> ExpectedDocument(const Session& session, GdiCanvas& 
     sheet->Cell(0, 2).Icons[8].Path = "apple.ico";
     change(*sheet);
     canvas.Clear(White);
-    DrawMonthSheet(canvas, *sheet);
+    DrawMonthSheet(canvas, *sheet, TodayLocal());
     return sheet;
 }
 

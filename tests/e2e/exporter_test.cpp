@@ -159,7 +159,7 @@ TEST(ExporterYear, TwelvePagesAt300DpiAreTheScreenSheetsScaledUp) {
         ASSERT_EQ(page.Width, 3506);
         ASSERT_EQ(page.Height, 2481);
 
-        const PixelImage screen = DrawFreshSheet(2027, month, TodayMarking::NotMarked);
+        const PixelImage screen = DrawFreshSheet(2027, month, std::nullopt);
         const PixelImage small = ScaledDown(page, screen.Width, screen.Height);
         const double difference = MeanDifference(small, screen);
         EXPECT_LT(difference, Closely) << month;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/calendar_arithmetic.h"
 #include "fuzz/memory_records.h"
 #include "persistence/day_record.h"
 #include "persistence/work_file.h"
@@ -82,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(!read.ImageBaseName);
         return 0;
     }
-    Check(sheet->Month >= 1 && sheet->Month <= 12 && sheet->Year >= 1);
+    Check(IsMonth(sheet->Month) && sheet->Year >= 1);
     for (const auto& column : sheet->Cells)
         for (const Day& day : column) Check(WithinLimits(day));
     if (size == 0) {

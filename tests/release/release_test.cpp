@@ -16,6 +16,7 @@
 #include "driver/folders.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
+#include "platform/win32/handles.h"
 
 namespace e2e {
 namespace {
@@ -123,10 +124,9 @@ void ForgetRegistration() {
 
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {
     PWSTR path = nullptr;
-    std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path))) folder = path;
-    CoTaskMemFree(path);
-    return folder;
+    const HRESULT found = SHGetKnownFolderPath(id, 0, nullptr, &path);
+    const UniqueCoTaskMem<wchar_t> owned(path);
+    return SUCCEEDED(found) && owned ? std::wstring(owned.Get()) : L"";
 }
 
 struct Shortcut {

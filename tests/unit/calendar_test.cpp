@@ -114,4 +114,11 @@ TEST(MonthNames, AreTheSpanishNamesInOrder) {
     EXPECT_EQ(MonthName(13), "");
 }
 
+TEST(SheetTitle, MonthNameBlankAndYear) {
+    EXPECT_EQ(SheetTitle(2024, 1), "Enero 2024");
+    EXPECT_EQ(SheetTitle(2024, 9), "Septiembre 2024");
+    EXPECT_EQ(SheetTitle(7, 12), "Diciembre 7");
+    for (std::int16_t month : {0, 13, -1}) EXPECT_EQ(SheetTitle(2024, month), "") << month;
+}
+
 }  // namespace

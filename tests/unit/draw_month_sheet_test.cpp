@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "calendar/calendar_arithmetic.h"
-#include "platform/clock.h"
 #include "unit/recording_canvas.h"
 
 namespace {
@@ -16,15 +15,13 @@ constexpr Color Blue = 0x00FF0000;
 
 class DrawMonthSheetTest : public testing::Test {
   protected:
-    void SetUp() override { SetClockForTesting(LocalDate{1999, 1, 1}); }
-    void TearDown() override { SetClockForTesting(std::nullopt); }
-
-    Calls Draw(std::int16_t year, std::int16_t month, TodayMarking marking = TodayMarking::Marked) {
+    Calls Draw(std::int16_t year, std::int16_t month,
+               std::optional<LocalDate> today = std::nullopt) {
         Sheet->Year = year;
         Sheet->Month = month;
         const auto before = std::make_unique<MonthSheet>(*Sheet);
         RecordingCanvas canvas;
-        DrawMonthSheet(canvas, *Sheet, marking);
+        DrawMonthSheet(canvas, *Sheet, today);
         EXPECT_TRUE(*Sheet == *before) << "drawing changed the document";
         return canvas.Calls;
     }
@@ -59,30 +56,14 @@ TEST_F(DrawMonthSheetTest, TitleAndHeaderRowFontsColorsAndPlaces) {
 
     // "Septiembre 2024" is 105 pixels wide here: (1122 - 105) / 2 + 10 = 518.5, even: 518.
     const Calls expected = {
-        "font Georgia 42 bold",
-        "colour 00000000",
-        "text 'Septiembre 2024' at 518,-10",
-        "font Georgia 59 bold",
-        "colour 00FF0000",
-        "text 'L' at 51,65",
-        "font Tahoma 59 bold",
-        "colour 00FF0000",
-        "text 'M' at 211,65",
-        "font Tahoma 59 bold",
-        "colour 00FF0000",
-        "text 'X' at 371,65",
-        "font Courier New 59 bold",
-        "colour 00FF0000",
-        "text 'J' at 531,65",
-        "font Tahoma 59 bold",
-        "colour 00FF0000",
-        "text 'V' at 691,65",
-        "font Tahoma 59 bold",
-        "colour 00FF0000",
-        "text 'S' at 851,65",
-        "font Tahoma 59 bold",
-        "colour 000000FF",
-        "text 'D' at 1011,65",
+        "font Georgia 42",     "colour 00000000", "text 'Septiembre 2024' at 518,-10",
+        "font Georgia 59",     "colour 00FF0000", "text 'L' at 51,65",
+        "font Tahoma 59",      "colour 00FF0000", "text 'M' at 211,65",
+        "font Tahoma 59",      "colour 00FF0000", "text 'X' at 371,65",
+        "font Courier New 59", "colour 00FF0000", "text 'J' at 531,65",
+        "font Tahoma 59",      "colour 00FF0000", "text 'V' at 691,65",
+        "font Tahoma 59",      "colour 00FF0000", "text 'S' at 851,65",
+        "font Tahoma 59",      "colour 000000FF", "text 'D' at 1011,65",
         BoxOf(6, 1),
     };
     ASSERT_GE(calls.size(), expected.size());
@@ -95,7 +76,7 @@ TEST_F(DrawMonthSheetTest, TitleIsCentredThenShiftedRightWithHalvesToTheEvenPixe
         canvas.Width = [width](std::string_view) { return width; };
         Sheet->Year = 2024;
         Sheet->Month = 5;
-        DrawMonthSheet(canvas, *Sheet);
+        DrawMonthSheet(canvas, *Sheet, std::nullopt);
         return canvas.Calls.at(2);
     };
     EXPECT_EQ(titleCall(100), "text 'Mayo 2024' at 521,-10");
@@ -138,7 +119,7 @@ TEST_F(DrawMonthSheetTest, FullyDressedCellEveryCallInOrder) {
         "icon C:\\iconos\\7.ico at 971,238 size 33",
         "icon C:\\iconos\\8.ico at 1032,238 size 33",
         "icon C:\\iconos\\9.ico at 1088,238 size 33",
-        "font Georgia 8 bold",
+        "font Georgia 8",
         "colour 00112233",
         "text 'Primera' at 971,178",
         "colour 00445566",
@@ -155,7 +136,7 @@ TEST_F(DrawMonthSheetTest, FullyDressedCellEveryCallInOrder) {
         "text '01' at 971,258",
         "text '01' at 1096,178",
         "text '01' at 1096,258",
-        "font Georgia 29 bold",
+        "font Georgia 29",
         "text '01' at 1019,203",
     };
     EXPECT_EQ(CellCalls(Draw(2024, 9), expected[0]), expected);
@@ -168,7 +149,7 @@ TEST_F(DrawMonthSheetTest, FreshCellsShowTheSaintAndTheNumberBottomLeft) {
     // 5 September 2024, a Thursday: column 3 of row 2, origin (481, 241).
     EXPECT_EQ(
         CellCalls(calls, BoxOf(3, 2)),
-        (Calls{BoxOf(3, 2), "font Tahoma 8 bold", "colour 00000000",
+        (Calls{BoxOf(3, 2), "font Tahoma 8", "colour 00000000",
                "text 'Teresa de Calcuta' at 491,281", "colour 00000000", "colour 00000000",
                "colour 00000000", "colour 00000000", "colour 00FF0000", "text '05' at 491,361"}));
     // 8 September, a Sunday: the number is red whatever the cell's colour.
@@ -207,7 +188,7 @@ TEST_F(DrawMonthSheetTest, OnlyAFlagOfOneDrawsALineOrANumber) {
 }
 
 TEST_F(DrawMonthSheetTest, TodaysSaintLinesAreDrawnRedAndTheDocumentKeepsItsColours) {
-    SetClockForTesting(LocalDate{2024, 9, 5});
+    constexpr LocalDate theFifth{2024, 9, 5};
     for (Day* day : {&Sheet->Cell(3, 2), &Sheet->Cell(4, 2)}) {  // the 5th and the 6th
         day->Lines[1].ShowsText = Flag::On;
         day->Lines[3].ShowsSaint = Flag::On;
@@ -215,11 +196,12 @@ TEST_F(DrawMonthSheetTest, TodaysSaintLinesAreDrawnRedAndTheDocumentKeepsItsColo
         day->Lines[2].LineColor = 0x00123456;
         day->Lines[3].LineColor = 0x00654321;
     }
-    const Calls calls = Draw(2024, 9);  // which checks that the document is left as it was
+    const Calls calls =
+        Draw(2024, 9, theFifth);  // which checks that the document is left as it was
     const Calls today = CellCalls(calls, BoxOf(3, 2));
     const Calls expected = {
         BoxOf(3, 2),
-        "font Tahoma 8 bold",
+        "font Tahoma 8",
         "colour 000000FF",
         "text 'Teresa de Calcuta' at 491,281",
         "colour 00123456",  // free text keeps its colour
@@ -236,10 +218,11 @@ TEST_F(DrawMonthSheetTest, TodaysSaintLinesAreDrawnRedAndTheDocumentKeepsItsColo
     EXPECT_EQ(tomorrow.at(2), "colour 00000000");
     EXPECT_EQ(tomorrow.at(7), "colour 00654321");
 
-    // The same day and month of another year is not today, and a printed page marks no day.
-    for (const auto& [year, marking] :
-         {std::pair{2023, TodayMarking::Marked}, std::pair{2024, TodayMarking::NotMarked}}) {
-        const Calls other = Draw(static_cast<std::int16_t>(year), 9, marking);
+    // The same day and month of another year is not today, and a drawing without a date marks
+    // no day.
+    for (const auto& [year, date] :
+         {std::pair{2023, std::optional{theFifth}}, std::pair{2024, std::optional<LocalDate>{}}}) {
+        const Calls other = Draw(static_cast<std::int16_t>(year), 9, date);
         const MonthGrid days = PlaceMonth(static_cast<std::int16_t>(year), 9);
         const auto sundays = std::count_if(days[SundayColumn].begin(), days[SundayColumn].end(),
                                            [](std::int16_t day) { return day != 0; });
@@ -249,16 +232,7 @@ TEST_F(DrawMonthSheetTest, TodaysSaintLinesAreDrawnRedAndTheDocumentKeepsItsColo
 }
 
 TEST_F(DrawMonthSheetTest, MonthOutsideTheYearDrawsNothing) {
-    for (std::int16_t month : {0, 13, -1}) {
-        EXPECT_TRUE(Draw(2024, month).empty()) << month;
-        EXPECT_EQ(SheetTitle(2024, month), "") << month;
-    }
-}
-
-TEST(SheetTitle, MonthNameBlankAndYear) {
-    EXPECT_EQ(SheetTitle(2024, 1), "Enero 2024");
-    EXPECT_EQ(SheetTitle(2024, 9), "Septiembre 2024");
-    EXPECT_EQ(SheetTitle(7, 12), "Diciembre 7");
+    for (std::int16_t month : {0, 13, -1}) EXPECT_TRUE(Draw(2024, month).empty()) << month;
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 
 #include "app/commands/image_export_path.h"
 #include "app/commands/month_chooser_rules.h"
-#include "app/window/sheet_click.h"
 #include "app/document/startup_rules.h"
+#include "app/recovery/names.h"
+#include "app/window/sheet_click.h"
 #include "platform/leading_number.h"
 
 namespace {
@@ -116,6 +117,26 @@ TEST(ImageExportPath, SitsBesideTheProgramUnderTheImageBaseName) {
     EXPECT_EQ(ImageExportPath(L"Z:\\tmp\\a b\\c\\programa.exe", L"2024 3"),
               L"Z:\\tmp\\a b\\c\\2024 3.bmp");
     EXPECT_EQ(ImageExportPath(L"programa.exe", L"2024 3"), L"2024 3.bmp");
+}
+
+TEST(RecoveryNames, AStemsFilesAreKnownByItAndNoOtherNameIs) {
+    using namespace std::string_literals;
+    const std::wstring stem = RecoveryStem(0x0123456789abcdef, 0x9);
+    EXPECT_EQ(stem, L"hoja-0123456789abcdef-00000009");
+    const RecoveryFiles files = RecoveryFilesOf(L"C:\\copias\\", stem);
+    EXPECT_EQ(files.SetAside, L"C:\\copias\\" + stem + L" da\u00f1ada.vrel");
+    for (const auto& [path, extension] : {std::pair{files.Copy, L".vrel"},
+                                          {files.WorkFileNote, L".ruta"},
+                                          {files.Lock, L".lock"}}) {
+        EXPECT_EQ(path, L"C:\\copias\\" + stem + extension);
+        EXPECT_EQ(RecoveryStemOf(stem + extension), stem) << extension;
+    }
+    for (const std::wstring& name :
+         {stem + L" da\u00f1ada.vrel", stem + L".bmp", stem,
+          L"HOJA-0123456789abcdef-00000009.vrel"s, L"hoja-0123456789ABCDEF-00000009.vrel"s,
+          L"hoja-0123456789abcdef_00000009.vrel"s, L"hoja-0123456789abcdef-0000009.vrel"s,
+          L"mayo.vrel"s})
+        EXPECT_EQ(RecoveryStemOf(name), std::nullopt) << name;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // A canvas that draws nothing and logs every call that leaves a mark, with its exact
 // coordinates, font and colour, so a test can compare a whole drawing line by line:
-//   "font Tahoma 42 bold", "colour 000000FF", "text 'Mayo 2024' at 532,-10",
+//   "font Tahoma 42", "colour 000000FF", "text 'Mayo 2024' at 532,-10",
 //   "box 2,70,161,172 colour 00000000 pen 1", "icon C:\a.ico at 11,75 size 33".
 // Moves are not logged; a text's position shows where the current position was.
 
@@ -23,10 +23,9 @@ class RecordingCanvas final : public Canvas {
     // The fake fonts are twice as high, in pixels, as their size in points.
     static int LineHeight(int points) { return 2 * points; }
 
-    void SelectFont(std::string_view face, int points, bool bold) override {
+    void SelectFont(std::string_view face, int points) override {
         Points = points;
-        Calls.push_back("font " + std::string(face) + " " + std::to_string(points) +
-                        (bold ? " bold" : ""));
+        Calls.push_back("font " + std::string(face) + " " + std::to_string(points));
     }
     void SetTextColor(Color color) override { Calls.push_back("colour " + Hex(color)); }
     void MoveTo(int x, int y) override {

@@ -203,7 +203,8 @@ TEST_F(WorkFile, TextOverRemainsOfALongerOneReadsAsItself) {
 TEST_F(WorkFile, RecordsNamingNoCellOfTheGridChangeNothing) {
     WriteFileBytes(File, Join({RecordFor(2, 3, 2024, 3, "dentro"), RecordFor(9, 1, 2024, 3, "a"),
                                RecordFor(1, -1, 2024, 3, "b"), RecordFor(-32768, 8, 2024, 3, "c"),
-                               RecordFor(7, 7, 2024, 3, "sobrante")}));
+                               RecordFor(7, 7, 2024, 3, "sobrante"), RecordFor(0, 7, 2024, 3, "d"),
+                               RecordFor(6, 7, 2024, 3, "e")}));
     auto sheet = OtherSheet();
     ASSERT_EQ(ReadInto(*sheet), ReadResult::Replaced);
     EXPECT_EQ(ChangedCells(*sheet), (std::vector<std::string>{"2,3"}));

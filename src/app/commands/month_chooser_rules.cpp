@@ -1,5 +1,6 @@
 #include "app/commands/month_chooser_rules.h"
 
+#include "calendar/calendar_arithmetic.h"
 #include "calendar/calendar_names.h"
 #include "platform/leading_number.h"
 
@@ -18,5 +19,5 @@ std::int16_t YearOfTypedText(std::string_view typed) {
 }
 
 bool ChooserMayClose(std::int16_t year, std::int16_t month) {
-    return year >= 1 && month >= 1 && month <= 12;
+    return year >= 1 && IsMonth(month);
 }

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "calendar/calendar_names.h"
+#include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/print_dialog.h"
@@ -21,7 +23,7 @@ PrinterPage PageOf(HDC printer) {
 
 void DrawSheet(HDC printer, SheetScale placement, const MonthSheet& sheet) {
     GdiCanvas canvas(printer, placement);
-    DrawMonthSheet(canvas, sheet);
+    DrawMonthSheet(canvas, sheet, TodayLocal());
 }
 
 }  // namespace

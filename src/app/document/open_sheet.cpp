@@ -6,7 +6,6 @@
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
-#include "render/draw_month_sheet.h"
 
 namespace {
 

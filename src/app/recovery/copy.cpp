@@ -1,7 +1,7 @@
 #include "app/recovery/copy.h"
 
+#include "calendar/calendar_names.h"
 #include "platform/cp1252.h"
-#include "render/draw_month_sheet.h"
 
 std::wstring RecoveryOffer(const MonthSheet& sheet) {
     return L"Almanaque se cerr\u00f3 sin grabar la hoja " +

@@ -4,11 +4,12 @@
 // after windows.h, which it needs
 #include <shlobj.h>
 
+#include "platform/win32/handles.h"
+
 std::wstring RecoveryFolder() {
     PWSTR local = nullptr;
-    // The path is allocated by the call and must be freed with CoTaskMemFree, even on failure.
     const HRESULT found = SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &local);
-    std::wstring folder = SUCCEEDED(found) && local ? std::wstring(local) + L"\\Almanaque\\" : L"";
-    CoTaskMemFree(local);
-    return folder;
+    // The call allocates the path for its caller, even when it fails.
+    const UniqueCoTaskMem<wchar_t> path(local);
+    return SUCCEEDED(found) && path ? std::wstring(path.Get()) + L"\\Almanaque\\" : L"";
 }

@@ -1,6 +1,7 @@
 #include "app/window/day_keys.h"
 
 #include "calendar/calendar_arithmetic.h"
+#include "calendar/grid_layout.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ DayMark MarkForMonth(const DayMark& mark, const LocalDate& today, std::int16_t y
 }
 
 DayMark MarkAfterKey(DayMark mark, DayKey key) {
-    if (mark.Month < 1 || mark.Month > 12) return mark;
+    if (!IsMonth(mark.Month)) return mark;
     const int length = BuildMonthLengths(mark.Year).Days[mark.Month];
     int day = mark.Day;
     switch (key) {
@@ -60,13 +61,11 @@ std::optional<GridPlace> PlaceOfMark(const DayMark& mark) {
 }
 
 PixelBox MarkBox(GridPlace place, const SheetScale& shown) {
-    using namespace GridLayout;
-    const CellPoint origin = CellOrigin(place.Column, place.Row);
-    // Where the drawing puts the day's box (render/draw_month_sheet.cpp), its edges scaled.
-    const int left = origin.X + OriginX + MarkInset;
-    const int top = origin.Y + OriginY + MarkInset;
-    const int right = left + BoxWidth - 2 * MarkInset;
-    const int bottom = top + BoxHeight - 2 * MarkInset;
+    const SheetRect box = DayBox(place);
+    const int left = box.Left + MarkInset;
+    const int top = box.Top + MarkInset;
+    const int right = box.Right - MarkInset;
+    const int bottom = box.Bottom - MarkInset;
     return {shown.ToPixelsX(left), shown.ToPixelsY(top),
             shown.ToPixelsX(right) - shown.ToPixelsX(left),
             shown.ToPixelsY(bottom) - shown.ToPixelsY(top)};

@@ -17,6 +17,7 @@
 #include "app/window/main_menu_win32.h"
 #include "app/window/recent_files_win32.h"
 #include "app/window/sheet_click.h"
+#include "calendar/calendar_names.h"
 #include "editor/day_editor_win32.h"
 #include "persistence/work_file_messages.h"
 #include "persistence/work_file_name.h"
@@ -148,7 +149,7 @@ void MainWindow::RefreshSheet() {
     if (SheetCanvas->DrawnScale() != ViewPlace.Scale)
         SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
     SheetCanvas->Clear(White);
-    DrawMonthSheet(*SheetCanvas, sheet);
+    DrawMonthSheet(*SheetCanvas, sheet, TodayLocal());
     ShowCanvas();
 }
 
@@ -393,7 +394,7 @@ void MainWindow::OnAbout() {
 // "Grabar Imagen" saves the sheet at 96 dpi, whatever the scale on screen.
 void MainWindow::OnExportImage() {
     GdiCanvas image;
-    DrawMonthSheet(image, Document.Sheet());
+    DrawMonthSheet(image, Document.Sheet(), TodayLocal());
     ExportSheetImage(Window(), image, Document.ImageBaseName());
 }
 

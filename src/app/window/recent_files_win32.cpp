@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/win32/full_path.h"
 #include "platform/win32/handles.h"
 
 namespace {
@@ -20,17 +21,6 @@ void StoreRecentFiles(const RecentFiles& list) {
     RegSetValueExW(key.Get(), RecentFilesValueName, 0, REG_MULTI_SZ,
                    reinterpret_cast<const BYTE*>(value.data()),
                    static_cast<DWORD>(value.size() * sizeof(wchar_t)));
-}
-
-// The path made whole against the current directory, as the list keeps every entry.
-std::wstring FullPath(const std::wstring& path) {
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return path;
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed) return path;
-    full.resize(length);
-    return full;
 }
 
 }  // namespace
@@ -49,7 +39,9 @@ RecentFiles LoadRecentFiles() {
 }
 
 RecentFiles RememberRecentFile(const std::wstring& path) {
-    const std::wstring full = FullPath(path);
+    // The list keeps full paths; one the system cannot make full is kept as it was given.
+    std::wstring full = FullPath(path);
+    if (full.empty()) full = path;
     const RecentFiles list = WithRecentFile(LoadRecentFiles(), full);
     StoreRecentFiles(list);
     SHAddToRecentDocs(SHARD_PATHW, full.c_str());

@@ -4,8 +4,6 @@
 
 GridPlace GridPlaceAt(std::uint16_t x, std::uint16_t y) {
     using namespace GridLayout;
-    constexpr int ColumnPitch = BoxWidth + Gap;
-    constexpr int RowPitch = BoxHeight + Gap;
     return {x / ColumnPitch, (y + OriginY) / RowPitch - 1};
 }
 

@@ -4,20 +4,21 @@
 //
 //   UniqueHandle      kernel objects and files (CloseHandle; null and INVALID_HANDLE_VALUE = none)
 //   UniqueFind        file searches (FindClose; INVALID_HANDLE_VALUE = none)
-//   UniqueFont, UniqueBitmap, UniquePen, UniqueBrush, UniqueRegion   GDI objects (DeleteObject)
+//   UniqueFont, UniqueBitmap, UniqueBrush, UniqueRegion   GDI objects (DeleteObject)
 //   UniqueDc          memory and printer device contexts (DeleteDC)
 //   ScreenDc          the screen's device context for the current scope (ReleaseDC)
-//   SelectedObject    an object selected into a DC; the previous one is selected back first
+//   SelectedObject    an object selected into a DC while it lives; then the previous one again
 //   UniqueIcon        icons loaded without LR_SHARED (DestroyIcon)
 //   UniqueRegistryKey registry keys (RegCloseKey)
-//   UniqueLibrary     loaded libraries (FreeLibrary)
 //   UniqueMenu        menus not attached to a window (DestroyMenu)
 //   UniqueAcceleratorTable  accelerator tables made at run time (DestroyAcceleratorTable)
 //   UniqueDrop        files dropped on a window (DragFinish)
 //   UniqueGlobal      movable global memory blocks (GlobalFree)
+//   UniqueCoTaskMem   memory a COM or shell call allocated for its caller (CoTaskMemFree)
 
 #include <windows.h>
-// after windows.h, which it needs
+// after windows.h, which they need
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <utility>
@@ -71,18 +72,18 @@ struct NullableTraits {
 };
 using UniqueFont = UniqueResource<HFONT, NullableTraits<HFONT, DeleteObject>>;
 using UniqueBitmap = UniqueResource<HBITMAP, NullableTraits<HBITMAP, DeleteObject>>;
-using UniquePen = UniqueResource<HPEN, NullableTraits<HPEN, DeleteObject>>;
 using UniqueBrush = UniqueResource<HBRUSH, NullableTraits<HBRUSH, DeleteObject>>;
 using UniqueRegion = UniqueResource<HRGN, NullableTraits<HRGN, DeleteObject>>;
 using UniqueDc = UniqueResource<HDC, NullableTraits<HDC, DeleteDC>>;
 using UniqueIcon = UniqueResource<HICON, NullableTraits<HICON, DestroyIcon>>;
 using UniqueRegistryKey = UniqueResource<HKEY, NullableTraits<HKEY, RegCloseKey>>;
-using UniqueLibrary = UniqueResource<HMODULE, NullableTraits<HMODULE, FreeLibrary>>;
 using UniqueMenu = UniqueResource<HMENU, NullableTraits<HMENU, DestroyMenu>>;
 using UniqueAcceleratorTable =
     UniqueResource<HACCEL, NullableTraits<HACCEL, DestroyAcceleratorTable>>;
 using UniqueDrop = UniqueResource<HDROP, NullableTraits<HDROP, DragFinish>>;
 using UniqueGlobal = UniqueResource<HGLOBAL, NullableTraits<HGLOBAL, GlobalFree>>;
+template <typename T>
+using UniqueCoTaskMem = UniqueResource<T*, NullableTraits<T*, CoTaskMemFree>>;
 
 // The screen's device context, released at the end of the scope.
 class ScreenDc {
@@ -99,8 +100,9 @@ class ScreenDc {
     HDC Dc;
 };
 
-// Selects an object into a DC for the current scope and selects the previous one back at its
-// end, so that the object can be deleted safely afterwards.
+// Selects an object into a DC for the wrapper's life (the current scope, or as long as it is
+// kept) and selects the previous one back at its end, so that the object can be deleted safely
+// afterwards.
 class SelectedObject {
   public:
     SelectedObject(HDC dc, HGDIOBJ object) : Dc(dc), Original(SelectObject(dc, object)) {}
@@ -109,9 +111,6 @@ class SelectedObject {
     }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
-
-    // The object the DC held before, selected back at the end of the scope.
-    HGDIOBJ Previous() const { return Original; }
 
   private:
     HDC Dc;

@@ -15,12 +15,12 @@
 
 namespace e2e {
 
-PixelImage DrawFreshSheet(int year, int month, TodayMarking marking) {
+PixelImage DrawFreshSheet(int year, int month, std::optional<LocalDate> today) {
     MonthSheet sheet;
     sheet.Year = static_cast<std::int16_t>(year);
     sheet.Month = static_cast<std::int16_t>(month);
     GdiCanvas canvas;
-    DrawMonthSheet(canvas, sheet, marking);
+    DrawMonthSheet(canvas, sheet, today);
     return canvas.ReadPixels();
 }
 

@@ -11,13 +11,15 @@
 
 #include "calendar/month_sheet.h"
 #include "persistence/day_record.h"
+#include "platform/clock.h"
 #include "render/bitmap_file.h"
 #include "render/draw_month_sheet.h"
 
 namespace e2e {
 
-// A new sheet of the month drawn on a screen-sized canvas.
-PixelImage DrawFreshSheet(int year, int month, TodayMarking marking = TodayMarking::Marked);
+// A new sheet of the month drawn on a screen-sized canvas, today's date marked as the program
+// marks it unless another is given.
+PixelImage DrawFreshSheet(int year, int month, std::optional<LocalDate> today = TodayLocal());
 
 // What a window shows, read from the screen.
 PixelImage CaptureWindow(HWND window);

@@ -51,17 +51,18 @@ void MakeBare(Day& day) {
 
 class GdiSheetTest : public testing::Test {
   protected:
-    void SetUp() override { SetClockForTesting(LocalDate{1999, 1, 1}); }
-    void TearDown() override { SetClockForTesting(std::nullopt); }
-
-    PixelImage Draw(std::int16_t year, std::int16_t month, GdiCanvas& canvas) {
+    PixelImage Draw(std::int16_t year, std::int16_t month, GdiCanvas& canvas,
+                    std::optional<LocalDate> today = std::nullopt) {
         canvas.Clear();
         Sheet->Year = year;
         Sheet->Month = month;
-        DrawMonthSheet(canvas, *Sheet);
+        DrawMonthSheet(canvas, *Sheet, today);
         return canvas.ReadPixels();
     }
-    PixelImage Draw(std::int16_t year, std::int16_t month) { return Draw(year, month, Canvas); }
+    PixelImage Draw(std::int16_t year, std::int16_t month,
+                    std::optional<LocalDate> today = std::nullopt) {
+        return Draw(year, month, Canvas, today);
+    }
     void MakeAllBare() {
         for (int column = 0; column < 7; ++column)
             for (int row = 1; row < 7; ++row) MakeBare(Sheet->Cell(column, row));
@@ -186,12 +187,12 @@ TEST_F(GdiSheetTest, DrawingTwiceGivesTheSamePixelsAsAFreshCanvasAndChangesNoDay
             day.Lines[2] = {Flag::On, Flag::On, "Cumplea\xF1os", Black};
             day.Numbers.Centre = Flag::On;
         }
-    SetClockForTesting(LocalDate{2024, 9, 12});
-    const PixelImage first = Draw(2024, 9);
+    constexpr LocalDate today{2024, 9, 12};
+    const PixelImage first = Draw(2024, 9, today);
     const auto before = std::make_unique<MonthSheet>(*Sheet);
-    const PixelImage second = Draw(2024, 9);
+    const PixelImage second = Draw(2024, 9, today);
     GdiCanvas fresh;
-    const PixelImage third = Draw(2024, 9, fresh);
+    const PixelImage third = Draw(2024, 9, fresh, today);
 
     EXPECT_TRUE(first.Pixels == second.Pixels);
     EXPECT_TRUE(first.Pixels == third.Pixels);
@@ -212,7 +213,7 @@ class GdiCanvasTest : public testing::Test {
 };
 
 TEST_F(GdiCanvasTest, FontsAreBoldSizedFromTheScaleAndIdenticalRequestsShareOneFont) {
-    Canvas.SelectFont("Tahoma", 42, true);
+    Canvas.SelectFont("Tahoma", 42);
     const HGDIOBJ title = GetCurrentObject(Canvas.Dc(), OBJ_FONT);
     LOGFONTW font{};
     ASSERT_EQ(GetObjectW(title, sizeof font, &font), static_cast<int>(sizeof font));
@@ -222,18 +223,18 @@ TEST_F(GdiCanvasTest, FontsAreBoldSizedFromTheScaleAndIdenticalRequestsShareOneF
     EXPECT_EQ(font.lfCharSet, ANSI_CHARSET);
     EXPECT_STREQ(font.lfFaceName, L"Tahoma");
 
-    Canvas.SelectFont("Tahoma", 8, true);
+    Canvas.SelectFont("Tahoma", 8);
     const HGDIOBJ small = GetCurrentObject(Canvas.Dc(), OBJ_FONT);
-    Canvas.SelectFont("Georgia", 42, true);
+    Canvas.SelectFont("Georgia", 42);
     const HGDIOBJ other = GetCurrentObject(Canvas.Dc(), OBJ_FONT);
-    Canvas.SelectFont("Tahoma", 42, true);
+    Canvas.SelectFont("Tahoma", 42);
     EXPECT_EQ(GetCurrentObject(Canvas.Dc(), OBJ_FONT), title);
     EXPECT_NE(small, title);
     EXPECT_NE(other, title);
 }
 
 TEST_F(GdiCanvasTest, TextIsTransparentAndTheNextTextStartsAtTheLeftOneLineLower) {
-    Canvas.SelectFont("Tahoma", 29, true);
+    Canvas.SelectFont("Tahoma", 29);
     TEXTMETRICW metrics{};
     GetTextMetricsW(Canvas.Dc(), &metrics);
     const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
@@ -347,7 +348,7 @@ TEST_F(GdiCanvasTest, IconsGiveThePixelsOfDrawIconExOverAnyBackground) {
             for (int i = 0; i < 12; ++i)
                 Canvas.HollowRectangle(left + 3 * i, 3 * i, left + 80 - i, 80 - i,
                                        0x00101010 * static_cast<Color>(i), 1);
-            Canvas.SelectFont("Tahoma", 29, true);
+            Canvas.SelectFont("Tahoma", 29);
             Canvas.SetTextColor(0x0000C0FF);
             Canvas.MoveTo(left + 5, 20);
             Canvas.PrintText("Wg");
@@ -376,7 +377,7 @@ TEST(GdiCanvasLifetime, EveryObjectIsDeletedWithTheCanvas) {
     HDC dc;
     {
         GdiCanvas canvas;
-        canvas.SelectFont("Tahoma", 8, true);
+        canvas.SelectFont("Tahoma", 8);
         canvas.HollowRectangle(1, 1, 20, 20, Black, 1);
         dc = canvas.Dc();
         font = GetCurrentObject(dc, OBJ_FONT);
