@@ -26,6 +26,7 @@
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
+#include "platform/win32/file_drop.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/program_file.h"
 #include "render/draw_month_sheet.h"
@@ -109,7 +110,7 @@ MainWindow::MainWindow(std::wstring commandTail)
     if (SetMenu(Window(), menu.Get())) menu.Release();  // the window owns it from now on
     Shortcuts = BuildMenuShortcuts();
     UseShortcuts(Shortcuts.Get());
-    DragAcceptFiles(Window(), TRUE);
+    AcceptDroppedFiles(Window());
     FitSheetView();
 
     SetWindowSubclass(SheetView->Control(), &SheetViewProc, SheetViewSubclassId,
