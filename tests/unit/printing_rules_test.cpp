@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "platform/print_answers.h"
 #include "render/icon_sizes.h"
@@ -68,7 +69,15 @@ TEST(IconLoadSize, TheSmallestOfferedSquareAtLeastAsLargeElseTheLargest) {
     EXPECT_EQ(IconLoadSize({'B', 'M', 0, 0, 1, 0}, 103), 103);  // no icon file
 }
 
-TEST(PrintAnswers, WhyAJobDidNotStart) {
+// "Aplicar" keeps the choice for the next "Imprimir" without printing; only a print prints.
+TEST(PrintAnswers, HowTheDialogClosedAndWhyAJobDidNotStart) {
+    for (const auto& [action, prints, keeps] : {std::tuple{0ul, false, false},
+                                                {1ul, true, true},
+                                                {2ul, false, true},
+                                                {7ul, false, false}}) {
+        EXPECT_EQ(OutcomeOf(action).Prints, prints) << action;
+        EXPECT_EQ(OutcomeOf(action).KeepsSettings, keeps) << action;
+    }
     // The file box of "Microsoft Print to PDF" cancelled; a job deleted in the queue
     // (ERROR_PRINT_CANCELLED) and a refusal are failures.
     EXPECT_TRUE(StartCancelledByUser(1223));

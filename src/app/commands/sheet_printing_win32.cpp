@@ -59,7 +59,8 @@ void PrintSheet(HWND owner, const MonthSheet& sheet) {
         ShowMessage(NoPrinterMessage);
         return;
     }
-    const PrinterChoice choice = ChoosePrinter(owner);
+    static PrinterSettings chosen;  // for the whole run
+    const PrinterChoice choice = ChoosePrinter(owner, chosen);
     if (choice.What == PrinterChoice::Outcome::Cancelled) return;
     if (choice.What == PrinterChoice::Outcome::Failed ||
         PrintSheetOn(choice.Printer.Get(), sheet) == PrintJob::Failed)
