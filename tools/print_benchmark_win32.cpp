@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round < repeat; ++round) {
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
-        const bool printed = PrintSheetOn(printer.Get(), *sheet);
+        const bool printed = PrintSheetOn(printer.Get(), *sheet) == PrintJob::Spooled;
         QueryPerformanceCounter(&end);
         times.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
                         static_cast<double>(frequency.QuadPart));

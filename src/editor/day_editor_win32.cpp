@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor/day_editor_controls.h"
@@ -40,6 +41,10 @@ class DayEditorDialog : public MemoryDialog {
     void OnInitialise() override;
     void OnCommand(int id, int code) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    // The swatches keep their colours; the icons are loaded again at the previews' new size.
+    void OnResolutionChanged() override {
+        for (int position = 0; position < IconCount; ++position) DrawIconPreview(position);
+    }
 
   private:
     void Build();
@@ -73,7 +78,7 @@ void DayEditorDialog::Build() {
                            swatch ? SwatchColorAtBuild : GetSysColor(COLOR_BTNFACE));
         picture->Clear();
     }
-    SetControlFont(ControlFont(L"MS Sans Serif", 8, FW_BOLD), fontIds);
+    SetControlFont(L"MS Sans Serif", 8, FW_BOLD, std::move(fontIds));
 }
 
 void DayEditorDialog::OnInitialise() {

@@ -97,5 +97,38 @@ TEST(Print, CancelThenOkAndTheDocumentStaysAsItWas) {
     EXPECT_TRUE(CopyFileW(image.c_str(), (std::wstring(check) + L"\\hoja.bmp").c_str(), FALSE));
 }
 
+// Under Wine the printer's own properties are a property sheet whose "Paper" page has the
+// orientation's buttons ("Portrait": 101). print_test.sh checks that both pages are portrait.
+TEST(Print, WhatWasChosenStaysForTheNextPrint) {
+    if (!_wgetenv(L"ALMANAQUE_PRINT_CHECK")) GTEST_SKIP() << "run by print_test.sh";
+    Program program;
+    for (const bool choose : {true, false}) {
+        program.Command(MenuCommand::Print);
+        const HWND dialog = WaitForPrintDialog(program);
+        ASSERT_NE(dialog, nullptr);
+        if (choose) {
+            Press(dialog, 1025);  // "Properties"
+            HWND sheet = nullptr, page = nullptr;
+            ASSERT_TRUE(WaitUntil([&] {
+                for (const HWND window : program.Windows()) {
+                    const HWND inner = FindWindowExW(window, nullptr, L"#32770", nullptr);
+                    if (window != dialog && inner && GetDlgItem(inner, 101)) {
+                        sheet = window;
+                        page = inner;
+                    }
+                }
+                return sheet != nullptr;
+            }));
+            Press(page, 101);
+            Press(sheet, IDOK);
+            ASSERT_TRUE(WaitUntil([&] { return !IsWindow(sheet); }));
+        }
+        Press(dialog, IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+        ASSERT_TRUE(program.WaitUntilIdle());
+        EXPECT_TRUE(program.Windows(L"Programador").empty());
+    }
+}
+
 }  // namespace
 }  // namespace e2e

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # "Imprimir" end to end on a spooler of its own (scripts/print-spooler): the Print tests of
-# e2e_tests drive the program, then the only PDF that came out is checked with poppler: the
+# e2e_tests drive the program, then the PDFs that came out are checked with poppler: the
 # sheet's job, one A4 page in landscape, the title as text, and the page drawn with the sheet at
-# 1:1 close to the program's own image of it.   print_test.sh <wine> <e2e_tests.exe>
+# 1:1 close to the program's own image of it; and the two pages printed after portrait was
+# chosen, both portrait.   print_test.sh <wine> <e2e_tests.exe>
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/print-spooler"
 fail() {
@@ -18,19 +19,28 @@ ALMANAQUE_PRINT_CHECK="Z:${check//\//\\}" "$@" --gtest_filter='Print.*' || fail 
 print_spooler_wait_idle || fail "the queue did not empty"
 
 mapfile -t printed < <(find ~/PDF -maxdepth 1 -name '*.pdf' -newer "$check/start")
-[ "${#printed[@]}" -eq 1 ] || fail "one PDF expected, ${#printed[@]} found: ${printed[*]}"
-trap 'print_spooler_stop; rm -rf "$check" "${printed[0]}"' EXIT
-info=$(pdfinfo "${printed[0]}")
+trap 'print_spooler_stop; rm -rf "$check" "${printed[@]}"' EXIT
+[ "${#printed[@]}" -eq 3 ] || fail "three PDFs expected, ${#printed[@]} found: ${printed[*]}"
+sheet=
+for pdf in "${printed[@]}"; do
+    if pdfinfo "$pdf" | grep -q '^Title: *Almanaque - Febrero 2024$'; then
+        sheet=$pdf
+    else  # the two pages printed after portrait was chosen
+        pdfinfo "$pdf" | grep -Eq '^Page rot: +0$' || fail "not portrait: $(pdfinfo "$pdf")"
+    fi
+done
+[ -n "$sheet" ] || fail "no PDF of the sheet: ${printed[*]}"
+info=$(pdfinfo "$sheet")
 for line in 'Title: +Almanaque - Febrero 2024' 'Pages: +1' 'Page size: +595 x 842 pts \(A4\)' \
     'Page rot: +90'; do
     grep -Eq "^$line\$" <<<"$info" || fail "no \"$line\" in: $info"
 done
-pdftotext "${printed[0]}" - | grep -q "Febrero 2024" || fail "no title text"
+pdftotext "$sheet" - | grep -q "Febrero 2024" || fail "no title text"
 
 # No margins on this queue: the sheet is the page's height, 2479 pixels at 300 dpi, so
 # 794 / 2479 * 300 pixels per inch draw it 794 pixels high. Compared at 1/8 with some fuzz:
 # glyph edges and substituted fonts differ a little everywhere.
-pdftoppm -png -singlefile -r 96.087 "${printed[0]}" "$check/page"
+pdftoppm -png -singlefile -r 96.087 "$sheet" "$check/page"
 convert "$check/page.png" -gravity center -crop 1122x794+0+0 +repage -scale 12.5% "$check/a.png"
 convert "$check/hoja.bmp" -scale 12.5% "$check/b.png"
 differing=$(compare -metric AE -fuzz 20% "$check/a.png" "$check/b.png" null: 2>&1)

@@ -1,10 +1,13 @@
 // Where the sheet goes on a printer's page, for the papers, orientations and resolutions
-// printers report; and the size an icon is read at for a printer.
+// printers report; the size an icon is read at for a printer; and what the system's printing
+// answers mean.
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
+#include "platform/print_answers.h"
 #include "render/icon_sizes.h"
 #include "render/page_fit.h"
 
@@ -64,6 +67,22 @@ TEST(IconLoadSize, TheSmallestOfferedSquareAtLeastAsLargeElseTheLargest) {
     file.resize(6 + 2 * 16);  // a file cut short: what is there counts
     EXPECT_EQ(IconLoadSize(file, 103), 32);
     EXPECT_EQ(IconLoadSize({'B', 'M', 0, 0, 1, 0}, 103), 103);  // no icon file
+}
+
+// "Aplicar" keeps the choice for the next "Imprimir" without printing; only a print prints.
+TEST(PrintAnswers, HowTheDialogClosedAndWhyAJobDidNotStart) {
+    for (const auto& [action, prints, keeps] : {std::tuple{0ul, false, false},
+                                                {1ul, true, true},
+                                                {2ul, false, true},
+                                                {7ul, false, false}}) {
+        EXPECT_EQ(OutcomeOf(action).Prints, prints) << action;
+        EXPECT_EQ(OutcomeOf(action).KeepsSettings, keeps) << action;
+    }
+    // The file box of "Microsoft Print to PDF" cancelled; a job deleted in the queue
+    // (ERROR_PRINT_CANCELLED) and a refusal are failures.
+    EXPECT_TRUE(StartCancelledByUser(1223));
+    EXPECT_FALSE(StartCancelledByUser(63));
+    EXPECT_FALSE(StartCancelledByUser(5));
 }
 
 }  // namespace

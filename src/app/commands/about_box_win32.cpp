@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 #include "platform/win32/program_file.h"
@@ -34,18 +36,24 @@ class AboutBox final : public MemoryDialog {
                         .ClientHeight = 197,
                         .Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT |
                                  DS_NOFAILCREATE,
-                        .Owner = owner}),
-          ProgramIcon(LoadProgramIcon(LengthAtDpi(IconSize, DotsPerInch()))) {
+                        .Owner = owner}) {
         AddControls(AboutControls);
-        // An icon control takes the size of its icon, which has the control's size.
-        if (ProgramIcon)
-            SendMessageW(Control(IconId), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon.Get()),
-                         0);
-        SetControlFont(ControlFont(L"MS Sans Serif", 10, FW_BOLD), {NoticeId, ExitId});
+        ShowProgramIcon();
+        SetControlFont(L"MS Sans Serif", 10, FW_BOLD, {NoticeId, ExitId});
     }
 
   private:
     UniqueIcon ProgramIcon;  // outlives the control, which is destroyed with the dialog
+
+    // An icon control takes the size of its icon, which has the control's size.
+    void ShowProgramIcon() {
+        UniqueIcon icon = LoadProgramIcon(LengthAtDpi(IconSize, DotsPerInch()));
+        if (!icon) return;
+        SendMessageW(Control(IconId), STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
+        ProgramIcon = std::move(icon);  // the one shown before, if any, goes
+    }
+
+    void OnResolutionChanged() override { ShowProgramIcon(); }
 
     void OnCommand(int id, int code) override {
         if (id == ExitId && ButtonPressed(code)) End(0);

@@ -40,10 +40,9 @@ class MonthChooser final : public MemoryDialog {
                         .Owner = owner}),
           Shown(shown) {
         AddControls(ChooserControls);
-        SetControlFont(ControlFont(L"MS Sans Serif", 10, FW_BOLD),
-                       {YearLabelId, MonthLabelId, ExitId});
-        SetControlFont(ControlFont(L"MS Sans Serif", 14, FW_NORMAL), {YearBoxId});
-        SetControlFont(ControlFont(L"MS Sans Serif", 10, FW_NORMAL), {MonthListId});
+        SetControlFont(L"MS Sans Serif", 10, FW_BOLD, {YearLabelId, MonthLabelId, ExitId});
+        SetControlFont(L"MS Sans Serif", 14, FW_NORMAL, {YearBoxId});
+        SetControlFont(L"MS Sans Serif", 10, FW_NORMAL, {MonthListId});
     }
 
     ChosenMonth Chosen() const { return Result; }

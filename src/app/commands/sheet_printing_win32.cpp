@@ -6,11 +6,14 @@
 #include "calendar/calendar_names.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
+#include "platform/print_answers.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/print_dialog.h"
 #include "render/draw_month_sheet.h"
 #include "render/gdi_canvas_win32.h"
 #include "render/page_fit.h"
+
+static_assert(CancelledByUserError == ERROR_CANCELLED);
 
 namespace {
 
@@ -28,14 +31,16 @@ void DrawSheet(HDC printer, SheetScale placement, const MonthSheet& sheet) {
 
 }  // namespace
 
-bool PrintSheetOn(HDC printer, const MonthSheet& sheet) {
+PrintJob PrintSheetOn(HDC printer, const MonthSheet& sheet) {
     const std::optional<SheetScale> placement = FitSheetOnPage(PageOf(printer));
-    if (!placement) return false;
+    if (!placement) return PrintJob::Failed;
     const std::wstring name = L"Almanaque - " + Cp1252ToWide(SheetTitle(sheet.Year, sheet.Month));
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = name.c_str();
-    if (StartDocW(printer, &document) <= 0) return false;
+    SetLastError(ERROR_SUCCESS);  // so that an earlier error does not pass for StartDoc's
+    if (StartDocW(printer, &document) <= 0)
+        return StartCancelledByUser(GetLastError()) ? PrintJob::Cancelled : PrintJob::Failed;
     // A page the spooler refuses or a job cancelled meanwhile makes StartPage or EndPage fail.
     bool printed = StartPage(printer) > 0;
     if (printed) {
@@ -44,9 +49,9 @@ bool PrintSheetOn(HDC printer, const MonthSheet& sheet) {
     }
     if (!printed) {
         AbortDoc(printer);
-        return false;
+        return PrintJob::Failed;
     }
-    return EndDoc(printer) > 0;
+    return EndDoc(printer) > 0 ? PrintJob::Spooled : PrintJob::Failed;
 }
 
 void PrintSheet(HWND owner, const MonthSheet& sheet) {
@@ -56,8 +61,10 @@ void PrintSheet(HWND owner, const MonthSheet& sheet) {
         ShowMessage(owner, NoPrinterMessage);
         return;
     }
-    const PrinterChoice choice = ChoosePrinter(owner);
+    static PrinterSettings chosen;  // for the whole run
+    const PrinterChoice choice = ChoosePrinter(owner, chosen);
     if (choice.What == PrinterChoice::Outcome::Cancelled) return;
-    if (choice.What == PrinterChoice::Outcome::Failed || !PrintSheetOn(choice.Printer.Get(), sheet))
+    if (choice.What == PrinterChoice::Outcome::Failed ||
+        PrintSheetOn(choice.Printer.Get(), sheet) == PrintJob::Failed)
         ShowMessage(owner, SheetUnprintableMessage);
 }

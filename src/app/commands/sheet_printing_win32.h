@@ -13,8 +13,15 @@ inline constexpr const wchar_t* NoPrinterMessage =
     L"Para imprimir la hoja hay que a\u00f1adir una impresora en Windows.";
 inline constexpr const wchar_t* SheetUnprintableMessage = L"No se ha podido imprimir la hoja ...";
 
-// The whole command: a message when there is no printer or the job fails, nothing on Cancel.
+// The whole command: a message when there is no printer or the job fails; nothing on Cancel,
+// in the print dialog or in a box of the printer's own.
 void PrintSheet(HWND owner, const MonthSheet& sheet);
 
-// The job alone, on a printer's device context: true once the page was handed to the spooler.
-bool PrintSheetOn(HDC printer, const MonthSheet& sheet);
+enum class PrintJob {
+    Spooled,    // the page was handed to the spooler
+    Cancelled,  // given up by the user in a box the printer showed before the job started
+    Failed,
+};
+
+// The job alone, on a printer's device context.
+PrintJob PrintSheetOn(HDC printer, const MonthSheet& sheet);

@@ -25,6 +25,7 @@
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
+#include "platform/win32/file_drop.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/program_file.h"
 #include "render/draw_month_sheet.h"
@@ -102,7 +103,7 @@ MainWindow::MainWindow(std::wstring commandTail)
     if (SetMenu(Window(), menu.Get())) menu.Release();  // the window owns it from now on
     Shortcuts = BuildMenuShortcuts();
     UseShortcuts(Shortcuts.Get());
-    DragAcceptFiles(Window(), TRUE);
+    AcceptDroppedFiles(Window());
     FitSheetView();
 
     SetWindowSubclass(SheetView->Control(), &SheetViewProc, SheetViewSubclassId,
@@ -453,10 +454,14 @@ LRESULT CALLBACK MainWindow::SheetViewProc(HWND window, UINT message, WPARAM wPa
                 main.OnSheetClick(lParam);
                 break;
             case WM_GETDLGCODE: {
-                // The arrows, and Enter for the sheet rather than for the dialog's default button.
+                // The arrows, Enter for the sheet rather than for the dialog's default button, and
+                // the characters Enter and Space type: unless asked for (DLGC_WANTMESSAGE), the
+                // dialog manager takes them as mnemonics that match nothing, and beeps.
                 const auto* key = reinterpret_cast<const MSG*>(lParam);
                 const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
-                return DLGC_WANTARROWS | (enter ? DLGC_WANTMESSAGE : 0);
+                const bool typed =
+                    key && key->message == WM_CHAR && (key->wParam == L'\r' || key->wParam == L' ');
+                return DLGC_WANTARROWS | (enter || typed ? DLGC_WANTMESSAGE : 0);
             }
             case WM_KEYDOWN:
                 if (main.OnSheetKey(wParam)) return 0;

@@ -75,14 +75,48 @@ ControlClass ClassOf(ControlKind kind) {
     return {L"STATIC", 0};
 }
 
+// A function of user32 that older systems lack, or null there.
+template <typename Function>
+Function* User32Function(const char* name) {
+    return reinterpret_cast<Function*>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+// The dialog manager's own answer to a change of resolution (from Windows 10 1703, for
+// PerMonitorV2 windows: DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_CONTROL_DPI_CHANGE_BEHAVIORS) scales
+// the window, moves the controls and sends them a font of its own; the dialog does all of it
+// from its layout instead. Where the functions are missing, so is that answer.
+void KeepDialogFromSystemScaling(HWND dialog) {
+    using Set = BOOL WINAPI(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    static Set* const set = User32Function<Set>("SetDialogDpiChangeBehavior");
+    if (set) set(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+}
+
+void KeepControlFromSystemScaling(HWND control) {
+    using Set =
+        BOOL WINAPI(HWND, DIALOG_CONTROL_DPI_CHANGE_BEHAVIORS, DIALOG_CONTROL_DPI_CHANGE_BEHAVIORS);
+    static Set* const set = User32Function<Set>("SetDialogControlDpiChangeBehavior");
+    constexpr auto all = static_cast<DIALOG_CONTROL_DPI_CHANGE_BEHAVIORS>(DCDC_DISABLE_FONT_UPDATE |
+                                                                          DCDC_DISABLE_RELAYOUT);
+    if (set) set(control, all, all);
+}
+
+void GiveFont(HWND dialog, HFONT font, const std::vector<int>& ids) {
+    for (const int id : ids)
+        SendMessageW(GetDlgItem(dialog, id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 }  // namespace
 
-MemoryDialog::MemoryDialog(const DialogFrame& frame) {
+MemoryDialog::MemoryDialog(const DialogFrame& frame)
+    : LayoutClient{frame.ClientWidth, frame.ClientHeight} {
     const std::vector<WORD> dialogTemplate = BuildTemplate(frame);
     Dialog = CreateDialogIndirectParamW(
         ProgramInstance(), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), frame.Owner,
         &MemoryDialog::Procedure, reinterpret_cast<LPARAM>(this));
-    if (Dialog) PlaceWindow(frame);
+    if (!Dialog) return;
+    KeepDialogFromSystemScaling(Dialog);
+    PlaceWindow(frame);
 }
 
 MemoryDialog::~MemoryDialog() {
@@ -96,41 +130,63 @@ void MemoryDialog::PlaceWindow(const DialogFrame& frame) {
     // On the owner's monitor; a window without one is on the monitor it was created on.
     const HWND placed = frame.Owner ? frame.Owner : Dialog;
     const MonitorArea monitor = MonitorAreaOf(placed);
-    const PixelBox& work = monitor.Work;
+    FitToMonitor(static_cast<int>(GetDpiForWindow(placed)), monitor.Work, [&](PixelSize outer) {
+        return frame.Centred
+                   ? CentreInWorkArea(outer, monitor.Work)
+                   : MoveIntoWorkArea({monitor.Corner.x + frame.Left, monitor.Corner.y + frame.Top,
+                                       outer.Width, outer.Height},
+                                      monitor.Work);
+    });
+}
+
+void MemoryDialog::FitToMonitor(int monitorDpi, const PixelBox& work,
+                                const std::function<PixelBox(PixelSize outer)>& place) {
     // The frame is drawn at the monitor's resolution, whatever the dialog's layout is.
-    const UINT monitorDpi = GetDpiForWindow(placed);
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Dialog, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(Dialog, GWL_EXSTYLE));
     RECT frameRect{};
-    AdjustWindowRectExForDpi(&frameRect, style, FALSE, exStyle, monitorDpi);
+    AdjustWindowRectExForDpi(&frameRect, style, FALSE, exStyle, static_cast<UINT>(monitorDpi));
     PixelSize outer{frameRect.right - frameRect.left, frameRect.bottom - frameRect.top};
-    Dpi = WindowDotsPerInch({frame.ClientWidth, frame.ClientHeight}, outer,
-                            {work.Width, work.Height}, static_cast<int>(monitorDpi));
-    const PixelSize client{LengthAtDpi(frame.ClientWidth, Dpi),
-                           LengthAtDpi(frame.ClientHeight, Dpi)};
+    Dpi = WindowDotsPerInch(LayoutClient, outer, {work.Width, work.Height}, monitorDpi);
+    const PixelSize client{LengthAtDpi(LayoutClient.Width, Dpi),
+                           LengthAtDpi(LayoutClient.Height, Dpi)};
     outer.Width += client.Width;
     outer.Height += client.Height;
 
-    const auto place = [&] {
-        const PixelBox box =
-            frame.Centred
-                ? CentreInWorkArea(outer, work)
-                : MoveIntoWorkArea({monitor.Corner.x + frame.Left, monitor.Corner.y + frame.Top,
-                                    outer.Width, outer.Height},
-                                   work);
-        const bool topmost = (frame.ExStyle & WS_EX_TOPMOST) != 0;
+    const bool topmost = (exStyle & WS_EX_TOPMOST) != 0;
+    const auto moveTo = [&](const PixelBox& box) {
         SetWindowPos(Dialog, topmost ? HWND_TOPMOST : nullptr, box.Left, box.Top, box.Width,
                      box.Height, SWP_NOACTIVATE | (topmost ? 0 : SWP_NOZORDER));
     };
-    place();
+    moveTo(place(outer));
     // Some frames differ from what AdjustWindowRectExForDpi predicts: correct by what was measured.
     RECT measured{};
     GetClientRect(Dialog, &measured);
     if (measured.right != client.Width || measured.bottom != client.Height) {
         outer.Width += client.Width - measured.right;
         outer.Height += client.Height - measured.bottom;
-        place();
+        moveTo(place(outer));
     }
+}
+
+// At the place the system suggests (WM_DPICHANGED), with the size the layout has there.
+void MemoryDialog::LayOutAgain(int monitorDpi, const RECT& suggested) {
+    FitToMonitor(monitorDpi, MonitorAreaAt(suggested).Work, [&](PixelSize outer) {
+        return PixelBox{suggested.left, suggested.top, outer.Width, outer.Height};
+    });
+    for (const PlacedControl& control : Placed) {
+        const PixelBox box = BoxAtDpi(control.Box, Dpi);
+        SetWindowPos(control.Window, nullptr, box.Left, box.Top, box.Width, box.Height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (KeptFont& font : Fonts) {
+        UniqueFont made = CreateDialogFont(font.Face, font.Points, font.Weight, Dpi);
+        GiveFont(Dialog, made.Get(), font.Ids);
+        font.Font = std::move(made);  // the old one, which no control uses any more, goes
+    }
+    for (const auto& picture : Pictures) picture->FitToControl();
+    OnResolutionChanged();
+    RedrawWindow(Dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND MemoryDialog::AddControl(const ControlLayout& layout) {
@@ -140,6 +196,8 @@ HWND MemoryDialog::AddControl(const ControlLayout& layout) {
         kind.ExStyle, kind.Name, layout.Text, WS_CHILD | WS_VISIBLE | kind.Style, box.Left, box.Top,
         box.Width, box.Height, Dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)),
         ProgramInstance(), nullptr);
+    KeepControlFromSystemScaling(control);
+    Placed.push_back({control, layout.Box});
     if (layout.Kind == ControlKind::Picture || layout.Kind == ControlKind::FramedPicture)
         Pictures.push_back(std::make_unique<PictureBox>(control));
     return control;
@@ -163,13 +221,11 @@ PictureBox* MemoryDialog::Picture(int id) const {
     return nullptr;
 }
 
-HFONT MemoryDialog::ControlFont(std::wstring_view face, int points, int weight) {
-    return Fonts.emplace_back(CreateDialogFont(face, points, weight, Dpi)).Get();
-}
-
-void MemoryDialog::SetControlFont(HFONT font, const std::vector<int>& ids) {
-    for (const int id : ids)
-        SendMessageW(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+void MemoryDialog::SetControlFont(std::wstring_view face, int points, int weight,
+                                  std::vector<int> ids) {
+    KeptFont& font = Fonts.emplace_back(KeptFont{std::wstring(face), points, weight, std::move(ids),
+                                                 CreateDialogFont(face, points, weight, Dpi)});
+    GiveFont(Dialog, font.Font.Get(), font.Ids);
 }
 
 INT_PTR MemoryDialog::RunModal() {
@@ -270,5 +326,12 @@ INT_PTR MemoryDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     INT_PTR result = FALSE;
     if (OnMessage(message, wParam, lParam, result)) return result;
+    // A dialog that places itself on a change of resolution answers it in OnMessage (the main
+    // window does). Handled here, it is answered TRUE, with the result 0 WM_DPICHANGED asks for;
+    // its X and Y resolutions are the same.
+    if (message == WM_DPICHANGED) {
+        LayOutAgain(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return TRUE;
+    }
     return FALSE;
 }

@@ -22,9 +22,15 @@
 // (WM_NCACTIVATE) and gives the focus back when it is activated again. It repaints its
 // PictureBox controls on WM_DRAWITEM. No exception leaves the dialog procedure: one that reaches
 // it is told to the user as an internal error, and the program goes on.
+//
+// Moved to a monitor of another resolution (WM_DPICHANGED), a dialog is laid out again as when it
+// was made, at the new monitor's resolution: its size, every control's box from its layout, its
+// fonts made again, its pictures fitted to their new size and empty for OnResolutionChanged() to
+// draw. The system's dialog manager is kept from scaling any of it its own way.
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -34,6 +40,7 @@
 #include "platform/control_layout.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/picture_box.h"
+#include "platform/window_place.h"
 
 // Where the program's dialogs put their outer top-left corner, from the monitor's.
 inline constexpr POINT DialogScreenOrigin{105, 114};
@@ -68,10 +75,9 @@ class MemoryDialog {
     HWND AddControl(const ControlLayout& layout);
     void AddControls(std::span<const ControlLayout> layouts);
     PictureBox* Picture(int id) const;
-    // A font of this size at the dialog's resolution, kept until the dialog is destroyed.
-    HFONT ControlFont(std::wstring_view face, int points, int weight);
-    // Gives the font to the controls (WM_SETFONT). The font lives at least as long as the dialog.
-    void SetControlFont(HFONT font, const std::vector<int>& ids);
+    // Gives the controls a font of this size at the dialog's resolution (WM_SETFONT), which the
+    // dialog keeps, and makes again for a new resolution.
+    void SetControlFont(std::wstring_view face, int points, int weight, std::vector<int> ids);
     // The dialog's keyboard shortcuts (TranslateAcceleratorW), which send WM_COMMAND as its menu
     // does. The caller keeps the table alive until the dialog has ended.
     void UseShortcuts(HACCEL shortcuts) { Shortcuts = shortcuts; }
@@ -88,17 +94,39 @@ class MemoryDialog {
     virtual void OnCommand(int /*id*/, int /*code*/) {}
     // Any other message; return true when handled, with the dialog procedure's result.
     virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
+    // After the dialog was laid out again for a new resolution: what its pictures show, and
+    // whatever else was made for the old resolution, made again.
+    virtual void OnResolutionChanged() {}
 
   private:
+    struct KeptFont {
+        std::wstring Face;
+        int Points;
+        int Weight;
+        std::vector<int> Ids;
+        UniqueFont Font;
+    };
+    struct PlacedControl {
+        HWND Window;
+        PixelBox Box;  // at 96 dpi
+    };
+
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static bool RouteKeyboard(MSG& message);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void PlaceWindow(const DialogFrame& frame);
+    // Chooses the resolution for a monitor of this one and this work area, and gives the window
+    // the size whose client area is the layout's at it, where `place` puts a window of that size.
+    void FitToMonitor(int monitorDpi, const PixelBox& work,
+                      const std::function<PixelBox(PixelSize outer)>& place);
+    void LayOutAgain(int monitorDpi, const RECT& suggested);
     void RunLoop();
 
-    std::vector<UniqueFont> Fonts;  // first, so that they are deleted after the window
+    std::vector<KeptFont> Fonts;  // first, so that they are deleted after the window
     HWND Dialog = nullptr;
+    PixelSize LayoutClient{};
     int Dpi = LayoutDotsPerInch;
+    std::vector<PlacedControl> Placed;
     HWND SavedFocus = nullptr;
     HACCEL Shortcuts = nullptr;
     bool HasEnded = false;

@@ -12,3 +12,5 @@ struct MonitorArea {
 };
 
 MonitorArea MonitorAreaOf(HWND window);
+// The monitor that holds most of a rectangle of the screen, or the nearest one.
+MonitorArea MonitorAreaAt(const RECT& box);

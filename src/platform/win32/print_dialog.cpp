@@ -9,15 +9,43 @@
 #include <memory>
 #include <utility>
 
+#include "platform/print_answers.h"
+
+static_assert(static_cast<DWORD>(PrintDialogAction::Cancel) == PD_RESULT_CANCEL &&
+              static_cast<DWORD>(PrintDialogAction::Print) == PD_RESULT_PRINT &&
+              static_cast<DWORD>(PrintDialogAction::Apply) == PD_RESULT_APPLY);
+
 namespace {
 
-void TurnToLandscape(HGLOBAL settings) {
-    if (!settings) return;
-    auto* mode = static_cast<DEVMODEW*>(GlobalLock(settings));
-    if (!mode) return;
-    mode->dmOrientation = DMORIENT_LANDSCAPE;
-    mode->dmFields |= DM_ORIENTATION;
-    GlobalUnlock(settings);
+// The structure must be allocated dynamically (PrintDlgEx); it must have an owner.
+std::unique_ptr<PRINTDLGEXW> NewDialog(HWND owner) {
+    auto dialog = std::make_unique<PRINTDLGEXW>();
+    dialog->lStructSize = sizeof(PRINTDLGEXW);
+    dialog->hwndOwner = owner;
+    dialog->nStartPage = START_PAGE_GENERAL;
+    return dialog;
+}
+
+// What the dialog hands back is the caller's to free.
+PrinterSettings HandedBack(const PRINTDLGEXW& dialog) {
+    return {UniqueGlobal(dialog.hDevNames), UniqueGlobal(dialog.hDevMode)};
+}
+
+// The default printer's settings, asked without the dialog, turned to landscape; none when
+// nothing usable came back, and the dialog then starts from its own defaults.
+PrinterSettings DefaultsInLandscape(HWND owner) {
+    const auto dialog = NewDialog(owner);
+    // Without PD_NOPAGENUMS the page ranges, which stay empty, would be an invalid argument.
+    dialog->Flags = PD_RETURNDEFAULT | PD_NOPAGENUMS;
+    const HRESULT asked = PrintDlgExW(dialog.get());
+    PrinterSettings settings = HandedBack(*dialog);
+    if (asked != S_OK) return {};
+    if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(settings.Mode.Get()))) {
+        mode->dmOrientation = DMORIENT_LANDSCAPE;
+        mode->dmFields |= DM_ORIENTATION;
+        GlobalUnlock(settings.Mode.Get());
+    }
+    return settings;
 }
 
 }  // namespace
@@ -31,31 +59,25 @@ bool AnyPrinterInstalled() {
     return GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed > 0;
 }
 
-PrinterChoice ChoosePrinter(HWND owner) {
-    // The structure must be allocated dynamically (PrintDlgEx); it must have an owner.
-    const auto dialog = std::make_unique<PRINTDLGEXW>();
-    dialog->lStructSize = sizeof(PRINTDLGEXW);
-    dialog->hwndOwner = owner;
-    dialog->nStartPage = START_PAGE_GENERAL;
-    // The default printer's settings, asked without the dialog, start it off in landscape.
-    // Without PD_NOPAGENUMS the page ranges, which stay empty, would be an invalid argument.
-    dialog->Flags = PD_RETURNDEFAULT | PD_NOPAGENUMS;
-    if (PrintDlgExW(dialog.get()) == S_OK) {
-        TurnToLandscape(dialog->hDevMode);
-    } else {
-        // Nothing usable came back: the dialog starts from its own defaults.
-        const UniqueGlobal mode(std::exchange(dialog->hDevMode, nullptr));
-        const UniqueGlobal names(std::exchange(dialog->hDevNames, nullptr));
-    }
+PrinterChoice ChoosePrinter(HWND owner, PrinterSettings& chosen) {
+    const bool chosenBefore = chosen.Names || chosen.Mode;
+    PrinterSettings given = chosenBefore ? std::move(chosen) : DefaultsInLandscape(owner);
+    const auto dialog = NewDialog(owner);
     // Copies and collation are the driver's (PD_USEDEVMODECOPIESANDCOLLATE): one page is drawn.
     dialog->Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS | PD_NOSELECTION |
                     PD_NOCURRENTPAGE | PD_HIDEPRINTTOFILE;
+    // The dialog may replace the settings it is given: they are its own until it hands them back.
+    dialog->hDevNames = given.Names.Release();
+    dialog->hDevMode = given.Mode.Release();
+    dialog->dwResultAction = 0;  // zero on input, as PRINTDLGEX asks
     const HRESULT shown = PrintDlgExW(dialog.get());
-    // The settings the dialog hands back are the caller's to free, and so is the printer's DC.
-    const UniqueGlobal settings(dialog->hDevMode), names(dialog->hDevNames);
+    PrinterSettings handedBack = HandedBack(*dialog);
     UniqueDc printer(shown == S_OK ? dialog->hDC : nullptr);
     if (shown != S_OK) return {};
-    if (dialog->dwResultAction != PD_RESULT_PRINT) return {PrinterChoice::Outcome::Cancelled, {}};
+    const PrintDialogOutcome outcome = OutcomeOf(dialog->dwResultAction);
+    // Cancelled, it hands back what it was given: what was chosen before stays, defaults go.
+    if (outcome.KeepsSettings || chosenBefore) chosen = std::move(handedBack);
+    if (!outcome.Prints) return {PrinterChoice::Outcome::Cancelled, {}};
     if (!printer) return {};
     return {PrinterChoice::Outcome::Print, std::move(printer)};
 }

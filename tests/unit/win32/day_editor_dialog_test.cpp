@@ -235,4 +235,32 @@ TEST(DayEditorDialog, ShowsTheCellsTicksTextsColorsAndIcons) {
     fs::remove_all(folder);
 }
 
+// Moved to a monitor of 144 dpi (WM_DPICHANGED, sent here by hand: Wine never sends it), the
+// editor is laid out anew: its size, its boxes, its font, a swatch and an icon over their new size.
+TEST(DayEditorDialog, IsLaidOutAgainForTheResolutionOfAnotherMonitor) {
+    const std::filesystem::path icon = std::filesystem::temp_directory_path() / "almanaque_dpi.ico";
+    ASSERT_TRUE(WriteSolidIcoFile(icon, 48, 0x00C000));
+    auto sheet = SheetOnFifthOfMarch();
+    sheet->Cell(1, 2).Lines[2].LineColor = 0x000000FF;
+    sheet->Cell(1, 2).Icons[4].Path = icon.string();
+    WithOpenEditor(*sheet, [](HWND editor) {
+        RECT suggested{}, client{};
+        GetWindowRect(editor, &suggested);
+        SendMessageW(editor, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                     reinterpret_cast<LPARAM>(&suggested));
+        GetClientRect(editor, &client);
+        EXPECT_EQ(client.right, 1155);
+        EXPECT_EQ(client.bottom, 948);
+        const RECT swatch = RectInParent(GetDlgItem(editor, SwatchIds[4]));
+        EXPECT_EQ(std::vector({swatch.left, swatch.top, swatch.right, swatch.bottom}),
+                  std::vector<LONG>({264, 876, 312, 924}));
+        LOGFONTW font{};
+        GetObjectW(GetWindowFont(GetDlgItem(editor, DayGroupId)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -16);
+        EXPECT_EQ(PixelOf(GetDlgItem(editor, SwatchIds[2]), 40, 40), RGB(255, 0, 0));
+        EXPECT_EQ(PixelOf(GetDlgItem(editor, PreviewIds[4]), 40, 40), RGB(0, 0xC0, 0));
+    });
+    std::filesystem::remove(icon);
+}
+
 }  // namespace
