@@ -16,16 +16,17 @@ TEST(DayKeys, MoveAlongTheRowsStopAtTheMonthsEdgesAndStartOnTodayInItsMonth) {
     using enum DayKey;
     const DayMark may = MarkForMonth({}, {2027, 5, 19}, 2027, 5);  // May 2027 starts on Saturday
     EXPECT_EQ(may.Day, 19);
+    const auto after = [](DayMark mark, DayKey key, int day) {
+        mark.Day = day;
+        return MarkAfterKey(mark, key).Day;
+    };
     // From a day, by a key, to a day; the 2nd is a Sunday, at a row's end.
     const std::tuple<int, DayKey, int> moves[] = {
         {2, DayAfter, 3},    {3, DayBefore, 2},  {10, WeekAfter, 17},
         {10, WeekBefore, 3}, {12, FirstDay, 1},  {12, LastDay, 31},
         {1, DayBefore, 1},   {7, WeekBefore, 7}, {25, WeekAfter, 25}};
-    for (const auto& [from, key, to] : moves) {
-        DayMark mark = may;
-        mark.Day = from;
-        EXPECT_EQ(MarkAfterKey(mark, key).Day, to) << from << " " << static_cast<int>(key);
-    }
+    for (const auto& [from, key, to] : moves)
+        EXPECT_EQ(after(may, key, from), to) << from << " " << static_cast<int>(key);
     EXPECT_EQ(MarkForMonth(may, {2027, 5, 20}, 2027, 5).Day, 19);
     EXPECT_EQ(MarkForMonth(may, {2027, 5, 19}, 2027, 6).Day, 1);
     EXPECT_EQ(PlaceOfMark(may)->Column * 10 + PlaceOfMark(may)->Row, 2 * 10 + 4);  // Wednesday

@@ -34,8 +34,7 @@ TEST(Cp1252, UsesTheFixedTableNotTheSystemCodePage) {
 }
 
 #ifndef _WIN32
-// The system's converter (glibc's iconv), made apart from the table, agrees on every byte it
-// defines; it leaves undefined the five that the table maps as Windows does (above).
+// glibc's own converter agrees on each byte it defines; the five it leaves out are the table's.
 TEST(Cp1252, AgreesWithTheSystemsConverter) {
     const iconv_t converter = iconv_open("WCHAR_T", "CP1252");
     std::string undefined;
