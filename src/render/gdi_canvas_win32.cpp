@@ -6,6 +6,19 @@
 #include "platform/cp1252.h"
 #include "platform/win32/fonts.h"
 
+namespace {
+
+// One selection for the whole drawing: the first object takes the DC's own out, the next ones
+// only take each other's place.
+void SelectInto(std::optional<SelectedObject>& selection, HDC dc, HGDIOBJ object) {
+    if (selection)
+        selection->Replace(object);
+    else
+        selection.emplace(dc, object);
+}
+
+}  // namespace
+
 GdiCanvas::GdiCanvas(SheetScale page)
     : GdiCanvas(std::make_unique<MemoryImage>(page.PageWidth(), page.PageHeight()), nullptr, page) {
 }
@@ -69,7 +82,7 @@ void GdiCanvas::SelectFont(std::string_view face, int points) {
     }
     if (CurrentFont != &found->second) {
         CurrentFont = &found->second;
-        FontSelection.emplace(Target, CurrentFont->Handle.Get());
+        SelectInto(FontSelection, Target, CurrentFont->Handle.Get());
     }
 }
 
@@ -113,7 +126,7 @@ void GdiCanvas::HollowRectangle(int x1, int y1, int x2, int y2, Color color, int
     if (!brush) return;
     if (CurrentBrush != brush.Get()) {
         CurrentBrush = brush.Get();
-        BrushSelection.emplace(Target, CurrentBrush);
+        SelectInto(BrushSelection, Target, CurrentBrush);
     }
     // Four bands inside the box, each as thick as the pen along its own axis, so the outline
     // keeps its width on paper where a printer's two resolutions differ.

@@ -112,6 +112,9 @@ class SelectedObject {
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
+    // Another object in the place of the one selected; the original still comes back at the end.
+    void Replace(HGDIOBJ object) { SelectObject(Dc, object); }
+
   private:
     HDC Dc;
     HGDIOBJ Original;
