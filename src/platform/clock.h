@@ -1,6 +1,7 @@
 #pragma once
-// Today's local date. Tests can fix the clock to a date of their choice.
+// A calendar date, and today's local date. Tests can fix the clock to a date of their choice.
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 
@@ -8,7 +9,7 @@ struct LocalDate {
     std::int16_t Year;
     std::int16_t Month;
     std::int16_t Day;
-    bool operator==(const LocalDate&) const = default;
+    auto operator<=>(const LocalDate&) const = default;  // by year, month, day
 };
 
 LocalDate TodayLocal();
