@@ -9,6 +9,7 @@
 
 #include "calendar/easter.h"
 #include "calendar/holidays.h"
+#include "calendar/moon_phases.h"
 #include "platform/cp1252.h"
 
 namespace {
@@ -129,6 +130,63 @@ TEST(Holidays, ForecastIsTheRecurringDaysAndHolyWeekButNoSunday) {
                   "2027-11-01 Todos los Santos", "2027-12-06 D\355a Constituci\363n",
                   "2027-12-08 Inmacul. Concepci\363n", "2027-12-25 Natividad del Se\361or"}));
     EXPECT_TRUE(HolidaysOf(NationalHolidays, 0).empty());
+}
+
+const std::map<std::string, MoonPhase> PhaseNamed{{"nueva", MoonPhase::New},
+                                                  {"cuarto-creciente", MoonPhase::FirstQuarter},
+                                                  {"llena", MoonPhase::Full},
+                                                  {"cuarto-menguante", MoonPhase::LastQuarter}};
+
+TEST(MoonPhases, WithinTwoMinutesOfThePublishedInstantsAndOnTheirSpanishDates) {
+    std::map<unsigned, std::vector<PhaseDay>> ignMonths;  // 2022's months, in summer time
+    for (const auto& row : ReadTsv("moon-phases.tsv")) {
+        int y, m, d, h, minute, s = 0;
+        std::sscanf(row[1].c_str(), "%d-%d-%dT%d:%d:%d", &y, &m, &d, &h, &minute, &s);
+        const sys_seconds published =
+            sys_days{year{y} / m / d} + hours{h} + minutes{minute} + seconds{s};
+        const auto found = MoonPhasesBetween(published - days{1}, published + days{1});
+        ASSERT_EQ(found.size(), 1u) << row[1];
+        EXPECT_EQ(found[0].Phase, PhaseNamed.at(row[0])) << row[1];
+        EXPECT_LE(abs(found[0].Ut - published), minutes{2}) << row[1];
+        if (row[2].starts_with("IGN")) {
+            const year_month_day local{floor<days>(published + hours{2})};
+            ignMonths[static_cast<unsigned>(local.month())].push_back(
+                {static_cast<std::int16_t>(static_cast<unsigned>(local.day())),
+                 PhaseNamed.at(row[0])});
+        }
+    }
+    for (const unsigned m : {7, 8, 9})  // the months whose every phase the IGN rows give
+        EXPECT_EQ(MoonPhasesInMonth(2022, m, SpanishTime::Peninsular), ignMonths[m]) << m;
+    // 2026-06-29 23:57 UT is 01:57 in Madrid and 00:57 in the Canaries, on 30 June.
+    for (const SpanishTime zone : {SpanishTime::Peninsular, SpanishTime::Canary})
+        EXPECT_EQ(MoonPhasesInMonth(2026, 6, zone).back(), (PhaseDay{30, MoonPhase::Full}));
+}
+
+TEST(MoonPhases, EveryMonthHasThreeToFivePhasesInTurnEvenInTheFarthestYears) {
+    for (const int y : {1, 1000, 2026, 9999, 32767})
+        for (int m = 1; m <= 12; ++m) {
+            const auto phases = MoonPhasesInMonth(y, m, SpanishTime::Canary);
+            EXPECT_TRUE(phases.size() >= 3 && phases.size() <= 5) << y << "-" << m;
+            for (std::size_t i = 1; i < phases.size(); ++i)
+                EXPECT_TRUE(phases[i - 1].Day <= phases[i].Day &&
+                            static_cast<int>(phases[i].Phase) ==
+                                (static_cast<int>(phases[i - 1].Phase) + 1) % 4)
+                    << y << "-" << m;
+        }
+    EXPECT_TRUE(MoonPhasesInMonth(2026, 13, SpanishTime::Peninsular).empty());
+    EXPECT_TRUE(MoonPhasesInMonth(0, 1, SpanishTime::Peninsular).empty());
+}
+
+TEST(SpanishTime, SummerTimeRunsFrom0100UtOnTheLastSundayOfMarchToThatOfOctober) {
+    const sys_seconds spring = sys_days{2026y / March / 29} + 1h;
+    const sys_seconds autumn = sys_days{2026y / October / 25} + 1h;
+    for (const auto& [zone, standard] :
+         {std::pair{SpanishTime::Peninsular, 1h}, {SpanishTime::Canary, 0h}}) {
+        EXPECT_EQ(UtcOffset(zone, spring - 1s), standard);
+        EXPECT_EQ(UtcOffset(zone, spring), standard + 1h);
+        EXPECT_EQ(UtcOffset(zone, autumn - 1s), standard + 1h);
+        EXPECT_EQ(UtcOffset(zone, autumn), standard);
+    }
 }
 
 }  // namespace
