@@ -1,13 +1,14 @@
 #pragma once
-// Today's local date.
+// A calendar date, and today's local date.
 
+#include <compare>
 #include <cstdint>
 
 struct LocalDate {
     std::int16_t Year;
     std::int16_t Month;
     std::int16_t Day;
-    bool operator==(const LocalDate&) const = default;
+    auto operator<=>(const LocalDate&) const = default;  // by year, month, day
 };
 
 LocalDate TodayLocal();
