@@ -1,6 +1,6 @@
 #pragma once
 // The icons that come with the program, drawn from source so that their files can be made again
-// at any time.
+// at any time: the sample icons and the phases of the moon.
 
 #include <cstdint>
 #include <string>
@@ -18,3 +18,4 @@ struct DrawnIcon {
 };
 
 std::vector<DrawnIcon> DrawSampleIcons();
+std::vector<DrawnIcon> DrawMoonIcons();
