@@ -1,17 +1,21 @@
 #pragma once
-// The sample icons that come with the program: small pictures described as coloured shapes and
-// rasterised with antialiased edges, so the icon files can be made again from source at any time.
+// The icons that come with the program, drawn from source so that their files can be made again
+// at any time: the sample icons and the phases of the moon.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-struct SampleIcon {
-    std::string FileName;  // "apple.ico"
+struct DrawnImage {
+    int Size;
     // 0xAARRGGBB of the pixel (x, y) of a Size x Size image, top row first.
     std::vector<std::uint32_t> Pixels;
 };
 
-inline constexpr int SampleIconSize = 32;
+struct DrawnIcon {
+    std::string FileName;            // "apple.ico"
+    std::vector<DrawnImage> Images;  // smallest first
+};
 
-std::vector<SampleIcon> DrawSampleIcons();
+std::vector<DrawnIcon> DrawSampleIcons();
+std::vector<DrawnIcon> DrawMoonIcons();
