@@ -11,11 +11,13 @@
 #include <utility>
 
 #include "app/window/main_menu.h"
+#include "calendar/moon_icons.h"
 #include "driver/console_program.h"
 #include "driver/file_dialogs.h"
 #include "driver/folders.h"
 #include "driver/program_driver.h"
 #include "driver/sheets.h"
+#include "platform/cp1252.h"
 #include "platform/win32/handles.h"
 
 namespace e2e {
@@ -32,12 +34,14 @@ std::vector<std::wstring> Sorted(std::vector<std::wstring> names) {
     return names;
 }
 
-// What the release ships: the two programs, the sample icons beside them, and the two texts.
+// What the release ships: the two programs, the sample icons and the moon's beside them, and
+// the two texts.
 std::vector<std::wstring> ReleaseFiles() {
     std::vector<std::wstring> names = {L"LEEME.txt", L"LICENSE.txt", L"almanaque.exe",
                                        L"almanaque-exportar.exe"};
     for (const std::wstring& name : NamesIn(SampleIconFolder()))
         if (name.ends_with(L".ico")) names.push_back(name);
+    for (std::string_view name : MoonIconFiles) names.push_back(Cp1252ToWide(name));
     return Sorted(names);
 }
 
