@@ -17,6 +17,14 @@ std::int16_t DayShownAt(const MonthSheet& sheet, GridPlace place) {
     return PlaceMonth(sheet.Year, sheet.Month)[place.Column][place.Row];
 }
 
+std::optional<GridPlace> PlaceOfDay(std::int16_t year, std::int16_t month, int day) {
+    const MonthGrid grid = PlaceMonth(year, month);
+    for (int column = 0; column < GridSize; ++column)
+        for (int row = 1; row < GridSize; ++row)
+            if (grid[column][row] == day) return GridPlace{column, row};
+    return std::nullopt;
+}
+
 std::string FormImageBaseName(std::int16_t year, std::int16_t month) {
     return std::to_string(year) + " " + std::to_string(month);
 }

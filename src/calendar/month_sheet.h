@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,6 +97,10 @@ void ResetCells(MonthSheet& sheet);
 // The day of the sheet's month that the place shows, by the calendar; 0 for a place that shows
 // none or lies outside the grid.
 std::int16_t DayShownAt(const MonthSheet& sheet, GridPlace place);
+
+// The place that shows a day of a month, the inverse of DayShownAt; none for a day the month
+// does not have.
+std::optional<GridPlace> PlaceOfDay(std::int16_t year, std::int16_t month, int day);
 
 // Year and month as decimal numbers joined by one blank ("2024 3"): the exported image's name.
 std::string FormImageBaseName(std::int16_t year, std::int16_t month);

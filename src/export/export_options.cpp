@@ -2,14 +2,23 @@
 
 #include <cstddef>
 
+#include "platform/cp1252.h"
+
 const wchar_t* const ExportUsage =
-    L"Uso: almanaque-exportar [--ppp N] [--formato png|bmp] [--carpeta DIR] OBJETIVO...\r\n"
+    L"Uso: almanaque-exportar [--ppp N] [--formato png|bmp] [--carpeta DIR] [--festivos "
+    L"REGI\u00d3N]\r\n"
+    L"                          [--lunas | --sin-lunas] OBJETIVO...\r\n"
     L"Escribe hojas de calendario listas para imprimir, una imagen por mes.\r\n"
     L"  OBJETIVO      un a\u00f1o (2027: sus doce meses), un mes (2027-05) o un fichero de\r\n"
     L"                trabajo (mayo.vrel: la hoja tal como la dibuja el programa)\r\n"
     L"  --ppp N       resoluci\u00f3n en puntos por pulgada, de 96 a 600 (300 si no se da)\r\n"
     L"  --formato F   png o bmp (png si no se da)\r\n"
     L"  --carpeta DIR carpeta donde se escriben las im\u00e1genes (la actual si no se da)\r\n"
+    L"  --festivos R  los festivos de las hojas de un a\u00f1o o de un mes: ninguno, nacional\r\n"
+    L"                o los de una comunidad o ciudad (andalucia, madrid, canarias...; con un\r\n"
+    L"                nombre que no conoce, dice todos los que conoce)\r\n"
+    L"  --lunas       las fases de la luna en esas hojas; --sin-lunas, sin ellas\r\n"
+    L"                (sin estas opciones, lo elegido en \"Calendario...\" del programa)\r\n"
     L"  --ayuda       muestra este texto\r\n"
     L"Cada imagen se llama como las de \"Grabar Imagen\": \"2027 5.png\".";
 
@@ -24,6 +33,14 @@ int WholeNumberIn(const std::wstring& text, int low, int high) {
         value = value * 10 + (c - L'0');
     }
     return value >= low && value <= high ? value : -1;
+}
+
+// "ninguno, nacional, andalucia, ...": what --festivos takes.
+std::wstring RegionKeys() {
+    std::wstring keys;
+    for (const HolidayRegion& region : HolidayRegions)
+        keys += (keys.empty() ? L"" : L", ") + std::wstring(region.Key.begin(), region.Key.end());
+    return keys;
 }
 
 ParsedCommandLine UsageError(std::wstring error) {
@@ -48,7 +65,12 @@ ParsedCommandLine ParseExportArguments(const std::vector<std::wstring>& argument
             options.Targets.push_back(argument);
             continue;
         }
-        if (argument != L"--ppp" && argument != L"--formato" && argument != L"--carpeta")
+        if (argument == L"--lunas" || argument == L"--sin-lunas") {
+            options.MoonPhases = argument == L"--lunas";
+            continue;
+        }
+        if (argument != L"--ppp" && argument != L"--formato" && argument != L"--carpeta" &&
+            argument != L"--festivos")
             return UsageError(L"Opci\u00f3n desconocida: " + argument);
         if (k + 1 == arguments.size()) return UsageError(L"Falta el valor de " + argument);
         const std::wstring& value = arguments[++k];
@@ -65,6 +87,11 @@ ParsedCommandLine ParseExportArguments(const std::vector<std::wstring>& argument
             else
                 return UsageError(L"Valor no v\u00e1lido para --formato: " + value +
                                   L" (png o bmp)");
+        } else if (argument == L"--festivos") {
+            options.Holidays = FindHolidayRegion(WideToCp1252(value));
+            if (!options.Holidays)
+                return UsageError(L"Valor no v\u00e1lido para --festivos: " + value + L" (" +
+                                  RegionKeys() + L")");
         } else {
             if (value.empty()) return UsageError(L"Falta el valor de --carpeta");
             options.Folder = value;
@@ -73,4 +100,8 @@ ParsedCommandLine ParseExportArguments(const std::vector<std::wstring>& argument
     if (options.Targets.empty())
         return UsageError(L"Falta el OBJETIVO: un a\u00f1o, un mes o un fichero de trabajo");
     return parsed;
+}
+
+CalendarChoice CalendarOfPages(const ExportOptions& options, const CalendarChoice& users) {
+    return {options.Holidays.value_or(users.Region), options.MoonPhases.value_or(users.MoonPhases)};
 }

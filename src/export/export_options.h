@@ -1,10 +1,14 @@
 #pragma once
 // The command line of almanaque-exportar:
-//   almanaque-exportar [--ppp N] [--formato png|bmp] [--carpeta DIR] OBJETIVO...
+//   almanaque-exportar [--ppp N] [--formato png|bmp] [--carpeta DIR] [--festivos REGION]
+//                      [--lunas | --sin-lunas] OBJETIVO...
 // Each OBJETIVO is a year, a month or a work file (see export_pages.h).
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "calendar/calendar_choice.h"
 
 enum class PageFormat { Png, Bmp };
 
@@ -15,8 +19,15 @@ struct ExportOptions {
     int DotsPerInch = 300;
     PageFormat Format = PageFormat::Png;
     std::wstring Folder;  // empty: the current folder
+    // What the new sheets of years and months start with; none: as the user chose in the
+    // program.
+    std::optional<HolidayRegion> Holidays;
+    std::optional<bool> MoonPhases;
     std::vector<std::wstring> Targets;
 };
+
+// The calendar the new sheets start with: the user's choice, less what the options say.
+CalendarChoice CalendarOfPages(const ExportOptions& options, const CalendarChoice& users);
 
 struct ParsedCommandLine {
     enum class Action { Export, ShowUsage, UsageError };

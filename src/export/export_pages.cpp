@@ -1,6 +1,7 @@
 #include "export/export_pages.h"
 
 #include "calendar/calendar_arithmetic.h"
+#include "calendar/calendar_dressing.h"
 #include "persistence/work_file.h"
 #include "persistence/work_file_messages.h"
 #include "platform/cp1252.h"
@@ -19,11 +20,12 @@ std::int16_t NumberOf(std::wstring_view digits) {
     return NumberFromLeadingDigits(WideToCp1252(digits));
 }
 
-ExportPage FreshPage(std::int16_t year, std::int16_t month) {
+ExportPage FreshPage(std::int16_t year, std::int16_t month, const CalendarChoice& calendar) {
     ExportPage page;
     page.Year = year;
     page.Month = month;
     page.BaseName = FormImageBaseName(year, month);
+    page.Calendar = calendar;
     return page;
 }
 
@@ -52,7 +54,7 @@ TargetPages WorkFilePages(const std::wstring& target) {
 
 }  // namespace
 
-TargetPages PagesOfTarget(const std::wstring& target) {
+TargetPages PagesOfTarget(const std::wstring& target, const CalendarChoice& calendar) {
     const std::size_t dash = target.find(L'-');
     const std::wstring_view yearPart = std::wstring_view(target).substr(0, dash);
     const bool isYear = AllDigits(target);
@@ -65,12 +67,12 @@ TargetPages PagesOfTarget(const std::wstring& target) {
     TargetPages result;
     if (isYear) {
         for (std::int16_t month = 1; month <= 12; ++month)
-            result.Pages.push_back(FreshPage(year, month));
+            result.Pages.push_back(FreshPage(year, month, calendar));
         return result;
     }
     const std::int16_t month = NumberOf(std::wstring_view(target).substr(dash + 1));
     if (!IsMonth(month)) return Refused(target, L"el mes debe estar entre 1 y 12");
-    result.Pages.push_back(FreshPage(year, month));
+    result.Pages.push_back(FreshPage(year, month, calendar));
     return result;
 }
 
@@ -79,6 +81,7 @@ std::shared_ptr<const MonthSheet> SheetOfPage(const ExportPage& page) {
     auto sheet = std::make_shared<MonthSheet>();
     sheet->Year = page.Year;
     sheet->Month = page.Month;
+    DressWithCalendar(*sheet, page.Calendar);
     return sheet;
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/calendar_choice.h"
 #include "calendar/month_sheet.h"
 #include "export/export_options.h"
 
@@ -16,7 +17,8 @@ struct ExportPage {
     std::int16_t Year = 0;
     std::int16_t Month = 0;
     std::string BaseName;                        // "2027 5"
-    std::shared_ptr<const MonthSheet> Dressing;  // a work file's sheet; null: a fresh sheet
+    std::shared_ptr<const MonthSheet> Dressing;  // a work file's sheet; null: a new sheet
+    CalendarChoice Calendar;                     // what a new sheet starts with
 };
 
 struct TargetPages {
@@ -24,10 +26,11 @@ struct TargetPages {
     std::wstring Error;  // why the target cannot be made; then there are no pages
 };
 
-// Reads a work file target.
-TargetPages PagesOfTarget(const std::wstring& target);
+// Reads a work file target; the new sheets of a year or a month start with the calendar given.
+TargetPages PagesOfTarget(const std::wstring& target, const CalendarChoice& calendar = {});
 
-// The sheet a page shows: the work file's, or a new sheet of the page's month.
+// The sheet a page shows: the work file's, or a new sheet of the page's month, dressed with the
+// page's calendar.
 std::shared_ptr<const MonthSheet> SheetOfPage(const ExportPage& page);
 
 // "2027 5.png" in the folder (the current one when empty).

@@ -61,7 +61,8 @@ bool MakePages(const std::vector<PlannedPage>& pages, const ExportOptions& optio
 }  // namespace
 
 ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageWriterMaker& maker,
-                         ExportConsole& console, const MachineCapacity& machine) {
+                         ExportConsole& console, const MachineCapacity& machine,
+                         const CalendarChoice& users) {
     const ParsedCommandLine parsed = ParseExportArguments(arguments);
     if (parsed.What == ParsedCommandLine::Action::ShowUsage) {
         console.Progress(ExportUsage);
@@ -74,10 +75,11 @@ ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageW
     }
 
     const ExportOptions& options = parsed.Options;
+    const CalendarChoice calendar = CalendarOfPages(options, users);
     bool allTargetsRead = true;
     std::vector<PlannedPage> pages;
     for (const std::wstring& target : options.Targets) {
-        TargetPages made = PagesOfTarget(target);
+        TargetPages made = PagesOfTarget(target, calendar);
         if (!made.Error.empty()) {
             console.Failure(made.Error);
             allTargetsRead = false;

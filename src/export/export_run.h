@@ -34,6 +34,7 @@ class ExportConsole {
 };
 
 // The pages are made on as many workers as PagesAtOnce gives for the machine and the resolution
-// asked for.
+// asked for; new sheets start with the user's calendar unless the options say otherwise.
 ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageWriterMaker& maker,
-                         ExportConsole& console, const MachineCapacity& machine);
+                         ExportConsole& console, const MachineCapacity& machine,
+                         const CalendarChoice& users);

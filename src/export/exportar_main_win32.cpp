@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "calendar/calendar_choice_win32.h"
 #include "export/export_run.h"
 #include "export/page_writer_win32.h"
 #include "export/standard_streams_win32.h"
@@ -24,5 +25,5 @@ MachineCapacity ThisMachine() {
 int wmain(int argc, wchar_t** argv) {
     const std::vector<std::wstring> arguments(argv + 1, argv + argc);
     StandardStreams console;
-    return RunExport(arguments, MakeGdiPageWriter, console, ThisMachine());
+    return RunExport(arguments, MakeGdiPageWriter, console, ThisMachine(), LoadCalendarChoice());
 }

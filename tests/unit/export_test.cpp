@@ -159,7 +159,7 @@ TEST(ExportRun, APageThatFailsInAnyWayIsReportedAndTheOthersAreStillMade) {
 
     Console console;
     EXPECT_EQ(RunExport({L"2027-01", L"2027-02", L"2027-03", L"2027-13", L"2027-01"}, maker,
-                        console, {2}),
+                        console, {2}, {}),
               SomeTargetFailed);
     // A page named twice is made once; the count is of pages handled so far, in any order.
     ASSERT_EQ(console.Progressed.size(), 1u);
@@ -172,9 +172,9 @@ TEST(ExportRun, APageThatFailsInAnyWayIsReportedAndTheOthersAreStillMade) {
                                          L"2027-13: el mes debe estar entre 1 y 12"}));
 
     Console fine;
-    EXPECT_EQ(RunExport({L"--formato", L"bmp", L"2027-01"}, maker, fine, {4}), AllPagesMade);
+    EXPECT_EQ(RunExport({L"--formato", L"bmp", L"2027-01"}, maker, fine, {4}, {}), AllPagesMade);
     EXPECT_EQ(fine.Progressed, std::vector<std::wstring>{L"2027 1.bmp  1/1"});
-    EXPECT_EQ(RunExport({L"--ppp"}, maker, fine, {4}), UsageMistake);
+    EXPECT_EQ(RunExport({L"--ppp"}, maker, fine, {4}, {}), UsageMistake);
 }
 
 TEST(SheetScale, PageSizesPlacesAndFontsAtPrintResolutions) {

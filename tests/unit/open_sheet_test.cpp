@@ -78,7 +78,7 @@ class OpenDocument : public ::testing::Test {
         Other = Folder / "otra carpeta";
         fs::remove_all(Folder);
         fs::create_directories(Other);
-        Document.StartMonth(2024, 3);
+        Document.StartMonth(2024, 3, {});
         Document.FollowChanges([this](SheetChange change) { Changes.push_back(change); });
     }
     void TearDown() override { fs::remove_all(Folder); }
@@ -156,7 +156,7 @@ TEST_F(OpenDocument, OpenRestoresTheSavedSheetNamedAfterItsMonthWithNothingToSav
     EXPECT_FALSE(Document.HasUnsavedChanges());
 
     OpenSheet reader;
-    reader.StartMonth(1999, 1);
+    reader.StartMonth(1999, 1, {});
     EXPECT_TRUE(reader.Open(Dialogs));
     EXPECT_EQ(reader.Sheet().Year, 2024);
     EXPECT_EQ(reader.Sheet().Month, 3);
@@ -170,12 +170,12 @@ TEST_F(OpenDocument, OpenRestoresTheSavedSheetNamedAfterItsMonthWithNothingToSav
 // Every way a sheet starts names the exported image after its month, and says whether there is
 // anything to save.
 TEST_F(OpenDocument, EverySheetStartedIsNamedAfterItsMonthAndToldOnce) {
-    Document.StartToday({2026, 12, 8});
+    Document.StartToday({2026, 12, 8}, {});
     EXPECT_EQ(Document.ImageBaseName(), "2026 12");
     EXPECT_EQ(Document.Sheet().Cell(0, 2).Icons[8].Path, "apple.ico");
     EXPECT_FALSE(Document.HasUnsavedChanges());
 
-    Document.StartMonth(2027, 2);
+    Document.StartMonth(2027, 2, {});
     MonthSheet fresh;
     fresh.Year = 2027;
     fresh.Month = 2;
@@ -260,7 +260,7 @@ TEST_F(OpenDocument, ALongChosenPathIsKeptWhole) {
 // Unsaved work: the question, and the recovery copies.
 
 TEST_F(OpenDocument, OnlyAChangedSheetIsAskedAboutAndAFailedSaveCancelsTheCommand) {
-    Document.StartToday({2024, 3, 1});
+    Document.StartToday({2024, 3, 1}, {});
     const auto setTopRight = [&](Flag flag) {
         Document.Edit([&](MonthSheet& sheet) { sheet.Cell(2, 3).Numbers.TopRight = flag; });
     };

@@ -1,5 +1,6 @@
 #include "app/document/open_sheet.h"
 
+#include "calendar/calendar_dressing.h"
 #include "calendar/calendar_names.h"
 #include "persistence/work_file_messages.h"
 #include "persistence/work_file_name.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-MonthSheet FreshSheet(std::int16_t year, std::int16_t month) {
+MonthSheet EmptySheet(std::int16_t year, std::int16_t month) {
     MonthSheet sheet;
     sheet.Year = year;
     sheet.Month = month;
@@ -28,16 +29,18 @@ std::optional<RaisedGuard> OpenSheet::Raise(Guard guard) {
     return std::optional<RaisedGuard>(std::in_place, up);
 }
 
-void OpenSheet::StartToday(const LocalDate& today) {
-    Shown = FreshSheet(today.Year, today.Month);
+void OpenSheet::StartToday(const LocalDate& today, const CalendarChoice& calendar) {
+    Shown = EmptySheet(today.Year, today.Month);
     Shown.Cell(0, 2).Icons[8].Path = "apple.ico";
+    DressWithCalendar(Shown, calendar);
     ImageName = FormImageBaseName(Shown.Year, Shown.Month);
     KeepAs(L"");
     Tell(SheetChange::Replaced);
 }
 
-void OpenSheet::StartMonth(std::int16_t year, std::int16_t month) {
-    Shown = FreshSheet(year, month);
+void OpenSheet::StartMonth(std::int16_t year, std::int16_t month, const CalendarChoice& calendar) {
+    Shown = EmptySheet(year, month);
+    DressWithCalendar(Shown, calendar);
     ImageName = FormImageBaseName(year, month);
     Kept.reset();
     KeptIn.clear();

@@ -1,11 +1,13 @@
 #pragma once
 // The open document: the one month sheet on show and its rules, kept here once for every command
-// that starts, reads, saves or changes it. It knows the exported image's name (after the month
-// on show), the work file named last, and the sheet as it was last started, read or saved with
-// the work file holding it: the sheet has unsaved changes while it differs from that one.
-// Comparing the two, rather than raising a flag at every edit, no way of editing can forget to
-// tell, an editor closed without a change is no change, and an edit undone by hand leaves nothing
-// to save. Whoever follows the sheet (the window, the recovery copy) is told of every change.
+// that starts, reads, saves or changes it. A new sheet, one the program starts rather than reads,
+// starts dressed with the calendar's choice (calendar/calendar_dressing.h). It knows the exported
+// image's name (after the month on show), the work file named last, and the sheet as it was last
+// started, read or saved with the work file holding it: the sheet has unsaved changes while it
+// differs from that one. Comparing the two, rather than raising a flag at every edit, no way of
+// editing can forget to tell, an editor closed without a change is no change, and an edit undone by
+// hand leaves nothing to save. Whoever follows the sheet (the window, the recovery copy) is told of
+// every change.
 
 #include <array>
 #include <cstdint>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "app/document/user_dialogs.h"
+#include "calendar/calendar_choice.h"
 #include "calendar/month_sheet.h"
 #include "persistence/work_file.h"
 #include "platform/clock.h"
@@ -30,7 +33,7 @@ enum class SheetChange {
 // The dialogs and questions of which one at a time may be open. None of them disables the main
 // window, so the command that opens one can come again while it waits.
 enum class Guard {
-    Dialog,        // the day editor or the about box
+    Dialog,        // the day editor, the about box or the calendar dialog
     MonthChooser,  // the chooser of "Nuevo"
     Question,      // the unsaved-changes question, or the save it leads to
 };
@@ -72,12 +75,12 @@ class OpenSheet {
     std::optional<RaisedGuard> Raise(Guard guard);
     bool IsRaised(Guard guard) const { return Raised[static_cast<int>(guard)]; }
 
-    // Start-up without a work file: today's month, with the sample icon "apple.ico" in the lower
-    // right of the Monday place of the grid's second week; nothing to save.
-    void StartToday(const LocalDate& today);
-    // "Nuevo", once its chooser closed: a fresh sheet of that month, in no file, and so unsaved
+    // Start-up without a work file: today's new sheet, with the sample icon "apple.ico" in the
+    // lower right of the Monday place of the grid's second week; nothing to save.
+    void StartToday(const LocalDate& today, const CalendarChoice& calendar);
+    // "Nuevo", once its chooser closed: a new sheet of that month, in no file, and so unsaved
     // until it is saved.
-    void StartMonth(std::int16_t year, std::int16_t month);
+    void StartMonth(std::int16_t year, std::int16_t month, const CalendarChoice& calendar);
     // A sheet left by a program that ended without saving it, with the work file it belonged to
     // (empty: none): on show with unsaved changes, its work file as the sheet's own.
     void TakeRecovered(MonthSheet sheet, std::wstring workFile);

@@ -53,11 +53,7 @@ DayMark MarkOnPlace(DayMark mark, GridPlace place) {
 }
 
 std::optional<GridPlace> PlaceOfMark(const DayMark& mark) {
-    const MonthGrid grid = PlaceMonth(mark.Year, mark.Month);
-    for (int column = 0; column < GridSize; ++column)
-        for (int row = 1; row < GridSize; ++row)
-            if (grid[column][row] == mark.Day) return GridPlace{column, row};
-    return std::nullopt;
+    return PlaceOfDay(mark.Year, mark.Month, mark.Day);
 }
 
 PixelBox MarkBox(GridPlace place, const SheetScale& shown) {

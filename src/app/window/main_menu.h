@@ -14,6 +14,7 @@ inline constexpr int ExportImage = 1014;  // "Grabar Imagen"
 inline constexpr int Print = 1015;        // "Imprimir"
 inline constexpr int Save = 1016;         // "Grabar"
 inline constexpr int Open = 1017;         // "Leer"
+inline constexpr int Calendar = 1018;     // "Calendario..."
 // The recent work files, newest first: RecentFile + 0 .. RecentFile + RecentFileLimit - 1.
 inline constexpr int RecentFile = 1101;
 }  // namespace MenuCommand
@@ -33,6 +34,8 @@ inline constexpr MenuEntry MainMenuEntries[] = {
     {L"Grabar Imagen", MenuCommand::ExportImage},
     {L"-", 0},
     {L"Leer", MenuCommand::Open},
+    {L"-", 0},
+    {L"Calendario...", MenuCommand::Calendar},
     {L"-", 0},
     {L"Imprimir", MenuCommand::Print},
     {L"-", 0},

@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "app/commands/about_box_win32.h"
+#include "app/commands/calendar_dialog_win32.h"
 #include "app/commands/image_export_win32.h"
 #include "app/commands/month_chooser_win32.h"
 #include "app/commands/sheet_printing_win32.h"
@@ -17,6 +18,7 @@
 #include "app/window/main_menu_win32.h"
 #include "app/window/recent_files_win32.h"
 #include "app/window/sheet_click.h"
+#include "calendar/calendar_choice_win32.h"
 #include "calendar/calendar_names.h"
 #include "editor/day_editor_win32.h"
 #include "persistence/work_file_messages.h"
@@ -117,7 +119,7 @@ HWND MainWindow::SheetViewWindow() const {
 
 void MainWindow::OnInitialise() {
     SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
-    Document.StartToday(TodayLocal());
+    Document.StartToday(TodayLocal(), LoadCalendarChoice());
     SystemDialogs dialogs(Window());
     Recovery.Start(Document, dialogs);
     if (!CommandTail.empty()) OpenCommandLineFile();
@@ -193,6 +195,9 @@ void MainWindow::OnCommand(int id, int /*code*/) {
             break;
         case MenuCommand::Open:
             OnOpen();
+            break;
+        case MenuCommand::Calendar:
+            OnCalendar();
             break;
         case MenuCommand::ExportImage:
             OnExportImage();
@@ -330,7 +335,7 @@ void MainWindow::OnNew() {
     if (Document.IsRaised(Guard::MonthChooser) || !AskBeforeDropping()) return;
     const std::optional<RaisedGuard> choosing = Document.Raise(Guard::MonthChooser);
     const ChosenMonth chosen = RunMonthChooser(Window(), Document.Sheet());
-    Document.StartMonth(chosen.Year, chosen.Month);
+    Document.StartMonth(chosen.Year, chosen.Month, LoadCalendarChoice());
 }
 
 void MainWindow::OnOpen() {
@@ -385,6 +390,14 @@ void MainWindow::RememberWorkFile() {
 void MainWindow::ShowRecentFiles(RecentFiles list) {
     Recent = std::move(list);
     FillFileMenu(GetSubMenu(GetMenu(Window()), 0), Recent);
+}
+
+// The choice is read afresh for every new sheet: another copy of the program may have changed it.
+void MainWindow::OnCalendar() {
+    const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog);
+    if (!open) return;
+    const std::optional<CalendarChoice> chosen = RunCalendarDialog(Window(), LoadCalendarChoice());
+    if (chosen && !SaveCalendarChoice(*chosen)) ShowMessage(Window(), CalendarUnkeptMessage);
 }
 
 void MainWindow::OnAbout() {

@@ -55,6 +55,7 @@ class MainWindow final : public MemoryDialog {
     void OnOpen();
     void OnSave();
     void OnAbout();
+    void OnCalendar();
     void OnExportImage();
     // The window's size for a new resolution: its client area as large on the screen, in a frame
     // drawn at that resolution.

@@ -30,5 +30,4 @@ std::wstring RecentFilesValue(const RecentFiles& list);
 RecentFiles RecentFilesFromValue(std::wstring_view value);
 
 // Where the user's registry keeps the list: a REG_MULTI_SZ value under HKEY_CURRENT_USER.
-inline constexpr wchar_t RecentFilesKey[] = L"Software\\Almanaque";
 inline constexpr wchar_t RecentFilesValueName[] = L"Recientes";

@@ -8,12 +8,13 @@
 
 #include "platform/win32/full_path.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/user_settings.h"
 
 namespace {
 
 void StoreRecentFiles(const RecentFiles& list) {
     HKEY created = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, RecentFilesKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, UserSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_SET_VALUE, nullptr, &created, nullptr) != ERROR_SUCCESS)
         return;
     const UniqueRegistryKey key(created);
@@ -27,12 +28,12 @@ void StoreRecentFiles(const RecentFiles& list) {
 
 RecentFiles LoadRecentFiles() {
     DWORD bytes = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, RecentFilesKey, RecentFilesValueName, RRF_RT_REG_MULTI_SZ,
+    if (RegGetValueW(HKEY_CURRENT_USER, UserSettingsKey, RecentFilesValueName, RRF_RT_REG_MULTI_SZ,
                      nullptr, nullptr, &bytes) != ERROR_SUCCESS)
         return {};
     std::vector<wchar_t> value(bytes / sizeof(wchar_t) + 2, L'\0');
     bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, RecentFilesKey, RecentFilesValueName, RRF_RT_REG_MULTI_SZ,
+    if (RegGetValueW(HKEY_CURRENT_USER, UserSettingsKey, RecentFilesValueName, RRF_RT_REG_MULTI_SZ,
                      nullptr, value.data(), &bytes) != ERROR_SUCCESS)
         return {};
     return RecentFilesFromValue(std::wstring_view(value.data(), bytes / sizeof(wchar_t)));

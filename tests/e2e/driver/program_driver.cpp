@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "app/recovery/folder_win32.h"
+#include "app/window/main_menu.h"
 #include "platform/folder_files.h"
 
 namespace e2e {
@@ -329,6 +330,23 @@ std::wstring AnswerMessage(Program& program, int buttonId) {
     Press(box, buttonId);
     WaitUntil([&] { return !IsWindow(box); });
     return text;
+}
+
+bool StartNewMonth(Program& program, int year, int month) {
+    program.Command(MenuCommand::New);
+    const HWND chooser = program.WaitForWindow(L"Elige mes y a\u00f1o");
+    if (!chooser) return false;
+    constexpr int yearBox = 5002, monthList = 5004, salir = 5005;
+    SetText(GetDlgItem(chooser, yearBox), std::to_wstring(year));
+    const HWND list = GetDlgItem(chooser, monthList);
+    const std::wstring item = (month < 10 ? L"0" : L"") + std::to_wstring(month) + L" ";
+    const std::vector<std::wstring> items = ListItems(list);
+    if (month < 1 || month > static_cast<int>(items.size()) ||
+        !PickListItem(list, items[month - 1]) || !items[month - 1].starts_with(item) ||
+        !WaitUntil([&] { return ListSelection(list) == month - 1; }))
+        return false;
+    Press(chooser, salir);
+    return WaitUntil([&] { return program.Caption() == MonthTitle(year, month); });
 }
 
 std::vector<std::wstring> ListItems(HWND listBox) {

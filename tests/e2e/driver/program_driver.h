@@ -146,6 +146,9 @@ std::vector<std::wstring> ListItems(HWND listBox);
 int ListSelection(HWND listBox);
 // Clicks the list box item whose text is this; false when there is no such item.
 bool PickListItem(HWND listBox, std::wstring_view item);
+// "Nuevo" for a month, through the month chooser ("05 Mayo"), on a sheet with nothing unsaved;
+// true once the program shows the new month.
+bool StartNewMonth(Program& program, int year, int month);
 // The child's rectangle in its parent's client coordinates.
 RECT ChildRect(HWND child);
 RECT ClientRect(HWND window);

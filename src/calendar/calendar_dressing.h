@@ -1,0 +1,12 @@
+#pragma once
+// A new sheet dressed with the calendar's choice: ordinary dressing of its days, which the day
+// editor shows and changes and the work file stores as it stands. Every holiday's number is red
+// and its short name, in red, on the first of the day's lines that shows nothing (a day whose
+// lines are all in use keeps only the red number); with the phases of the moon, the day of each
+// phase shows the phase's icon, by its bare name, in the upper right place or, when that one
+// shows an icon already, the first free place in reading order.
+
+#include "calendar/calendar_choice.h"
+#include "calendar/month_sheet.h"
+
+void DressWithCalendar(MonthSheet& sheet, const CalendarChoice& choice);
