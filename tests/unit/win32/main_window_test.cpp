@@ -57,6 +57,8 @@ void ExpectTheArchivosMenu(HMENU bar, const RecentFiles& recent) {
         {L"-", 0, 0},
         {L"Leer\tCtrl+A", 1017, 0},
         {L"-", 0, 0},
+        {L"Calendario...", 1018, 0},
+        {L"-", 0, 0},
         {L"Imprimir\tCtrl+P", 1015, 0},
         {L"-", 0, 0},
         {L"Autor", 1013, 0},
