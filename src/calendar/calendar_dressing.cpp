@@ -47,3 +47,9 @@ void DressWithCalendar(MonthSheet& sheet, const CalendarChoice& choice) {
         if (const std::optional<GridPlace> place = PlaceOfDay(sheet.Year, sheet.Month, phase.Day))
             ShowPhase(sheet.Cell(place->Column, place->Row), phase.Phase);
 }
+
+void DressNewSheet(MonthSheet& sheet, const NewSheetDressing& dressing) {
+    for (const auto& [place, date] : MemorizedPlaces(dressing.Memorized, sheet.Year, sheet.Month))
+        sheet.Cell(place.Column, place.Row) = date->Dressing;
+    DressWithCalendar(sheet, dressing.Calendar);
+}

@@ -7,6 +7,17 @@
 // shows an icon already, the first free place in reading order.
 
 #include "calendar/calendar_choice.h"
+#include "calendar/memorized_dates.h"
 #include "calendar/month_sheet.h"
 
 void DressWithCalendar(MonthSheet& sheet, const CalendarChoice& choice);
+
+// What every new sheet starts with: the user's memorized dates and calendar choice.
+struct NewSheetDressing {
+    MemorizedDates Memorized;
+    CalendarChoice Calendar;
+};
+
+// A new sheet, just started: each date memorized for its month dressed as it was kept, in place
+// of the day's default, then the calendar's choice on top.
+void DressNewSheet(MonthSheet& sheet, const NewSheetDressing& dressing);

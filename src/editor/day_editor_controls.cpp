@@ -9,5 +9,6 @@ EditorCommandRole RoleOfCommand(int controlId, int notification) {
         return {EditorCommand::ChooseIcon, position};
     if (controlId == ExitButtonId) return {EditorCommand::Exit, 0};
     if (controlId == ResetButtonId) return {EditorCommand::Reset, 0};
+    if (controlId == MemorizeButtonId) return {EditorCommand::Memorize, 0};
     return {EditorCommand::None, 0};
 }

@@ -82,6 +82,7 @@ enum class EditorCommand {
     None,
     TickBox,     // a check box: store its state (see DayEditorModel::TickBox)
     PickColor,   // Index: the line
+    Memorize,    // "Memorizar" or "Olvidar"
     ChooseIcon,  // Index: the position
     Exit,        // "Salir"
     Reset,       // "Resetear"

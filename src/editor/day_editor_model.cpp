@@ -54,9 +54,30 @@ bool DayEditorModel::TakeIconChoice(int position, const DialogMemory& memory) {
     return StoreIconChoice(Edited().Icons[position], memory);
 }
 
-void DayEditorModel::KeepTypedTexts(const std::array<std::wstring, TextLineCount>& typed) {
+namespace {
+
+void TakeTypedTexts(Day& day, const std::array<std::wstring, TextLineCount>& typed) {
     for (int line = 0; line < TextLineCount; ++line)
-        Edited().Lines[line].LineText = WideToCp1252(typed[line]).substr(0, LineTextLimit);
+        day.Lines[line].LineText = WideToCp1252(typed[line]).substr(0, LineTextLimit);
+}
+
+}  // namespace
+
+void DayEditorModel::KeepTypedTexts(const std::array<std::wstring, TextLineCount>& typed) {
+    TakeTypedTexts(Edited(), typed);
+}
+
+bool DayEditorModel::IsMemorized(const MemorizedDays& days) const {
+    return days.IsMemorized(Sheet.Month, DayShownAt(Sheet, Place));
+}
+
+bool DayEditorModel::ToggleMemorized(MemorizedDays& days,
+                                     const std::array<std::wstring, TextLineCount>& typed) const {
+    const std::int16_t dayOfMonth = DayShownAt(Sheet, Place);
+    if (IsMemorized(days)) return days.Forget(Sheet.Month, dayOfMonth);
+    Day shown = Edited();
+    TakeTypedTexts(shown, typed);
+    return days.Memorize(Sheet.Month, dayOfMonth, shown);
 }
 
 void DayEditorModel::ClearDay() {

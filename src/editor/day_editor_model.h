@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calendar/month_sheet.h"
+#include "editor/memorized_days.h"
 #include "platform/dialog_memory.h"
 
 class DayEditorModel {
@@ -37,6 +38,14 @@ class DayEditorModel {
 
     // "Salir": the five typed texts in Windows-1252, each cut to LineTextLimit bytes.
     void KeepTypedTexts(const std::array<std::wstring, TextLineCount>& typed);
+
+    // Whether the day's date is memorized.
+    bool IsMemorized(const MemorizedDays& days) const;
+    // "Memorizar" keeps the day as the editor shows it, typed texts included, as the memorized
+    // date of its day and month; "Olvidar" forgets it. Neither changes the day. False when the
+    // change could not be kept.
+    bool ToggleMemorized(MemorizedDays& days,
+                         const std::array<std::wstring, TextLineCount>& typed) const;
 
     // "Resetear": every flag, text, colour and icon path of the day becomes off, empty or black.
     // The defaults of a new sheet are not restored; the font and the number colour stay.

@@ -10,6 +10,7 @@
 #include "editor/day_editor_model.h"
 #include "editor/icon_choice.h"
 #include "editor/icon_chooser_win32.h"
+#include "persistence/work_file_messages.h"
 #include "platform/cp1252.h"
 #include "platform/win32/color_dialog.h"
 #include "platform/win32/handles.h"
@@ -25,7 +26,8 @@ constexpr wchar_t ResetQuestion[] =
 
 class DayEditorDialog : public MemoryDialog {
   public:
-    DayEditorDialog(HWND owner, MonthSheet& sheet, GridPlace place, DialogMemory& memory)
+    DayEditorDialog(HWND owner, MonthSheet& sheet, GridPlace place, DialogMemory& memory,
+                    MemorizedDays& memorized)
         : MemoryDialog({.Caption = L"",  // the day's date, given when the editor starts
                         .ClientWidth = DayEditorClientWidth,
                         .ClientHeight = DayEditorClientHeight,
@@ -33,7 +35,8 @@ class DayEditorDialog : public MemoryDialog {
                                  DS_NOFAILCREATE,
                         .Owner = owner}),
           Model(sheet, place),
-          Memory(memory) {
+          Memory(memory),
+          Memorized(memorized) {
         Build();
     }
 
@@ -57,11 +60,17 @@ class DayEditorDialog : public MemoryDialog {
     void OnTickBox(int id);
     void OnPickColor(int line);
     void OnChooseIcon(int position);
+    std::array<std::wstring, TextLineCount> TypedTexts() const;
     void OnExit();
     void OnReset();
+    void OnMemorize();
+    void ShowMemorized() {
+        SetWindowTextW(Control(MemorizeButtonId), MemorizeButtonText(Model.IsMemorized(Memorized)));
+    }
 
     DayEditorModel Model;
     DialogMemory& Memory;
+    MemorizedDays& Memorized;
 };
 
 void DayEditorDialog::Build() {
@@ -91,7 +100,7 @@ void DayEditorDialog::OnInitialise() {
     }
     for (int position = 0; position < IconCount; ++position) DrawIconPreview(position);
     EnableWindow(Control(LockButtonId), FALSE);
-    EnableWindow(Control(MemorizeButtonId), FALSE);
+    ShowMemorized();
 }
 
 // Every control's command goes to the one rule that decides what it does.
@@ -112,6 +121,9 @@ void DayEditorDialog::OnCommand(int id, int code) {
             break;
         case EditorCommand::Reset:
             OnReset();
+            break;
+        case EditorCommand::Memorize:
+            OnMemorize();
             break;
         case EditorCommand::None:
             break;
@@ -152,10 +164,14 @@ void DayEditorDialog::OnChooseIcon(int position) {
     if (Model.TakeIconChoice(position, Memory)) DrawIconPreview(position);
 }
 
-void DayEditorDialog::OnExit() {
+std::array<std::wstring, TextLineCount> DayEditorDialog::TypedTexts() const {
     std::array<std::wstring, TextLineCount> typed;
     for (int line = 0; line < TextLineCount; ++line) typed[line] = ControlText(LineEditIds[line]);
-    Model.KeepTypedTexts(typed);
+    return typed;
+}
+
+void DayEditorDialog::OnExit() {
+    Model.KeepTypedTexts(TypedTexts());
     Sleep(ExitPauseMilliseconds);
     End(0);
 }
@@ -164,6 +180,12 @@ void DayEditorDialog::OnReset() {
     if (!AskYesNo(Window(), ResetQuestion)) return;
     Model.ClearDay();
     End(0);
+}
+
+void DayEditorDialog::OnMemorize() {
+    if (!Model.ToggleMemorized(Memorized, TypedTexts()))
+        ShowMessage(Window(), WorkFileUnwritableMessage);
+    ShowMemorized();
 }
 
 // The swatch shows the colour over its whole picture, white being its drawing colour.
@@ -196,7 +218,8 @@ void DayEditorDialog::DrawIconPreview(int position) {
 
 }  // namespace
 
-void OpenDayEditor(HWND owner, MonthSheet& sheet, GridPlace place, DialogMemory& memory) {
-    DayEditorDialog editor(owner, sheet, place, memory);
+void OpenDayEditor(HWND owner, MonthSheet& sheet, GridPlace place, DialogMemory& memory,
+                   MemorizedDays& memorized) {
+    DayEditorDialog editor(owner, sheet, place, memory, memorized);
     editor.RunModal();
 }

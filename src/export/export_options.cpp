@@ -7,7 +7,7 @@
 const wchar_t* const ExportUsage =
     L"Uso: almanaque-exportar [--ppp N] [--formato png|bmp] [--carpeta DIR] [--festivos "
     L"REGI\u00d3N]\r\n"
-    L"                          [--lunas | --sin-lunas] OBJETIVO...\r\n"
+    L"                          [--lunas | --sin-lunas] [--sin-memorizadas] OBJETIVO...\r\n"
     L"Escribe hojas de calendario listas para imprimir, una imagen por mes.\r\n"
     L"  OBJETIVO      un a\u00f1o (2027: sus doce meses), un mes (2027-05) o un fichero de\r\n"
     L"                trabajo (mayo.vrel: la hoja tal como la dibuja el programa)\r\n"
@@ -19,6 +19,7 @@ const wchar_t* const ExportUsage =
     L"                nombre que no conoce, dice todos los que conoce)\r\n"
     L"  --lunas       las fases de la luna en esas hojas; --sin-lunas, sin ellas\r\n"
     L"                (sin estas opciones, lo elegido en \"Calendario...\" del programa)\r\n"
+    L"  --sin-memorizadas  esas hojas sin las fechas memorizadas en el programa\r\n"
     L"  --ayuda       muestra este texto\r\n"
     L"Cada imagen se llama como las de \"Grabar Imagen\": \"2027 5.png\".";
 
@@ -69,6 +70,10 @@ ParsedCommandLine ParseExportArguments(const std::vector<std::wstring>& argument
             options.MoonPhases = argument == L"--lunas";
             continue;
         }
+        if (argument == L"--sin-memorizadas") {
+            options.WithoutMemorized = true;
+            continue;
+        }
         if (argument != L"--ppp" && argument != L"--formato" && argument != L"--carpeta" &&
             argument != L"--festivos")
             return UsageError(L"Opci\u00f3n desconocida: " + argument);
@@ -102,6 +107,8 @@ ParsedCommandLine ParseExportArguments(const std::vector<std::wstring>& argument
     return parsed;
 }
 
-CalendarChoice CalendarOfPages(const ExportOptions& options, const CalendarChoice& users) {
-    return {options.Holidays.value_or(users.Region), options.MoonPhases.value_or(users.MoonPhases)};
+NewSheetDressing DressingOfPages(const ExportOptions& options, const NewSheetDressing& users) {
+    return {options.WithoutMemorized ? MemorizedDates{} : users.Memorized,
+            {options.Holidays.value_or(users.Calendar.Region),
+             options.MoonPhases.value_or(users.Calendar.MoonPhases)}};
 }

@@ -1,14 +1,14 @@
 #pragma once
 // The command line of almanaque-exportar:
 //   almanaque-exportar [--ppp N] [--formato png|bmp] [--carpeta DIR] [--festivos REGION]
-//                      [--lunas | --sin-lunas] OBJETIVO...
+//                      [--lunas | --sin-lunas] [--sin-memorizadas] OBJETIVO...
 // Each OBJETIVO is a year, a month or a work file (see export_pages.h).
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "calendar/calendar_choice.h"
+#include "calendar/calendar_dressing.h"
 
 enum class PageFormat { Png, Bmp };
 
@@ -23,11 +23,13 @@ struct ExportOptions {
     // program.
     std::optional<HolidayRegion> Holidays;
     std::optional<bool> MoonPhases;
+    bool WithoutMemorized = false;
     std::vector<std::wstring> Targets;
 };
 
-// The calendar the new sheets start with: the user's choice, less what the options say.
-CalendarChoice CalendarOfPages(const ExportOptions& options, const CalendarChoice& users);
+// What the new sheets start with: the user's memorized dates and calendar, as the options change
+// them.
+NewSheetDressing DressingOfPages(const ExportOptions& options, const NewSheetDressing& users);
 
 struct ParsedCommandLine {
     enum class Action { Export, ShowUsage, UsageError };

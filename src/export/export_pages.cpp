@@ -20,12 +20,12 @@ std::int16_t NumberOf(std::wstring_view digits) {
     return NumberFromLeadingDigits(WideToCp1252(digits));
 }
 
-ExportPage FreshPage(std::int16_t year, std::int16_t month, const CalendarChoice& calendar) {
+ExportPage FreshPage(std::int16_t year, std::int16_t month, const NewSheetDressing& dressing) {
     ExportPage page;
     page.Year = year;
     page.Month = month;
     page.BaseName = FormImageBaseName(year, month);
-    page.Calendar = calendar;
+    page.NewSheet = dressing;
     return page;
 }
 
@@ -54,7 +54,7 @@ TargetPages WorkFilePages(const std::wstring& target) {
 
 }  // namespace
 
-TargetPages PagesOfTarget(const std::wstring& target, const CalendarChoice& calendar) {
+TargetPages PagesOfTarget(const std::wstring& target, const NewSheetDressing& dressing) {
     const std::size_t dash = target.find(L'-');
     const std::wstring_view yearPart = std::wstring_view(target).substr(0, dash);
     const bool isYear = AllDigits(target);
@@ -67,12 +67,12 @@ TargetPages PagesOfTarget(const std::wstring& target, const CalendarChoice& cale
     TargetPages result;
     if (isYear) {
         for (std::int16_t month = 1; month <= 12; ++month)
-            result.Pages.push_back(FreshPage(year, month, calendar));
+            result.Pages.push_back(FreshPage(year, month, dressing));
         return result;
     }
     const std::int16_t month = NumberOf(std::wstring_view(target).substr(dash + 1));
     if (!IsMonth(month)) return Refused(target, L"el mes debe estar entre 1 y 12");
-    result.Pages.push_back(FreshPage(year, month, calendar));
+    result.Pages.push_back(FreshPage(year, month, dressing));
     return result;
 }
 
@@ -81,7 +81,7 @@ std::shared_ptr<const MonthSheet> SheetOfPage(const ExportPage& page) {
     auto sheet = std::make_shared<MonthSheet>();
     sheet->Year = page.Year;
     sheet->Month = page.Month;
-    DressWithCalendar(*sheet, page.Calendar);
+    DressNewSheet(*sheet, page.NewSheet);
     return sheet;
 }
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/calendar_choice.h"
+#include "calendar/calendar_dressing.h"
 #include "calendar/month_sheet.h"
 #include "export/export_options.h"
 
@@ -18,7 +18,7 @@ struct ExportPage {
     std::int16_t Month = 0;
     std::string BaseName;                        // "2027 5"
     std::shared_ptr<const MonthSheet> Dressing;  // a work file's sheet; null: a new sheet
-    CalendarChoice Calendar;                     // what a new sheet starts with
+    NewSheetDressing NewSheet;                   // what a new sheet starts with
 };
 
 struct TargetPages {
@@ -26,11 +26,11 @@ struct TargetPages {
     std::wstring Error;  // why the target cannot be made; then there are no pages
 };
 
-// Reads a work file target; the new sheets of a year or a month start with the calendar given.
-TargetPages PagesOfTarget(const std::wstring& target, const CalendarChoice& calendar = {});
+// Reads a work file target; the new sheets of a year or a month start with the dressing given.
+TargetPages PagesOfTarget(const std::wstring& target, const NewSheetDressing& dressing = {});
 
-// The sheet a page shows: the work file's, or a new sheet of the page's month, dressed with the
-// page's calendar.
+// The sheet a page shows: the work file's, or a new sheet of the page's month, dressed as the
+// page says.
 std::shared_ptr<const MonthSheet> SheetOfPage(const ExportPage& page);
 
 // "2027 5.png" in the folder (the current one when empty).

@@ -62,7 +62,7 @@ bool MakePages(const std::vector<PlannedPage>& pages, const ExportOptions& optio
 
 ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageWriterMaker& maker,
                          ExportConsole& console, const MachineCapacity& machine,
-                         const CalendarChoice& users) {
+                         const NewSheetDressing& users) {
     const ParsedCommandLine parsed = ParseExportArguments(arguments);
     if (parsed.What == ParsedCommandLine::Action::ShowUsage) {
         console.Progress(ExportUsage);
@@ -75,11 +75,11 @@ ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageW
     }
 
     const ExportOptions& options = parsed.Options;
-    const CalendarChoice calendar = CalendarOfPages(options, users);
+    const NewSheetDressing dressing = DressingOfPages(options, users);
     bool allTargetsRead = true;
     std::vector<PlannedPage> pages;
     for (const std::wstring& target : options.Targets) {
-        TargetPages made = PagesOfTarget(target, calendar);
+        TargetPages made = PagesOfTarget(target, dressing);
         if (!made.Error.empty()) {
             console.Failure(made.Error);
             allTargetsRead = false;

@@ -34,7 +34,8 @@ class ExportConsole {
 };
 
 // The pages are made on as many workers as PagesAtOnce gives for the machine and the resolution
-// asked for; new sheets start with the user's calendar unless the options say otherwise.
+// asked for; new sheets start with the user's memorized dates and calendar unless the options
+// say otherwise.
 ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageWriterMaker& maker,
                          ExportConsole& console, const MachineCapacity& machine,
-                         const CalendarChoice& users);
+                         const NewSheetDressing& users);

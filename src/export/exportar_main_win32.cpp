@@ -9,6 +9,7 @@
 #include "export/export_run.h"
 #include "export/page_writer_win32.h"
 #include "export/standard_streams_win32.h"
+#include "persistence/memorized_file_win32.h"
 
 namespace {
 
@@ -25,5 +26,8 @@ MachineCapacity ThisMachine() {
 int wmain(int argc, wchar_t** argv) {
     const std::vector<std::wstring> arguments(argv + 1, argv + argc);
     StandardStreams console;
-    return RunExport(arguments, MakeGdiPageWriter, console, ThisMachine(), LoadCalendarChoice());
+    const MemorizedDatesFile::Loaded memorized = UsersMemorizedDates().Load();
+    if (memorized.SetAside) console.Failure(DamagedMemorizedDatesMessage(*memorized.SetAside));
+    return RunExport(arguments, MakeGdiPageWriter, console, ThisMachine(),
+                     {memorized.Dates, LoadCalendarChoice()});
 }

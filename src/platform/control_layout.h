@@ -18,6 +18,7 @@ enum class ControlKind {
     TextBox,     // one line; typing stops at the box's edge
     NumberBox,   // a text box that takes digits only
     SortedList,  // a list box that sorts its items and reports each change of selection
+    List,        // a list box that keeps its items in the order given
     DropDownList,  // a closed list that drops down to choose one of its items; its box's
                    // height is the dropped list's
 };

@@ -201,12 +201,13 @@ TEST(DayEditorCommands, PushButtonsActOnClickOrAcceleratorCheckBoxesOnAnything) 
     EXPECT_EQ(RoleOfCommand(IconButtonIds[8], 0), (EditorCommandRole{C::ChooseIcon, 8}));
     EXPECT_EQ(RoleOfCommand(ExitButtonId, 0).Command, C::Exit);
     EXPECT_EQ(RoleOfCommand(ResetButtonId, 1).Command, C::Reset);
+    EXPECT_EQ(RoleOfCommand(MemorizeButtonId, 0).Command, C::Memorize);
     // Other notifications of a push button (focus, double click) do nothing.
     EXPECT_EQ(RoleOfCommand(ExitButtonId, 5).Command, C::None);
     EXPECT_EQ(RoleOfCommand(ColorButtonIds[0], 6).Command, C::None);
     EXPECT_EQ(RoleOfCommand(TextBoxIds[2], 5).Command, C::TickBox);
-    // Enter and Escape, the disabled buttons and the text boxes' notifications do nothing.
-    for (int id : {1, 2, LockButtonId, MemorizeButtonId, LineEditIds[0], SwatchIds[0], NoticeId})
+    // Enter and Escape, the disabled button and the text boxes' notifications do nothing.
+    for (int id : {1, 2, LockButtonId, LineEditIds[0], SwatchIds[0], NoticeId})
         EXPECT_EQ(RoleOfCommand(id, 0).Command, C::None) << id;
 }
 

@@ -1,6 +1,5 @@
 #include "app/document/open_sheet.h"
 
-#include "calendar/calendar_dressing.h"
 #include "calendar/calendar_names.h"
 #include "persistence/work_file_messages.h"
 #include "persistence/work_file_name.h"
@@ -29,18 +28,19 @@ std::optional<RaisedGuard> OpenSheet::Raise(Guard guard) {
     return std::optional<RaisedGuard>(std::in_place, up);
 }
 
-void OpenSheet::StartToday(const LocalDate& today, const CalendarChoice& calendar) {
+void OpenSheet::StartToday(const LocalDate& today, const NewSheetDressing& dressing) {
     Shown = EmptySheet(today.Year, today.Month);
     Shown.Cell(0, 2).Icons[8].Path = "apple.ico";
-    DressWithCalendar(Shown, calendar);
+    DressNewSheet(Shown, dressing);
     ImageName = FormImageBaseName(Shown.Year, Shown.Month);
     KeepAs(L"");
     Tell(SheetChange::Replaced);
 }
 
-void OpenSheet::StartMonth(std::int16_t year, std::int16_t month, const CalendarChoice& calendar) {
+void OpenSheet::StartMonth(std::int16_t year, std::int16_t month,
+                           const NewSheetDressing& dressing) {
     Shown = EmptySheet(year, month);
-    DressWithCalendar(Shown, calendar);
+    DressNewSheet(Shown, dressing);
     ImageName = FormImageBaseName(year, month);
     Kept.reset();
     KeptIn.clear();

@@ -1,7 +1,7 @@
 #pragma once
 // The open document: the one month sheet on show and its rules, kept here once for every command
 // that starts, reads, saves or changes it. A new sheet, one the program starts rather than reads,
-// starts dressed with the calendar's choice (calendar/calendar_dressing.h). It knows the exported
+// starts with the user's memorized dates and calendar choice (calendar/calendar_dressing.h). It knows the exported
 // image's name (after the month on show), the work file named last, and the sheet as it was last
 // started, read or saved with the work file holding it: the sheet has unsaved changes while it
 // differs from that one. Comparing the two, rather than raising a flag at every edit, no way of
@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/document/user_dialogs.h"
-#include "calendar/calendar_choice.h"
+#include "calendar/calendar_dressing.h"
 #include "calendar/month_sheet.h"
 #include "persistence/work_file.h"
 #include "platform/clock.h"
@@ -77,10 +77,10 @@ class OpenSheet {
 
     // Start-up without a work file: today's new sheet, with the sample icon "apple.ico" in the
     // lower right of the Monday place of the grid's second week; nothing to save.
-    void StartToday(const LocalDate& today, const CalendarChoice& calendar);
+    void StartToday(const LocalDate& today, const NewSheetDressing& dressing);
     // "Nuevo", once its chooser closed: a new sheet of that month, in no file, and so unsaved
     // until it is saved.
-    void StartMonth(std::int16_t year, std::int16_t month, const CalendarChoice& calendar);
+    void StartMonth(std::int16_t year, std::int16_t month, const NewSheetDressing& dressing);
     // A sheet left by a program that ended without saving it, with the work file it belonged to
     // (empty: none): on show with unsaved changes, its work file as the sheet's own.
     void TakeRecovered(MonthSheet sheet, std::wstring workFile);

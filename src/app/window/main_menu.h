@@ -15,6 +15,7 @@ inline constexpr int Print = 1015;        // "Imprimir"
 inline constexpr int Save = 1016;         // "Grabar"
 inline constexpr int Open = 1017;         // "Leer"
 inline constexpr int Calendar = 1018;     // "Calendario..."
+inline constexpr int Memorized = 1019;    // "Fechas memorizadas..."
 // The recent work files, newest first: RecentFile + 0 .. RecentFile + RecentFileLimit - 1.
 inline constexpr int RecentFile = 1101;
 }  // namespace MenuCommand
@@ -36,6 +37,7 @@ inline constexpr MenuEntry MainMenuEntries[] = {
     {L"Leer", MenuCommand::Open},
     {L"-", 0},
     {L"Calendario...", MenuCommand::Calendar},
+    {L"Fechas memorizadas...", MenuCommand::Memorized},
     {L"-", 0},
     {L"Imprimir", MenuCommand::Print},
     {L"-", 0},

@@ -9,6 +9,7 @@
 #include "app/commands/about_box_win32.h"
 #include "app/commands/calendar_dialog_win32.h"
 #include "app/commands/image_export_win32.h"
+#include "app/commands/memorized_list_win32.h"
 #include "app/commands/month_chooser_win32.h"
 #include "app/commands/sheet_printing_win32.h"
 #include "app/commands/system_dialogs_win32.h"
@@ -21,6 +22,7 @@
 #include "calendar/calendar_choice_win32.h"
 #include "calendar/calendar_names.h"
 #include "editor/day_editor_win32.h"
+#include "persistence/memorized_file_win32.h"
 #include "persistence/work_file_messages.h"
 #include "persistence/work_file_name.h"
 #include "platform/clock.h"
@@ -88,6 +90,7 @@ MainWindow::MainWindow(std::wstring commandTail)
                              DS_CENTER | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE,
                     .ExStyle = WS_EX_CONTROLPARENT}),
       CommandTail(std::move(commandTail)),
+      Memorized(UsersMemorizedDates()),
       Recovery(RecoveryFolder()) {
     if (!Window()) return;
     LoadIcons(GetDpiForWindow(Window()));
@@ -119,8 +122,11 @@ HWND MainWindow::SheetViewWindow() const {
 
 void MainWindow::OnInitialise() {
     SheetCanvas = std::make_unique<GdiCanvas>(ViewPlace.Scale);
-    Document.StartToday(TodayLocal(), LoadCalendarChoice());
     SystemDialogs dialogs(Window());
+    const MemorizedDatesFile::Loaded memorized = Memorized.Load();
+    if (memorized.SetAside)
+        dialogs.ShowMessage(DamagedMemorizedDatesMessage(*memorized.SetAside).c_str());
+    Document.StartToday(TodayLocal(), {memorized.Dates, LoadCalendarChoice()});
     Recovery.Start(Document, dialogs);
     if (!CommandTail.empty()) OpenCommandLineFile();
     SetTimer(Window(), RecoveryTimerId, RecoveryBeatMilliseconds, nullptr);
@@ -198,6 +204,9 @@ void MainWindow::OnCommand(int id, int /*code*/) {
             break;
         case MenuCommand::Calendar:
             OnCalendar();
+            break;
+        case MenuCommand::Memorized:
+            OnMemorizedList();
             break;
         case MenuCommand::ExportImage:
             OnExportImage();
@@ -335,7 +344,7 @@ void MainWindow::OnNew() {
     if (Document.IsRaised(Guard::MonthChooser) || !AskBeforeDropping()) return;
     const std::optional<RaisedGuard> choosing = Document.Raise(Guard::MonthChooser);
     const ChosenMonth chosen = RunMonthChooser(Window(), Document.Sheet());
-    Document.StartMonth(chosen.Year, chosen.Month, LoadCalendarChoice());
+    Document.StartMonth(chosen.Year, chosen.Month, NewSheetDressingNow());
 }
 
 void MainWindow::OnOpen() {
@@ -400,6 +409,15 @@ void MainWindow::OnCalendar() {
     if (chosen && !SaveCalendarChoice(*chosen)) ShowMessage(Window(), CalendarUnkeptMessage);
 }
 
+void MainWindow::OnMemorizedList() {
+    if (const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog))
+        RunMemorizedList(Window(), Memorized);
+}
+
+NewSheetDressing MainWindow::NewSheetDressingNow() const {
+    return {Memorized.Load().Dates, LoadCalendarChoice()};
+}
+
 void MainWindow::OnAbout() {
     if (const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog))
         RunAboutBox(Window());
@@ -438,8 +456,9 @@ void MainWindow::OpenEditorOn(GridPlace place) {
         DayPlaceToOpen(Document.Sheet(), place, Document.IsRaised(Guard::Dialog));
     if (!day || MessageIsUp()) return;
     const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog);
-    Document.Edit(
-        [&](MonthSheet& sheet) { OpenDayEditor(Window(), sheet, *day, Document.Dialogs()); });
+    Document.Edit([&](MonthSheet& sheet) {
+        OpenDayEditor(Window(), sheet, *day, Document.Dialogs(), Memorized);
+    });
 }
 
 void MainWindow::MoveMark(const DayMark& mark) {

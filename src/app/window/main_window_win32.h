@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "app/document/kept_memorized_days.h"
 #include "app/document/open_sheet.h"
 #include "app/recovery/copy.h"
 #include "app/window/day_keys.h"
@@ -56,6 +57,10 @@ class MainWindow final : public MemoryDialog {
     void OnSave();
     void OnAbout();
     void OnCalendar();
+    void OnMemorizedList();
+    // What a new sheet starts with now: the memorized dates and the calendar may have been
+    // changed by another copy of the program.
+    NewSheetDressing NewSheetDressingNow() const;
     void OnExportImage();
     // The window's size for a new resolution: its client area as large on the screen, in a frame
     // drawn at that resolution.
@@ -93,6 +98,7 @@ class MainWindow final : public MemoryDialog {
     RecentFiles Recent;  // as the menu shows them
     MenuTip RecentFileTip{Window()};
     OpenSheet Document;
+    KeptMemorizedDays Memorized;
     RecoveryCopy Recovery;
     std::unique_ptr<GdiCanvas> SheetCanvas;  // none until the document is set up
     PictureBox* SheetView = nullptr;

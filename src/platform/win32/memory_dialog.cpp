@@ -71,6 +71,8 @@ ControlClass ClassOf(ControlKind kind) {
             return {L"EDIT", WS_TABSTOP | ES_LEFT | ES_NUMBER, WS_EX_CLIENTEDGE};
         case ControlKind::SortedList:
             return {L"LISTBOX", WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT};
+        case ControlKind::List:
+            return {L"LISTBOX", WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY};
         case ControlKind::DropDownList:
             return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST};
     }

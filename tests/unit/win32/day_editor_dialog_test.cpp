@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include "app/document/kept_memorized_days.h"
 // after windows.h, which it needs
 #include <windowsx.h>
 
@@ -9,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/document/kept_memorized_days.h"
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_win32.h"
 #include "platform/win32/handles.h"
@@ -33,7 +36,8 @@ void WithOpenEditor(MonthSheet& sheet, std::function<void(HWND editor)> check) {
     });
     ASSERT_NE(timer, 0u);
     DialogMemory memory;
-    OpenDayEditor(nullptr, sheet, {1, 2}, memory);
+    KeptMemorizedDays memorized{MemorizedDatesFile(L"")};
+    OpenDayEditor(nullptr, sheet, {1, 2}, memory, memorized);
 }
 
 // March 2024, whose 5th is place (1, 2).

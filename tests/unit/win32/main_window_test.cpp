@@ -58,6 +58,7 @@ void ExpectTheArchivosMenu(HMENU bar, const RecentFiles& recent) {
         {L"Leer\tCtrl+A", 1017, 0},
         {L"-", 0, 0},
         {L"Calendario...", 1018, 0},
+        {L"Fechas memorizadas...", 1019, 0},
         {L"-", 0, 0},
         {L"Imprimir\tCtrl+P", 1015, 0},
         {L"-", 0, 0},
