@@ -48,12 +48,14 @@ std::string MemorizedDateLine(const MemorizedDate& date) {
     char day[16];
     std::snprintf(day, sizeof day, "%02d/%02d", date.DayOfMonth, date.Month);
     std::string says;
-    for (const DayLine& line : date.Dressing.Lines) {
-        if (line.ShowsText != Flag::Off && !line.LineText.empty())
+    for (const DayLine& line : date.Dressing.Lines)
+        if (line.ShowsText != Flag::Off && !line.LineText.empty()) {
             says = line.LineText;
-        else if (line.ShowsSaint != Flag::Off)
-            says = SaintOfDay(date.Month, date.DayOfMonth);
-        if (!says.empty()) break;
-    }
+            break;
+        }
+    const auto showsSaint = [](const DayLine& line) { return line.ShowsSaint != Flag::Off; };
+    if (says.empty() &&
+        std::any_of(date.Dressing.Lines.begin(), date.Dressing.Lines.end(), showsSaint))
+        says = SaintOfDay(date.Month, date.DayOfMonth);
     return std::string(day) + "  " + says;
 }

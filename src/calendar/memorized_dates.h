@@ -35,6 +35,6 @@ std::vector<std::pair<GridPlace, const MemorizedDate*>> MemorizedPlaces(const Me
                                                                         std::int16_t year,
                                                                         std::int16_t month);
 
-// "14/02  Cumpleaños Ana": the date and what its first line that shows something says, its own
-// text or the saint's name (Windows-1252).
+// "14/02  Cumpleaños Ana": the date and the first of its lines' own texts or, without one, the
+// saint's name when a line shows it (Windows-1252).
 std::string MemorizedDateLine(const MemorizedDate& date);
