@@ -167,7 +167,7 @@ TEST(DayEditorOpening, AClickOpensTheEditorOnThatDayWithTheDefaultsOfANewSheet) 
     EXPECT_EQ(TickedBoxes(editor), (std::vector<int>{BottomLeft, Saint1}));
     for (const int id : LineEditIds) EXPECT_EQ(TextOf(GetDlgItem(editor, id)), L"") << id;
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, LockButtonId)));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, MemorizeButtonId)));
+    EXPECT_EQ(TextOf(GetDlgItem(editor, MemorizeButtonId)), L"Memorizar");
     EXPECT_TRUE(IsWindowEnabled(session.Main)) << "the editor has no owner to disable";
     ASSERT_TRUE(CloseAsAltF4(editor));
 

@@ -139,7 +139,7 @@ TEST(DayEditorDialog, HasItsFrameCaptionAndSixtySixControlsInCreationOrder) {
         EXPECT_STREQ(text, L"Texto en l\u00EDnea 2");
 
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, LockButtonId)));
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, MemorizeButtonId)));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor, MemorizeButtonId)));
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor, ResetButtonId)));
     });
 }
