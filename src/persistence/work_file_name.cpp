@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+#include "calendar/month_sheet.h"
+#include "platform/cp1252.h"
+
+std::wstring MonthWorkFileName(std::int16_t year, std::int16_t month) {
+    return Cp1252ToWide(FormImageBaseName(year, month)) + L"." + WorkFileExtension;
+}
+
 bool HasWorkFileExtension(std::wstring_view path) {
     const std::wstring_view extension = WorkFileExtension;
     if (path.size() <= extension.size()) return false;

@@ -23,6 +23,7 @@
 #include "persistence/work_file.h"
 #include "platform/clock.h"
 #include "platform/dialog_memory.h"
+#include "platform/path_text.h"
 
 enum class SheetChange {
     Replaced,  // another sheet is on show: started, read or recovered
@@ -65,6 +66,10 @@ class OpenSheet {
     // question saves into.
     const std::wstring& SheetFile() const { return KeptIn; }
     bool HasUnsavedChanges() const { return !Kept || *Kept != Shown; }
+    // Where the year's work files are kept ("2027 3.vrel", MonthWorkFileName): the folder of the
+    // sheet's work file, or without one the folder "Grabar" opens in (empty: the current
+    // directory).
+    std::wstring YearFolder() const { return FolderOf(KeptIn); }
     // What the dialogs remember for the whole run.
     DialogMemory& Dialogs() { return Memory; }
 
