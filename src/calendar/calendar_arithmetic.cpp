@@ -40,3 +40,10 @@ MonthGrid PlaceMonth(std::int16_t year, std::int16_t month) {
                 grid[column][row] = day++;
     return grid;
 }
+
+std::optional<MonthOfYear> MonthAfter(MonthOfYear month, int step) {
+    const int months = (month.Year - 1) * 12 + (month.Month - 1) + step;
+    if (months < 0 || months >= 32767 * 12) return std::nullopt;
+    return MonthOfYear{static_cast<std::int16_t>(months / 12 + 1),
+                       static_cast<std::int16_t>(months % 12 + 1)};
+}

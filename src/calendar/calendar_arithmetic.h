@@ -4,8 +4,19 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Months run from 1 (January) to 12 (December).
+struct MonthOfYear {
+    std::int16_t Year;
+    std::int16_t Month;
+    bool operator==(const MonthOfYear&) const = default;
+};
+
+// The month before (step -1) or after (step +1): December is followed by the next January. None
+// past the years 1..32767.
+std::optional<MonthOfYear> MonthAfter(MonthOfYear month, int step);
+
 constexpr bool IsMonth(int month) {
     return month >= 1 && month <= 12;
 }

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/recovery/copy.h"
+#include "calendar/calendar_arithmetic.h"
 #include "platform/cp1252.h"
 #include "platform/folder_files.h"
 
@@ -24,13 +25,16 @@ class ScriptedDialogs final : public UserDialogs {
     bool OverwriteAnswer = false;
     std::vector<Answer> Answers;  // to the other questions, in order; Cancelar once they run out
     std::vector<std::wstring> OpenedIn;
+    std::vector<std::wstring> Proposed;
     int OverwriteQuestions = 0;
     std::vector<std::wstring> Questions;
     std::vector<std::wstring> Messages;
     std::function<void()> WhileAsking;  // what the user does elsewhere while the question waits
 
-    std::wstring ChoosePath(WorkFileDialogMode, const std::wstring& initialFolder) override {
+    std::wstring ChoosePath(WorkFileDialogMode, const std::wstring& initialFolder,
+                            const std::wstring& proposedName) override {
         OpenedIn.push_back(initialFolder);
+        Proposed.push_back(proposedName);
         return NextChoice;
     }
     bool AskOverwrite() override {
@@ -255,6 +259,42 @@ TEST_F(OpenDocument, ALongChosenPathIsKeptWhole) {
     Dialogs.NextChoice = L"C:\\" + std::wstring(300, L'a');
     Document.Open(Dialogs);
     EXPECT_EQ(Document.NamedFile(), L"C:\\" + std::wstring(300, L'a'));
+}
+
+// From month to month: a month only looked at is left without a question, a changed one is
+// asked about and saved under the month's name, and the year's files are read where they are.
+TEST_F(OpenDocument, MovesAskOnlyAboutChangesAndFindTheYearsFilesInTheirFolder) {
+    EXPECT_EQ(MonthAfter({2026, 12}, 1), (MonthOfYear{2027, 1}));
+    EXPECT_EQ(MonthAfter({2027, 1}, -1), (MonthOfYear{2026, 12}));
+    EXPECT_EQ(MonthAfter({1, 1}, -1), std::nullopt);
+    EXPECT_EQ(MonthAfter({32767, 12}, 1), std::nullopt);
+
+    OpenSheet april;
+    april.StartMonth(2027, 4, {});
+    april.Edit([](MonthSheet& sheet) { sheet.Cell(3, 1).Numbers.Centre = Flag::On; });
+    Dialogs.NextChoice = Text(Folder / L"2027 4.vrel");
+    ASSERT_TRUE(april.Save(Dialogs));
+
+    Document.StartMonth(2027, 3, {});
+    EXPECT_EQ(Document.MoveMonth(-1, {}, Dialogs), MonthMove::Started) << "only looked at";
+    EXPECT_EQ(Document.MoveMonth(1, {}, Dialogs), MonthMove::Started);
+    EXPECT_TRUE(Dialogs.Questions.empty());
+    Document.Edit([](MonthSheet& sheet) { sheet.Cell(2, 2).Numbers.Centre = Flag::On; });
+    Dialogs.Answers = {Answer::Yes};
+    Dialogs.NextChoice = Text(Folder / L"2027 3.vrel");
+    EXPECT_EQ(Document.MoveMonth(1, {}, Dialogs), MonthMove::ReadItsFile);
+    EXPECT_EQ(Dialogs.Questions.size(), 1u);
+    EXPECT_EQ(Dialogs.Proposed.back(), L"2027 3.vrel");
+    EXPECT_TRUE(fs::exists(Folder / L"2027 3.vrel"));
+    EXPECT_EQ(Document.Sheet().Cell(3, 1).Numbers.Centre, Flag::On) << "April from its file";
+
+    EXPECT_EQ(Document.MoveMonth(1, {}, Dialogs), MonthMove::Started) << "a new May";
+    EXPECT_EQ(Document.YearFolder(), Text(Folder / L""));
+    Dialogs.NextChoice = L"";
+    Document.Save(Dialogs);
+    EXPECT_EQ(Dialogs.OpenedIn.back(), Text(Folder / L""));
+    EXPECT_EQ(Dialogs.Proposed.back(), L"2027 5.vrel");
+    EXPECT_EQ(Dialogs.Questions.size(), 1u);
 }
 
 // Unsaved work: the question, and the recovery copies.

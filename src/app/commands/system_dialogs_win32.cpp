@@ -4,7 +4,8 @@
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/message_box.h"
 
-std::wstring SystemDialogs::ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder) {
+std::wstring SystemDialogs::ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder,
+                                       const std::wstring& proposedName) {
     FileDialogRequest request;
     request.Owner = Owner;
     request.Mode = mode == WorkFileDialogMode::Open ? FileDialogMode::Open : FileDialogMode::Save;
@@ -12,6 +13,7 @@ std::wstring SystemDialogs::ChoosePath(WorkFileDialogMode mode, const std::wstri
     request.TypePattern = std::wstring(L"*.") + WorkFileExtension;
     request.DefaultExtension = WorkFileExtension;
     request.InitialFolder = initialFolder;
+    request.ProposedName = proposedName;
     return ShowFileDialog(request);
 }
 

@@ -8,7 +8,8 @@
 class SystemDialogs final : public UserDialogs {
   public:
     explicit SystemDialogs(HWND owner) : Owner(owner) {}
-    std::wstring ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder) override;
+    std::wstring ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder,
+                            const std::wstring& proposedName) override;
     bool AskOverwrite() override;
     bool AskYesNo(const std::wstring& question) override;
     Answer AskYesNoCancel(const std::wstring& question) override;

@@ -1,5 +1,6 @@
 #include "app/document/open_sheet.h"
 
+#include "calendar/calendar_arithmetic.h"
 #include "calendar/calendar_names.h"
 #include "persistence/work_file_messages.h"
 #include "persistence/work_file_name.h"
@@ -44,6 +45,8 @@ void OpenSheet::StartMonth(std::int16_t year, std::int16_t month,
     ImageName = FormImageBaseName(year, month);
     Kept.reset();
     KeptIn.clear();
+    StartedAs = Shown;
+    YearFiles.clear();
     Tell(SheetChange::Replaced);
 }
 
@@ -53,6 +56,8 @@ void OpenSheet::TakeRecovered(MonthSheet sheet, std::wstring workFile) {
     Named = workFile;
     Kept.reset();
     KeptIn = std::move(workFile);
+    StartedAs.reset();
+    YearFiles = FolderOf(KeptIn);
     Tell(SheetChange::Replaced);
 }
 
@@ -80,7 +85,7 @@ std::optional<ReadResult> OpenSheet::ReadNamedFile(const std::wstring& path) {
 }
 
 bool OpenSheet::Open(UserDialogs& dialogs) {
-    const std::wstring path = ChooseWorkFile(dialogs, WorkFileDialogMode::Open, Named);
+    const std::wstring path = ChooseWorkFile(dialogs, WorkFileDialogMode::Open, Named, L"");
     const std::optional<ReadResult> result = ReadNamedFile(path);
     if (!result || *result == ReadResult::Replaced) return result.has_value();
     dialogs.ShowMessage(ReadResultMessage(*result));
@@ -102,13 +107,32 @@ bool OpenSheet::ReadDroppedFile(const std::wstring& path, UserDialogs& dialogs) 
 }
 
 bool OpenSheet::Save(UserDialogs& dialogs) {
-    const std::wstring path = ChooseWorkFile(dialogs, WorkFileDialogMode::Save, L"");
+    const std::wstring path = ChooseWorkFile(dialogs, WorkFileDialogMode::Save, YearFolder(),
+                                             MonthWorkFileName(Shown.Year, Shown.Month));
     if (path.empty()) return false;
     if (FileExists(path) && !dialogs.AskOverwrite()) return false;
     // The question has no owner window: while it waited, another "Grabar" or a "Leer" may have
     // named another file. The answer is about this one, which is the file named last once saved.
     Named = path;
     return WriteInto(path, dialogs);
+}
+
+MonthMove OpenSheet::MoveMonth(int step, const NewSheetDressing& dressing, UserDialogs& dialogs) {
+    const std::optional<MonthOfYear> next = MonthAfter({Shown.Year, Shown.Month}, step);
+    if (!next || !MayLeave(dialogs)) return MonthMove::Stayed;
+    // The folder as the question left it: "Sí" may have saved the month into a folder chosen.
+    const std::wstring folder = YearFiles;
+    const std::wstring file = folder + MonthWorkFileName(next->Year, next->Month);
+    if (FileExists(file))
+        return ReadGivenFile(file, dialogs) == GivenFileRead::Read ? MonthMove::ReadItsFile
+                                                                   : MonthMove::Stayed;
+    StartMonth(next->Year, next->Month, dressing);
+    YearFiles = folder;
+    return MonthMove::Started;
+}
+
+bool OpenSheet::MayLeave(UserDialogs& dialogs) {
+    return (StartedAs && *StartedAs == Shown) || MayDrop(dialogs);
 }
 
 bool OpenSheet::MayDrop(UserDialogs& dialogs) {
@@ -130,14 +154,16 @@ bool OpenSheet::MayDrop(UserDialogs& dialogs) {
 void OpenSheet::KeepAs(const std::wstring& workFile) {
     Kept = Shown;
     KeptIn = workFile;
+    StartedAs = Shown;
+    YearFiles = FolderOf(workFile);
 }
 
 // Shows the dialog in the folder of `openIn` and names the chosen path, without surrounding
 // blanks, as the work file named last; the dialogs' folder follows it.
 std::wstring OpenSheet::ChooseWorkFile(UserDialogs& dialogs, WorkFileDialogMode mode,
-                                       std::wstring_view openIn) {
+                                       std::wstring_view openIn, const std::wstring& proposed) {
     Memory.FollowPath(openIn);
-    Named = TrimBlanks(dialogs.ChoosePath(mode, Memory.LastFolder));
+    Named = TrimBlanks(dialogs.ChoosePath(mode, Memory.LastFolder, proposed));
     Memory.FollowPath(Named);
     return Named;
 }

@@ -1,13 +1,13 @@
 #pragma once
 // The open document: the one month sheet on show and its rules, kept here once for every command
 // that starts, reads, saves or changes it. A new sheet, one the program starts rather than reads,
-// starts with the user's memorized dates and calendar choice (calendar/calendar_dressing.h). It knows the exported
-// image's name (after the month on show), the work file named last, and the sheet as it was last
-// started, read or saved with the work file holding it: the sheet has unsaved changes while it
-// differs from that one. Comparing the two, rather than raising a flag at every edit, no way of
-// editing can forget to tell, an editor closed without a change is no change, and an edit undone by
-// hand leaves nothing to save. Whoever follows the sheet (the window, the recovery copy) is told of
-// every change.
+// starts with the user's memorized dates and calendar choice (calendar/calendar_dressing.h). It
+// knows the exported image's name (after the month on show), the work file named last, and the
+// sheet as it was last started, read or saved with the work file holding it: the sheet has unsaved
+// changes while it differs from that one. Comparing the two, rather than raising a flag at every
+// edit, no way of editing can forget to tell, an editor closed without a change is no change, and
+// an edit undone by hand leaves nothing to save. Whoever follows the sheet (the window, the
+// recovery copy) is told of every change.
 
 #include <array>
 #include <cstdint>
@@ -23,7 +23,6 @@
 #include "persistence/work_file.h"
 #include "platform/clock.h"
 #include "platform/dialog_memory.h"
-#include "platform/path_text.h"
 
 enum class SheetChange {
     Replaced,  // another sheet is on show: started, read or recovered
@@ -55,6 +54,9 @@ class RaisedGuard {
 // How a work file named without a dialog (a recent file, a dropped one) was read.
 enum class GivenFileRead { Read, Missing, NotRead };
 
+// Where a move to the month before or after ended.
+enum class MonthMove { Stayed, ReadItsFile, Started };
+
 class OpenSheet {
   public:
     const MonthSheet& Sheet() const { return Shown; }
@@ -67,9 +69,9 @@ class OpenSheet {
     const std::wstring& SheetFile() const { return KeptIn; }
     bool HasUnsavedChanges() const { return !Kept || *Kept != Shown; }
     // Where the year's work files are kept ("2027 3.vrel", MonthWorkFileName): the folder of the
-    // sheet's work file, or without one the folder "Grabar" opens in (empty: the current
-    // directory).
-    std::wstring YearFolder() const { return FolderOf(KeptIn); }
+    // sheet's work file, also after a move to a month that has none, or the folder "Grabar" opens
+    // in (empty: the current directory).
+    const std::wstring& YearFolder() const { return YearFiles; }
     // What the dialogs remember for the whole run.
     DialogMemory& Dialogs() { return Memory; }
 
@@ -109,9 +111,17 @@ class OpenSheet {
     // ReadGivenFile reads it; any other is refused with the message for a file that is not a
     // work file, and nothing changes. True when the sheet was replaced.
     bool ReadDroppedFile(const std::wstring& path, UserDialogs& dialogs);
-    // "Grabar": the dialog opens in the current directory; the path chosen becomes the one named
-    // last. A failed save has its message shown. True when the sheet was saved.
+    // "Grabar": the dialog opens in the year's folder with the month's name proposed
+    // ("2027 3.vrel"); the path chosen becomes the one named last. A failed save has its message
+    // shown. True when the sheet was saved.
     bool Save(UserDialogs& dialogs);
+    // "Mes anterior" (step -1) and "Mes siguiente" (+1): leaves the month as MayLeave says, then
+    // reads the month's work file in the year's folder as "Leer" reads it, or starts the month
+    // as a new sheet there; December and January follow one another, within the years 1..32767.
+    MonthMove MoveMonth(int step, const NewSheetDressing& dressing, UserDialogs& dialogs);
+    // Before a move leaves the month: a month only looked at, as it was started or read, is no
+    // work to lose and asks nothing; otherwise as MayDrop.
+    bool MayLeave(UserDialogs& dialogs);
     // Before a command drops the sheet on show: true when it may go on. Without unsaved changes
     // nothing is asked. Otherwise the question: Sí saves the sheet, into its own work file or,
     // without one, as "Grabar" does, and goes on only once it is saved; No goes on; Cancelar
@@ -122,7 +132,7 @@ class OpenSheet {
     // The sheet on show is the one the work file holds (empty: none).
     void KeepAs(const std::wstring& workFile);
     std::wstring ChooseWorkFile(UserDialogs& dialogs, WorkFileDialogMode mode,
-                                std::wstring_view openIn);
+                                std::wstring_view openIn, const std::wstring& proposed);
     bool WriteInto(const std::wstring& path, UserDialogs& dialogs);
     void Tell(SheetChange change);
 
@@ -131,6 +141,8 @@ class OpenSheet {
     std::wstring Named;
     std::optional<MonthSheet> Kept;  // none after "Nuevo" and for a recovered sheet
     std::wstring KeptIn;
+    std::optional<MonthSheet> StartedAs;  // as last started, read or saved; none: recovered
+    std::wstring YearFiles;
     DialogMemory Memory;
     std::array<bool, GuardCount> Raised{};
     std::vector<std::function<void(SheetChange)>> Followers;

@@ -13,8 +13,10 @@ class UserDialogs {
   public:
     virtual ~UserDialogs() = default;
     // Shows the open or save dialog, opening in the folder given (empty: the process's current
-    // directory) with an empty name box; the full path chosen, or the empty text on cancel.
-    virtual std::wstring ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder) = 0;
+    // directory) with the name proposed in its name box; the full path chosen, or the empty text
+    // on cancel.
+    virtual std::wstring ChoosePath(WorkFileDialogMode mode, const std::wstring& initialFolder,
+                                    const std::wstring& proposedName) = 0;
     // "Sobrescribir ?" with Yes and No; true for Yes.
     virtual bool AskOverwrite() = 0;
     // The program's other questions: Sí and No; Sí, No and Cancelar.

@@ -4,18 +4,21 @@
 // between the table's last separator and "Salir", numbered, with a separator of their own.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace MenuCommand {
-inline constexpr int New = 1011;          // "Nuevo"
-inline constexpr int Exit = 1012;         // "Salir"
-inline constexpr int About = 1013;        // "Autor"
-inline constexpr int ExportImage = 1014;  // "Grabar Imagen"
-inline constexpr int Print = 1015;        // "Imprimir"
-inline constexpr int Save = 1016;         // "Grabar"
-inline constexpr int Open = 1017;         // "Leer"
-inline constexpr int Calendar = 1018;     // "Calendario..."
-inline constexpr int Memorized = 1019;    // "Fechas memorizadas..."
+inline constexpr int New = 1011;            // "Nuevo"
+inline constexpr int PreviousMonth = 1020;  // "Mes anterior"
+inline constexpr int NextMonth = 1021;      // "Mes siguiente"
+inline constexpr int Exit = 1012;           // "Salir"
+inline constexpr int About = 1013;          // "Autor"
+inline constexpr int ExportImage = 1014;    // "Grabar Imagen"
+inline constexpr int Print = 1015;          // "Imprimir"
+inline constexpr int Save = 1016;           // "Grabar"
+inline constexpr int Open = 1017;           // "Leer"
+inline constexpr int Calendar = 1018;       // "Calendario..."
+inline constexpr int Memorized = 1019;      // "Fechas memorizadas..."
 // The recent work files, newest first: RecentFile + 0 .. RecentFile + RecentFileLimit - 1.
 inline constexpr int RecentFile = 1101;
 }  // namespace MenuCommand
@@ -29,6 +32,8 @@ inline constexpr wchar_t MainMenuTitle[] = L"Archivos";
 
 inline constexpr MenuEntry MainMenuEntries[] = {
     {L"Nuevo", MenuCommand::New},
+    {L"Mes anterior", MenuCommand::PreviousMonth},
+    {L"Mes siguiente", MenuCommand::NextMonth},
     {L"-", 0},
     {L"Grabar", MenuCommand::Save},
     {L"-", 0},
@@ -46,21 +51,32 @@ inline constexpr MenuEntry MainMenuEntries[] = {
     {L"Salir", MenuCommand::Exit},
 };
 
-// Ctrl + Key chooses the item. The shown key is written beside the item's text; the others act
-// as well, for the keys users of English-language programs know.
+// A key, with Ctrl where said, chooses the item. The shown key is written beside the
+// item's text; the others act as well, for the keys users of other programs know.
+inline constexpr std::uint16_t PageUpKey = 0x21;    // VK_PRIOR, "Re Pág"
+inline constexpr std::uint16_t PageDownKey = 0x22;  // VK_NEXT, "Av Pág"
+
 struct MenuShortcut {
     int Id;
-    wchar_t Key;  // a capital letter, which is also its virtual-key code
+    std::uint16_t Key;  // a capital letter, which is also its virtual-key code, or a key above
+    bool Control;
     bool Shown;
 };
 
 inline constexpr MenuShortcut MenuShortcuts[] = {
-    {MenuCommand::New, L'U', true},   {MenuCommand::New, L'N', false},
-    {MenuCommand::Open, L'A', true},  {MenuCommand::Open, L'O', false},
-    {MenuCommand::Save, L'G', true},  {MenuCommand::Save, L'S', false},
-    {MenuCommand::Print, L'P', true},
+    {MenuCommand::New, L'U', true, true},
+    {MenuCommand::New, L'N', true, false},
+    {MenuCommand::PreviousMonth, PageUpKey, false, true},
+    {MenuCommand::PreviousMonth, PageUpKey, true, false},
+    {MenuCommand::NextMonth, PageDownKey, false, true},
+    {MenuCommand::NextMonth, PageDownKey, true, false},
+    {MenuCommand::Open, L'A', true, true},
+    {MenuCommand::Open, L'O', true, false},
+    {MenuCommand::Save, L'G', true, true},
+    {MenuCommand::Save, L'S', true, false},
+    {MenuCommand::Print, L'P', true, true},
 };
 
 // The item's text as the menu shows it: with a shown shortcut, the text, a tab and the keys
-// ("Nuevo\tCtrl+U").
+// ("Nuevo\tCtrl+U", "Mes siguiente\tAv Pág").
 std::wstring MenuItemText(const MenuEntry& entry);

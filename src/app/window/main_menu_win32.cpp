@@ -54,8 +54,8 @@ UniqueMenu BuildMainMenu(const RecentFiles& recent) {
 UniqueAcceleratorTable BuildMenuShortcuts() {
     std::vector<ACCEL> keys;
     for (const MenuShortcut& shortcut : MenuShortcuts)
-        keys.push_back(
-            {FVIRTKEY | FCONTROL, static_cast<WORD>(shortcut.Key), static_cast<WORD>(shortcut.Id)});
+        keys.push_back({static_cast<BYTE>(FVIRTKEY | (shortcut.Control ? FCONTROL : 0)),
+                        shortcut.Key, static_cast<WORD>(shortcut.Id)});
     return UniqueAcceleratorTable(
         CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }

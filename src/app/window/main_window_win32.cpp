@@ -193,6 +193,12 @@ void MainWindow::OnCommand(int id, int /*code*/) {
         case MenuCommand::New:
             OnNew();
             break;
+        case MenuCommand::PreviousMonth:
+            OnMoveMonth(-1);
+            break;
+        case MenuCommand::NextMonth:
+            OnMoveMonth(+1);
+            break;
         case MenuCommand::About:
             OnAbout();
             break;
@@ -345,6 +351,12 @@ void MainWindow::OnNew() {
     const std::optional<RaisedGuard> choosing = Document.Raise(Guard::MonthChooser);
     const ChosenMonth chosen = RunMonthChooser(Window(), Document.Sheet());
     Document.StartMonth(chosen.Year, chosen.Month, NewSheetDressingNow());
+}
+
+void MainWindow::OnMoveMonth(int step) {
+    SystemDialogs dialogs(Window());
+    if (Document.MoveMonth(step, NewSheetDressingNow(), dialogs) == MonthMove::ReadItsFile)
+        RememberWorkFile();
 }
 
 void MainWindow::OnOpen() {

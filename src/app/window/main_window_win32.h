@@ -53,6 +53,8 @@ class MainWindow final : public MemoryDialog {
     // Brings the recovery copy up to the sheet, until the window has ended.
     void FollowSheet();
     void OnNew();
+    // "Mes anterior" (-1) and "Mes siguiente" (+1).
+    void OnMoveMonth(int step);
     void OnOpen();
     void OnSave();
     void OnAbout();

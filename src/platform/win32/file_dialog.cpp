@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -24,6 +25,9 @@ std::wstring ShowFileDialog(const FileDialogRequest& request) {
     const std::wstring& initialFolder =
         request.InitialFolder.empty() ? currentDirectory : request.InitialFolder;
     std::vector<wchar_t> chosen(32768, L'\0');
+    // The buffer's text on entry is the name the name box starts with.
+    request.ProposedName.copy(chosen.data(),
+                              std::min(request.ProposedName.size(), chosen.size() - 1));
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;

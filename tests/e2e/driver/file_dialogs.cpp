@@ -6,6 +6,8 @@ namespace {
 
 constexpr int FileNameBox = 1148;
 
+}  // namespace
+
 HWND FileNameEdit(HWND dialog) {
     const HWND box = GetDlgItem(dialog, FileNameBox);
     if (!box) return nullptr;
@@ -17,8 +19,6 @@ HWND FileNameEdit(HWND dialog) {
     const HWND combo = FindWindowExW(box, nullptr, L"ComboBox", nullptr);
     return combo ? FindWindowExW(combo, nullptr, L"Edit", nullptr) : nullptr;
 }
-
-}  // namespace
 
 HWND WaitForFileDialog(const Program& program, std::chrono::milliseconds timeout) {
     HWND found = nullptr;

@@ -12,6 +12,8 @@
 
 namespace e2e {
 
+// The edit field of the dialog's name box; null when it has none.
+HWND FileNameEdit(HWND dialog);
 HWND WaitForFileDialog(const Program& program, std::chrono::milliseconds timeout = DefaultTimeout);
 // Types the name and presses OK; false when the dialog had no name box.
 bool ChooseInFileDialog(HWND dialog, std::wstring_view name);

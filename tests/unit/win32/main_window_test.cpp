@@ -50,6 +50,8 @@ void ExpectTheArchivosMenu(HMENU bar, const RecentFiles& recent) {
     ASSERT_NE(popup, nullptr);
     std::vector<MenuItem> expected = {
         {L"Nuevo\tCtrl+U", 1011, 0},
+        {L"Mes anterior\tRe P\u00e1g", 1020, 0},
+        {L"Mes siguiente\tAv P\u00e1g", 1021, 0},
         {L"-", 0, 0},
         {L"Grabar\tCtrl+G", 1016, 0},
         {L"-", 0, 0},
