@@ -10,10 +10,11 @@ std::wstring KeyName(std::uint16_t key) {
 
 }  // namespace
 
-std::wstring MenuItemText(const MenuEntry& entry) {
-    std::wstring text = entry.Text;
+std::wstring MenuItemText(const MenuEntry& entry, std::wstring_view given) {
+    std::wstring text = given.empty() ? std::wstring(entry.Text) : std::wstring(given);
     for (const MenuShortcut& shortcut : MenuShortcuts)
         if (shortcut.Id == entry.Id && shortcut.Shown)
-            text += (shortcut.Control ? L"\tCtrl+" : L"\t") + KeyName(shortcut.Key);
+            text += std::wstring(L"\t") + (shortcut.Control ? L"Ctrl+" : L"") +
+                    (shortcut.Shift ? L"May\u00fas+" : L"") + KeyName(shortcut.Key);
     return text;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace MenuCommand {
 inline constexpr int New = 1011;            // "Nuevo"
@@ -19,6 +20,8 @@ inline constexpr int Save = 1016;           // "Grabar"
 inline constexpr int Open = 1017;           // "Leer"
 inline constexpr int Calendar = 1018;       // "Calendario..."
 inline constexpr int Memorized = 1019;      // "Fechas memorizadas..."
+inline constexpr int Undo = 1023;           // "Deshacer"
+inline constexpr int Redo = 1024;           // "Rehacer"
 // The recent work files, newest first: RecentFile + 0 .. RecentFile + RecentFileLimit - 1.
 inline constexpr int RecentFile = 1101;
 }  // namespace MenuCommand
@@ -51,7 +54,16 @@ inline constexpr MenuEntry MainMenuEntries[] = {
     {L"Salir", MenuCommand::Exit},
 };
 
-// A key, with Ctrl where said, chooses the item. The shown key is written beside the
+// The second menu, "Edición": its items are greyed while there is nothing to undo or redo, or
+// while the day editor is open, and name what they take back (SheetHistory).
+inline constexpr wchar_t EditMenuTitle[] = L"Edici\u00f3n";
+
+inline constexpr MenuEntry EditMenuEntries[] = {
+    {L"Deshacer", MenuCommand::Undo},
+    {L"Rehacer", MenuCommand::Redo},
+};
+
+// A key, with Ctrl and Mayús where said, chooses the item. The shown key is written beside the
 // item's text; the others act as well, for the keys users of other programs know.
 inline constexpr std::uint16_t PageUpKey = 0x21;    // VK_PRIOR, "Re Pág"
 inline constexpr std::uint16_t PageDownKey = 0x22;  // VK_NEXT, "Av Pág"
@@ -60,23 +72,27 @@ struct MenuShortcut {
     int Id;
     std::uint16_t Key;  // a capital letter, which is also its virtual-key code, or a key above
     bool Control;
+    bool Shift;
     bool Shown;
 };
 
 inline constexpr MenuShortcut MenuShortcuts[] = {
-    {MenuCommand::New, L'U', true, true},
-    {MenuCommand::New, L'N', true, false},
-    {MenuCommand::PreviousMonth, PageUpKey, false, true},
-    {MenuCommand::PreviousMonth, PageUpKey, true, false},
-    {MenuCommand::NextMonth, PageDownKey, false, true},
-    {MenuCommand::NextMonth, PageDownKey, true, false},
-    {MenuCommand::Open, L'A', true, true},
-    {MenuCommand::Open, L'O', true, false},
-    {MenuCommand::Save, L'G', true, true},
-    {MenuCommand::Save, L'S', true, false},
-    {MenuCommand::Print, L'P', true, true},
+    {MenuCommand::New, L'U', true, false, true},
+    {MenuCommand::New, L'N', true, false, false},
+    {MenuCommand::PreviousMonth, PageUpKey, false, false, true},
+    {MenuCommand::PreviousMonth, PageUpKey, true, false, false},
+    {MenuCommand::NextMonth, PageDownKey, false, false, true},
+    {MenuCommand::NextMonth, PageDownKey, true, false, false},
+    {MenuCommand::Open, L'A', true, false, true},
+    {MenuCommand::Open, L'O', true, false, false},
+    {MenuCommand::Save, L'G', true, false, true},
+    {MenuCommand::Save, L'S', true, false, false},
+    {MenuCommand::Print, L'P', true, false, true},
+    {MenuCommand::Undo, L'Z', true, false, true},
+    {MenuCommand::Redo, L'Y', true, false, true},
+    {MenuCommand::Redo, L'Z', true, true, false},
 };
 
 // The item's text as the menu shows it: with a shown shortcut, the text, a tab and the keys
-// ("Nuevo\tCtrl+U", "Mes siguiente\tAv Pág").
-std::wstring MenuItemText(const MenuEntry& entry);
+// ("Nuevo\tCtrl+U", "Mes siguiente\tAv Pág"); the text may be given in place of the entry's.
+std::wstring MenuItemText(const MenuEntry& entry, std::wstring_view text = {});

@@ -37,24 +37,40 @@ void FillFileMenu(HMENU popup, const RecentFiles& recent) {
     }
 }
 
+void FillEditMenu(HMENU popup, const EditMenuState& state) {
+    while (GetMenuItemCount(popup) > 0) DeleteMenu(popup, 0, MF_BYPOSITION);
+    AppendItem(popup, MenuItemText(EditMenuEntries[0], state.UndoText), MenuCommand::Undo);
+    AppendItem(popup, MenuItemText(EditMenuEntries[1], state.RedoText), MenuCommand::Redo);
+    EnableMenuItem(popup, MenuCommand::Undo, state.CanUndo ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(popup, MenuCommand::Redo, state.CanRedo ? MF_ENABLED : MF_GRAYED);
+}
+
 UniqueMenu BuildMainMenu(const RecentFiles& recent) {
     UniqueMenu bar(CreateMenu());
-    UniqueMenu popup(CreatePopupMenu());
-    FillFileMenu(popup.Get(), recent);
-    std::wstring title = MainMenuTitle;
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_STRING | MIIM_SUBMENU;
-    item.hSubMenu = popup.Get();
-    item.dwTypeData = title.data();
-    if (InsertMenuItemW(bar.Get(), 0, TRUE, &item)) popup.Release();  // the bar owns it now
+    const auto addPopup = [&](const wchar_t* name, UniqueMenu popup) {
+        std::wstring title = name;
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING | MIIM_SUBMENU;
+        item.hSubMenu = popup.Get();
+        item.dwTypeData = title.data();
+        if (InsertMenuItemW(bar.Get(), static_cast<UINT>(GetMenuItemCount(bar.Get())), TRUE, &item))
+            popup.Release();  // the bar owns it now
+    };
+    UniqueMenu files(CreatePopupMenu());
+    FillFileMenu(files.Get(), recent);
+    addPopup(MainMenuTitle, std::move(files));
+    UniqueMenu edit(CreatePopupMenu());
+    FillEditMenu(edit.Get(), {});
+    addPopup(EditMenuTitle, std::move(edit));
     return bar;
 }
 
 UniqueAcceleratorTable BuildMenuShortcuts() {
     std::vector<ACCEL> keys;
     for (const MenuShortcut& shortcut : MenuShortcuts)
-        keys.push_back({static_cast<BYTE>(FVIRTKEY | (shortcut.Control ? FCONTROL : 0)),
+        keys.push_back({static_cast<BYTE>(FVIRTKEY | (shortcut.Control ? FCONTROL : 0) |
+                                          (shortcut.Shift ? FSHIFT : 0)),
                         shortcut.Key, static_cast<WORD>(shortcut.Id)});
     return UniqueAcceleratorTable(
         CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));

@@ -214,6 +214,10 @@ void MainWindow::OnCommand(int id, int /*code*/) {
         case MenuCommand::Memorized:
             OnMemorizedList();
             break;
+        case MenuCommand::Undo:
+        case MenuCommand::Redo:
+            OnUndoOrRedo(id == MenuCommand::Undo);
+            break;
         case MenuCommand::ExportImage:
             OnExportImage();
             break;
@@ -253,6 +257,8 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
             // Another copy of the program may have changed the list since.
             if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(Window()), 0))
                 ShowRecentFiles(LoadRecentFiles());
+            else if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(Window()), 1))
+                ShowEditMenu(reinterpret_cast<HMENU>(wParam));
             return false;
         case WM_MENUSELECT:
             OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
@@ -419,6 +425,20 @@ void MainWindow::OnCalendar() {
     if (!open) return;
     const std::optional<CalendarChoice> chosen = RunCalendarDialog(Window(), LoadCalendarChoice());
     if (chosen && !SaveCalendarChoice(*chosen)) ShowMessage(Window(), CalendarUnkeptMessage);
+}
+
+void MainWindow::OnUndoOrRedo(bool undo) {
+    if (Document.IsRaised(Guard::Dialog)) return;
+    if (undo)
+        History.Undo();
+    else
+        History.Redo();
+}
+
+void MainWindow::ShowEditMenu(HMENU popup) const {
+    const bool editing = Document.IsRaised(Guard::Dialog);
+    FillEditMenu(popup, {History.UndoText(), History.RedoText(), !editing && History.CanUndo(),
+                         !editing && History.CanRedo()});
 }
 
 void MainWindow::OnMemorizedList() {

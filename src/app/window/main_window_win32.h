@@ -1,8 +1,8 @@
 #pragma once
 // MainWindow: the program's only top-level window, a dialog holding SheetView (the shown month
-// sheet) and the menu "Archivos". It owns the open document for the whole run, forwards menu
-// commands and clicks on days to it and redraws the whole sheet after every change the document
-// tells of (RefreshSheet).
+// sheet) and the menus "Archivos" and "Edición". It owns the open document for the whole run,
+// forwards menu commands and clicks on days to it and redraws the whole sheet after every change
+// the document tells of (RefreshSheet).
 //
 // It is laid out for the resolution of its monitor and fits in the monitor's work area
 // (app/window/sheet_view_place.h, platform/window_place.h). It can be resized and maximised: the
@@ -16,6 +16,7 @@
 
 #include "app/document/kept_memorized_days.h"
 #include "app/document/open_sheet.h"
+#include "app/document/sheet_history.h"
 #include "app/recovery/copy.h"
 #include "app/window/day_keys.h"
 #include "app/window/recent_files.h"
@@ -60,6 +61,9 @@ class MainWindow final : public MemoryDialog {
     void OnAbout();
     void OnCalendar();
     void OnMemorizedList();
+    // "Deshacer" and "Rehacer" do nothing while the day editor is open: its stay is one step.
+    void OnUndoOrRedo(bool undo);
+    void ShowEditMenu(HMENU popup) const;
     // What a new sheet starts with now: the memorized dates and the calendar may have been
     // changed by another copy of the program.
     NewSheetDressing NewSheetDressingNow() const;
@@ -100,6 +104,7 @@ class MainWindow final : public MemoryDialog {
     RecentFiles Recent;  // as the menu shows them
     MenuTip RecentFileTip{Window()};
     OpenSheet Document;
+    SheetHistory History{Document};
     KeptMemorizedDays Memorized;
     RecoveryCopy Recovery;
     std::unique_ptr<GdiCanvas> SheetCanvas;  // none until the document is set up

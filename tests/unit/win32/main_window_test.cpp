@@ -42,7 +42,7 @@ std::vector<MenuItem> ItemsOf(HMENU menu) {
 }
 
 void ExpectTheArchivosMenu(HMENU bar, const RecentFiles& recent) {
-    ASSERT_EQ(GetMenuItemCount(bar), 1);
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
     wchar_t title[32]{};
     GetMenuStringW(bar, 0, title, 32, MF_BYPOSITION);
     EXPECT_STREQ(title, L"Archivos");
@@ -80,6 +80,19 @@ TEST(MainMenu, HoldsArchivosWithEveryItemEnabledAndTheRecentFilesAboveSalir) {
     ExpectTheArchivosMenu(bar.Get(), recent);
     FillFileMenu(GetSubMenu(bar.Get(), 0), {});
     ExpectTheArchivosMenu(bar.Get(), {});
+
+    // Greyed or not, as the system keeps it (MF_GRAYED, which Windows reports as MFS_GRAYED).
+    const HMENU edit = GetSubMenu(bar.Get(), 1);
+    const auto editItems = [&] {
+        std::vector<MenuItem> items = ItemsOf(edit);
+        for (MenuItem& item : items) item.State &= MF_GRAYED;
+        return items;
+    };
+    EXPECT_EQ(editItems(), (std::vector<MenuItem>{{L"Deshacer\tCtrl+Z", 1023, MF_GRAYED},
+                                                  {L"Rehacer\tCtrl+Y", 1024, MF_GRAYED}}));
+    FillEditMenu(edit, {L"Deshacer cambios del 14/02", L"Rehacer", true, false});
+    EXPECT_EQ(editItems(), (std::vector<MenuItem>{{L"Deshacer cambios del 14/02\tCtrl+Z", 1023, 0},
+                                                  {L"Rehacer\tCtrl+Y", 1024, MF_GRAYED}}));
 }
 
 TEST(MainWindowBuild, HasItsMenuIconSheetViewAndClientSize) {
