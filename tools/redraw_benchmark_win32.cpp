@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/document/sheet_history.h"
 #include "app/window/main_window_win32.h"
 #include "persistence/work_file.h"
 #include "platform/clock.h"
@@ -66,6 +67,24 @@ void Report(const char* name, GdiCanvas& canvas, const MonthSheet& sheet, int re
         "min %6.2f ms, max %6.2f ms\n",
         name, first, repeat, times[times.size() / 2], sum / times.size(), times.front(),
         times.back());
+}
+
+// "Deshacer" of one day's change on the dressed sheet, with the redraw it leads to, beside one
+// redraw alone.
+void ReportUndo(GdiCanvas& canvas, const MonthSheet& dressed) {
+    OpenSheet document;
+    SheetHistory history(document);
+    document.TakeRecovered(dressed, L"");
+    document.FollowChanges([&](SheetChange) { TimeOneRedraw(canvas, document.Sheet()); });
+    document.Edit([](MonthSheet& sheet) { sheet.Cell(3, 3).Lines[4].LineText = "Deshacer"; });
+    const double redraw = TimeOneRedraw(canvas, document.Sheet());
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    history.Undo();
+    QueryPerformanceCounter(&end);
+    std::printf("undo    Ctrl+Z of a day's change on the dressed sheet, redraw included: %.2f ms "
+                "(one redraw: %.2f ms)\n",
+                Milliseconds(start, end), redraw);
 }
 
 // The main window of the dressed work file, from 1366 x 768 to maximised.
@@ -135,6 +154,7 @@ int main(int argc, char** argv) {
     Report("icons", canvas, *sheet, repeat);
     *sheet = *dressed;
     TimeOneRedraw(canvas, *sheet);
+    ReportUndo(canvas, *dressed);
 
     if (!bitmapPath.empty()) {
         const auto bytes = EncodeBitmapFile(canvas.ReadPixels());
