@@ -200,7 +200,8 @@ TEST(OpenDialog, AfterACancelledSaveItOpensInTheCurrentDirectory) {
         << testing::PrintToString(program.Caption());
 }
 
-TEST(OpenDialog, OpensInTheFolderReadLastWhileSaveOpensInTheCurrentDirectory) {
+// "Grabar" keeps a year's months together: it opens in the folder of the sheet's work file.
+TEST(OpenDialog, OpensInTheFolderReadLastAndSaveInTheFolderOfTheSheetsFile) {
     ScratchFolder work(L"work");
     ScratchFolder elsewhere(L"elsewhere");
     ASSERT_TRUE(WriteDressedWorkFile(elsewhere / L"dos.vrel", 2032, 3));
@@ -214,8 +215,8 @@ TEST(OpenDialog, OpensInTheFolderReadLastWhileSaveOpensInTheCurrentDirectory) {
     EXPECT_TRUE(WaitUntil([&] { return program.Caption() == L"Abril 2033"; }));
 
     ASSERT_TRUE(ChooseAfter(program, MenuCommand::Save, L"cuatro"));
-    EXPECT_TRUE(WaitUntil([&] { return FileSize(work / L"cuatro.vrel") == SavedSize; }));
-    EXPECT_FALSE(FileExists(elsewhere / L"cuatro.vrel"));
+    EXPECT_TRUE(WaitUntil([&] { return FileSize(elsewhere / L"cuatro.vrel") == SavedSize; }));
+    EXPECT_FALSE(FileExists(work / L"cuatro.vrel"));
 }
 
 // A folder whose name Windows-1252 cannot spell: the path is kept as given, from the command
