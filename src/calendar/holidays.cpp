@@ -28,8 +28,13 @@ LocalDate FromEaster(std::int16_t year, int days) {
 
 // The rows of a year's official list (the table runs by year); none for a year not listed.
 std::span<const ListedHoliday> ListOf(std::int16_t year) {
-    const auto rows = std::ranges::equal_range(ListedHolidays, year, {}, &ListedHoliday::Year);
-    return {rows.begin(), rows.end()};
+    const auto first =
+        std::partition_point(std::begin(ListedHolidays), std::end(ListedHolidays),
+                             [&](const ListedHoliday& row) { return row.Year < year; });
+    const auto last =
+        std::partition_point(first, std::end(ListedHolidays),
+                             [&](const ListedHoliday& row) { return row.Year == year; });
+    return {first, last};
 }
 
 std::vector<Holiday> Listed(const HolidayRegion& region, std::span<const ListedHoliday> list) {
