@@ -7,7 +7,8 @@
 const wchar_t* const ExportUsage =
     L"Uso: almanaque-exportar [--ppp N] [--formato png|bmp] [--carpeta DIR] [--festivos "
     L"REGI\u00d3N]\r\n"
-    L"                          [--lunas | --sin-lunas] [--sin-memorizadas] OBJETIVO...\r\n"
+    L"                          [--lunas | --sin-lunas] [--sin-memorizadas] [--hojas DIR]\r\n"
+    L"                          OBJETIVO...\r\n"
     L"Escribe hojas de calendario listas para imprimir, una imagen por mes.\r\n"
     L"  OBJETIVO      un a\u00f1o (2027: sus doce meses), un mes (2027-05) o un fichero de\r\n"
     L"                trabajo (mayo.vrel: la hoja tal como la dibuja el programa)\r\n"
@@ -20,6 +21,9 @@ const wchar_t* const ExportUsage =
     L"  --lunas       las fases de la luna en esas hojas; --sin-lunas, sin ellas\r\n"
     L"                (sin estas opciones, lo elegido en \"Calendario...\" del programa)\r\n"
     L"  --sin-memorizadas  esas hojas sin las fechas memorizadas en el programa\r\n"
+    L"  --hojas DIR   para un a\u00f1o, cada mes cuyo fichero de trabajo (\"2027 3.vrel\") "
+    L"est\u00e1\r\n"
+    L"                en DIR sale de \u00e9l; los dem\u00e1s, como hojas nuevas\r\n"
     L"  --ayuda       muestra este texto\r\n"
     L"Cada imagen se llama como las de \"Grabar Imagen\": \"2027 5.png\".";
 
@@ -75,7 +79,7 @@ ParsedCommandLine ParseExportArguments(const std::vector<std::wstring>& argument
             continue;
         }
         if (argument != L"--ppp" && argument != L"--formato" && argument != L"--carpeta" &&
-            argument != L"--festivos")
+            argument != L"--festivos" && argument != L"--hojas")
             return UsageError(L"Opci\u00f3n desconocida: " + argument);
         if (k + 1 == arguments.size()) return UsageError(L"Falta el valor de " + argument);
         const std::wstring& value = arguments[++k];
@@ -98,8 +102,8 @@ ParsedCommandLine ParseExportArguments(const std::vector<std::wstring>& argument
                 return UsageError(L"Valor no v\u00e1lido para --festivos: " + value + L" (" +
                                   RegionKeys() + L")");
         } else {
-            if (value.empty()) return UsageError(L"Falta el valor de --carpeta");
-            options.Folder = value;
+            if (value.empty()) return UsageError(L"Falta el valor de " + argument);
+            (argument == L"--hojas" ? options.SheetsFolder : options.Folder) = value;
         }
     }
     if (options.Targets.empty())

@@ -1,7 +1,7 @@
 #pragma once
 // The command line of almanaque-exportar:
 //   almanaque-exportar [--ppp N] [--formato png|bmp] [--carpeta DIR] [--festivos REGION]
-//                      [--lunas | --sin-lunas] [--sin-memorizadas] OBJETIVO...
+//                      [--lunas | --sin-lunas] [--sin-memorizadas] [--hojas DIR] OBJETIVO...
 // Each OBJETIVO is a year, a month or a work file (see export_pages.h).
 
 #include <optional>
@@ -24,6 +24,8 @@ struct ExportOptions {
     std::optional<HolidayRegion> Holidays;
     std::optional<bool> MoonPhases;
     bool WithoutMemorized = false;
+    // Where a year's months may have their work files ("2027 3.vrel"); empty: none.
+    std::wstring SheetsFolder;
     std::vector<std::wstring> Targets;
 };
 

@@ -4,6 +4,7 @@
 #include "calendar/calendar_dressing.h"
 #include "persistence/work_file.h"
 #include "persistence/work_file_messages.h"
+#include "persistence/work_file_name.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/leading_number.h"
@@ -54,7 +55,8 @@ TargetPages WorkFilePages(const std::wstring& target) {
 
 }  // namespace
 
-TargetPages PagesOfTarget(const std::wstring& target, const NewSheetDressing& dressing) {
+TargetPages PagesOfTarget(const std::wstring& target, const NewSheetDressing& dressing,
+                          const std::wstring& sheetsFolder) {
     const std::size_t dash = target.find(L'-');
     const std::wstring_view yearPart = std::wstring_view(target).substr(0, dash);
     const bool isYear = AllDigits(target);
@@ -66,8 +68,18 @@ TargetPages PagesOfTarget(const std::wstring& target, const NewSheetDressing& dr
     if (year < 1) return Refused(target, L"el a\u00f1o debe estar entre 1 y 32767");
     TargetPages result;
     if (isYear) {
-        for (std::int16_t month = 1; month <= 12; ++month)
-            result.Pages.push_back(FreshPage(year, month, dressing));
+        std::wstring folder = sheetsFolder;
+        if (!folder.empty() && FolderOf(folder) != folder) folder += L'\\';
+        for (std::int16_t month = 1; month <= 12; ++month) {
+            const std::wstring file = folder + MonthWorkFileName(year, month);
+            if (folder.empty() || !FileExists(file)) {
+                result.Pages.push_back(FreshPage(year, month, dressing));
+                continue;
+            }
+            TargetPages read = WorkFilePages(file);
+            if (!read.Error.empty()) return read;
+            result.Pages.push_back(std::move(read.Pages.front()));
+        }
         return result;
     }
     const std::int16_t month = NumberOf(std::wstring_view(target).substr(dash + 1));

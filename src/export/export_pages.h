@@ -27,7 +27,9 @@ struct TargetPages {
 };
 
 // Reads a work file target; the new sheets of a year or a month start with the dressing given.
-TargetPages PagesOfTarget(const std::wstring& target, const NewSheetDressing& dressing = {});
+// A year's month whose work file is in the sheets' folder (empty: none) is read from it.
+TargetPages PagesOfTarget(const std::wstring& target, const NewSheetDressing& dressing = {},
+                          const std::wstring& sheetsFolder = {});
 
 // The sheet a page shows: the work file's, or a new sheet of the page's month, dressed as the
 // page says.

@@ -79,7 +79,7 @@ ExportExitCode RunExport(const std::vector<std::wstring>& arguments, const PageW
     bool allTargetsRead = true;
     std::vector<PlannedPage> pages;
     for (const std::wstring& target : options.Targets) {
-        TargetPages made = PagesOfTarget(target, dressing);
+        TargetPages made = PagesOfTarget(target, dressing, options.SheetsFolder);
         if (!made.Error.empty()) {
             console.Failure(made.Error);
             allTargetsRead = false;

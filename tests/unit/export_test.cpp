@@ -98,6 +98,21 @@ TEST(ExportTargets, AYearIsItsTwelveMonthsAndAMonthItself) {
     }
 }
 
+TEST(ExportTargets, AYearTakesTheMonthsWhoseWorkFilesAreInTheSheetsFolder) {
+    ScratchFolder folder;
+    ASSERT_TRUE(WriteWorkFile(folder.Path("2024 3.vrel").wstring(),
+                              *work_file_test::DressedSheet(2024, 3)));
+    const std::wstring sheets = folder.Folder().wstring() + L"/";
+    const TargetPages year = PagesOfTarget(L"2024", {}, sheets);
+    ASSERT_EQ(year.Pages.size(), 12u);
+    for (const ExportPage& page : year.Pages)
+        EXPECT_EQ(page.Dressing != nullptr, page.Month == 3) << page.Month;
+    EXPECT_EQ(year.Pages[2].BaseName, "2024 3");
+    work_file_test::WriteFileBytes(folder.Path("2024 4.vrel"), {1, 2, 3});
+    EXPECT_EQ(PagesOfTarget(L"2024", {}, sheets).Error,
+              sheets + L"2024 4.vrel: " + WorkFileWrongFormatMessage);
+}
+
 TEST(ExportTargets, AWorkFileIsItsSheetOrTheProgramsMessage) {
     ScratchFolder folder;
     const auto dressed = work_file_test::DressedSheet(2024, 2);
