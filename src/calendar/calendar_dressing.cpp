@@ -53,3 +53,11 @@ void DressNewSheet(MonthSheet& sheet, const NewSheetDressing& dressing) {
         sheet.Cell(place.Column, place.Row) = date->Dressing;
     DressWithCalendar(sheet, dressing.Calendar);
 }
+
+MonthSheet NewSheet(std::int16_t year, std::int16_t month, const NewSheetDressing& dressing) {
+    MonthSheet sheet;
+    sheet.Year = year;
+    sheet.Month = month;
+    DressNewSheet(sheet, dressing);
+    return sheet;
+}

@@ -21,3 +21,6 @@ struct NewSheetDressing {
 // A new sheet, just started: each date memorized for its month dressed as it was kept, in place
 // of the day's default, then the calendar's choice on top.
 void DressNewSheet(MonthSheet& sheet, const NewSheetDressing& dressing);
+
+// A new sheet of the month, dressed so.
+MonthSheet NewSheet(std::int16_t year, std::int16_t month, const NewSheetDressing& dressing);

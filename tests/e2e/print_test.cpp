@@ -132,3 +132,39 @@ TEST(Print, WhatWasChosenStaysForTheNextPrint) {
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// A year of one job, from the work files beside the sheet's: print_test.sh checks its twelve
+// pages; the first job, cancelled in the progress window, leaves no PDF.
+TEST(Print, AYearIsOneJobOfTwelvePagesAndACancelledOneLeavesNothing) {
+    if (!_wgetenv(L"ALMANAQUE_PRINT_CHECK")) GTEST_SKIP() << "run by print_test.sh";
+    ScratchFolder folder(L"year");
+    ASSERT_TRUE(WriteDressedWorkFile(folder / L"2027 1.vrel", 2027, 1));
+    ASSERT_TRUE(WriteDressedWorkFile(folder / L"2027 5.vrel", 2027, 5));
+    Program program(ProgramOptions::WithCommandTail(L"\"" + folder / L"2027 1.vrel" + L"\""));
+    for (const bool cancel : {true, false}) {
+        program.Command(MenuCommand::PrintYear);
+        const HWND year = program.WaitForWindow(L"Imprimir a\u00f1o");
+        ASSERT_NE(year, nullptr);
+        EXPECT_EQ(TextOf(GetDlgItem(year, 5002)), L"2027");
+        Press(year, IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(year); }));
+        const HWND dialog = WaitForPrintDialog(program);
+        ASSERT_NE(dialog, nullptr);
+        Press(dialog, IDOK);
+        if (cancel) {
+            const HWND progress = program.WaitForWindow(L"Imprimiendo");
+            ASSERT_NE(progress, nullptr);
+            Press(progress, IDCANCEL);
+            ASSERT_TRUE(WaitUntil([&] { return !IsWindow(progress); }));
+        }
+    }
+    // Taken once the job is done: the window takes no command while it prints.
+    program.Command(MenuCommand::Exit);
+    EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
+}
+
+}  // namespace
+}  // namespace e2e

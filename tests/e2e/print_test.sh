@@ -20,10 +20,19 @@ print_spooler_wait_idle || fail "the queue did not empty"
 
 mapfile -t printed < <(find ~/PDF -maxdepth 1 -name '*.pdf' -newer "$check/start")
 trap 'print_spooler_stop; rm -rf "$check" "${printed[@]}"' EXIT
-[ "${#printed[@]}" -eq 3 ] || fail "three PDFs expected, ${#printed[@]} found: ${printed[*]}"
+[ "${#printed[@]}" -eq 4 ] || fail "four PDFs expected, ${#printed[@]} found: ${printed[*]}"
 sheet=
 for pdf in "${printed[@]}"; do
-    if pdfinfo "$pdf" | grep -q '^Title: *Almanaque - Febrero 2024$'; then
+    if pdfinfo "$pdf" | grep -q '^Title: *Almanaque - 2027$'; then  # the year, printed once
+        info=$(pdfinfo "$pdf")
+        grep -Eq '^Pages: +12$' <<<"$info" || fail "not twelve pages: $info"
+        grep -Eq '^Page rot: +90$' <<<"$info" || fail "not landscape: $info"
+        titles=$(pdftotext "$pdf" - | grep -oE '(Enero|Febrero|Marzo|Abril|Mayo|Junio|Julio|Agosto|Septiembre|Octubre|Noviembre|Diciembre) 2027' | tr '\n' ' ')
+        [ "$titles" = "Enero 2027 Febrero 2027 Marzo 2027 Abril 2027 Mayo 2027 Junio 2027 Julio 2027 Agosto 2027 Septiembre 2027 Octubre 2027 Noviembre 2027 Diciembre 2027 " ] ||
+            fail "the months out of order: $titles"
+        pdftotext -f 5 -l 5 "$pdf" - | grep -q Prueba || fail "May is not from its work file"
+        pdftotext -f 2 -l 2 "$pdf" - | grep -q Prueba && fail "February is not a new sheet"
+    elif pdfinfo "$pdf" | grep -q '^Title: *Almanaque - Febrero 2024$'; then
         sheet=$pdf
     else  # the two pages printed after portrait was chosen
         pdfinfo "$pdf" | grep -Eq '^Page rot: +0$' || fail "not portrait: $(pdfinfo "$pdf")"

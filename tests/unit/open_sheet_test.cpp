@@ -9,6 +9,7 @@
 #include <memory>
 #include <utility>
 
+#include "app/document/year_sheets.h"
 #include "app/recovery/copy.h"
 #include "calendar/calendar_arithmetic.h"
 #include "platform/cp1252.h"
@@ -295,6 +296,31 @@ TEST_F(OpenDocument, MovesAskOnlyAboutChangesAndFindTheYearsFilesInTheirFolder) 
     EXPECT_EQ(Dialogs.OpenedIn.back(), Text(Folder / L""));
     EXPECT_EQ(Dialogs.Proposed.back(), L"2027 5.vrel");
     EXPECT_EQ(Dialogs.Questions.size(), 1u);
+}
+
+TEST_F(OpenDocument, AYearsSheetsAreTheOneOnShowTheirWorkFilesOrNewSheets) {
+    OpenSheet april;
+    april.StartMonth(2027, 4, {});
+    april.Edit([](MonthSheet& sheet) { sheet.Cell(3, 1).Numbers.Centre = Flag::On; });
+    Dialogs.NextChoice = Text(Folder / L"2027 4.vrel");
+    ASSERT_TRUE(april.Save(Dialogs));
+    MonthSheet shown;
+    shown.Year = 2027;
+    shown.Month = 2;
+    shown.Cell(0, 1).Numbers.Centre = Flag::On;
+    const std::wstring folder = Text(Folder / L"");
+    const YearSheets year = SheetsOfYear(2027, shown, folder, {});
+    ASSERT_EQ(year.Sheets.size(), 12u);
+    EXPECT_EQ(year.Sheets[1], shown) << "the month on show, unsaved changes included";
+    EXPECT_EQ(year.Sheets[3].Cell(3, 1).Numbers.Centre, Flag::On) << "April from its file";
+    EXPECT_EQ(year.Sheets[4], NewSheet(2027, 5, {}));
+    EXPECT_EQ(YearJobName(2027), L"Almanaque - 2027");
+    EXPECT_EQ(YearProgressText(year.Sheets[2]), L"Imprimiendo Marzo 2027 (3 de 12)");
+    std::ofstream(Folder / L"2027 6.vrel", std::ios::binary) << "roto";
+    const YearSheets refused = SheetsOfYear(2027, shown, folder, {});
+    EXPECT_TRUE(refused.Sheets.empty());
+    EXPECT_EQ(refused.Unread, Text(Folder / L"2027 6.vrel"));
+    EXPECT_EQ(refused.Why, ReadResult::WrongFormat);
 }
 
 // Unsaved work: the question, and the recovery copies.

@@ -31,40 +31,57 @@ void DrawSheet(HDC printer, SheetScale placement, const MonthSheet& sheet) {
 
 }  // namespace
 
-PrintJob PrintSheetOn(HDC printer, const MonthSheet& sheet) {
+PrintJob PrintSheetsOn(HDC printer, const std::wstring& jobName, std::span<const MonthSheet> sheets,
+                       const BeforePage& beforePage) {
     const std::optional<SheetScale> placement = FitSheetOnPage(PageOf(printer));
     if (!placement) return PrintJob::Failed;
-    const std::wstring name = L"Almanaque - " + Cp1252ToWide(SheetTitle(sheet.Year, sheet.Month));
     DOCINFOW document{};
     document.cbSize = sizeof document;
-    document.lpszDocName = name.c_str();
+    document.lpszDocName = jobName.c_str();
     SetLastError(ERROR_SUCCESS);  // so that an earlier error does not pass for StartDoc's
     if (StartDocW(printer, &document) <= 0)
         return StartCancelledByUser(GetLastError()) ? PrintJob::Cancelled : PrintJob::Failed;
-    // A page the spooler refuses or a job cancelled meanwhile makes StartPage or EndPage fail.
-    bool printed = StartPage(printer) > 0;
-    if (printed) {
-        DrawSheet(printer, *placement, sheet);
-        printed = EndPage(printer) > 0;
-    }
-    if (!printed) {
-        AbortDoc(printer);
-        return PrintJob::Failed;
+    for (const MonthSheet& sheet : sheets) {
+        if (beforePage && !beforePage(sheet)) {
+            AbortDoc(printer);
+            return PrintJob::Cancelled;
+        }
+        // A page the spooler refuses or a job cancelled meanwhile makes StartPage or EndPage fail.
+        bool printed = StartPage(printer) > 0;
+        if (printed) {
+            DrawSheet(printer, *placement, sheet);
+            printed = EndPage(printer) > 0;
+        }
+        if (!printed) {
+            AbortDoc(printer);
+            return PrintJob::Failed;
+        }
     }
     return EndDoc(printer) > 0 ? PrintJob::Spooled : PrintJob::Failed;
 }
 
-void PrintSheet(HWND owner, const MonthSheet& sheet) {
+PrintJob PrintSheetOn(HDC printer, const MonthSheet& sheet) {
+    return PrintSheetsOn(printer,
+                         L"Almanaque - " + Cp1252ToWide(SheetTitle(sheet.Year, sheet.Month)),
+                         {&sheet, 1}, nullptr);
+}
+
+std::optional<UniqueDc> ChosenPrinter(HWND owner, const wchar_t* failure) {
     // With no printer, the system's dialog says so in its own words (untranslated on some
     // systems) and then answers as if cancelled.
     if (!AnyPrinterInstalled()) {
         ShowMessage(owner, NoPrinterMessage);
-        return;
+        return std::nullopt;
     }
-    static PrinterSettings chosen;  // for the whole run
-    const PrinterChoice choice = ChoosePrinter(owner, chosen);
-    if (choice.What == PrinterChoice::Outcome::Cancelled) return;
-    if (choice.What == PrinterChoice::Outcome::Failed ||
-        PrintSheetOn(choice.Printer.Get(), sheet) == PrintJob::Failed)
+    static PrinterSettings chosen;  // for the whole run, for every print command
+    PrinterChoice choice = ChoosePrinter(owner, chosen);
+    if (choice.What == PrinterChoice::Outcome::Print) return std::move(choice.Printer);
+    if (choice.What == PrinterChoice::Outcome::Failed) ShowMessage(owner, failure);
+    return std::nullopt;
+}
+
+void PrintSheet(HWND owner, const MonthSheet& sheet) {
+    const std::optional<UniqueDc> printer = ChosenPrinter(owner, SheetUnprintableMessage);
+    if (printer && PrintSheetOn(printer->Get(), sheet) == PrintJob::Failed)
         ShowMessage(owner, SheetUnprintableMessage);
 }

@@ -6,7 +6,13 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+
 #include "calendar/month_sheet.h"
+#include "platform/win32/handles.h"
 
 inline constexpr const wchar_t* NoPrinterMessage =
     L"No hay ninguna impresora instalada ...\r\n"
@@ -19,9 +25,22 @@ void PrintSheet(HWND owner, const MonthSheet& sheet);
 
 enum class PrintJob {
     Spooled,    // the page was handed to the spooler
-    Cancelled,  // given up by the user in a box the printer showed before the job started
+    Cancelled,  // given up by the user: in a box the printer showed before the job started, or
+                // while the pages were made
     Failed,
 };
 
 // The job alone, on a printer's device context.
 PrintJob PrintSheetOn(HDC printer, const MonthSheet& sheet);
+
+// Asked before each page; false cancels the job (AbortDoc).
+using BeforePage = std::function<bool(const MonthSheet& sheet)>;
+
+// A job of one page a sheet, named so, on a printer's device context.
+PrintJob PrintSheetsOn(HDC printer, const std::wstring& jobName,
+                       std::span<const MonthSheet> sheets, const BeforePage& beforePage);
+
+// The print dialog, started from the settings kept for the run (for "Imprimir" and "Imprimir
+// año" alike): the chosen printer, or none after a cancel, without any printer (told) or after a
+// failure, which is told with the message given.
+std::optional<UniqueDc> ChosenPrinter(HWND owner, const wchar_t* failure);

@@ -20,6 +20,7 @@ inline constexpr int Save = 1016;           // "Grabar"
 inline constexpr int Open = 1017;           // "Leer"
 inline constexpr int Calendar = 1018;       // "Calendario..."
 inline constexpr int Memorized = 1019;      // "Fechas memorizadas..."
+inline constexpr int PrintYear = 1022;      // "Imprimir año..."
 inline constexpr int Undo = 1023;           // "Deshacer"
 inline constexpr int Redo = 1024;           // "Rehacer"
 // The recent work files, newest first: RecentFile + 0 .. RecentFile + RecentFileLimit - 1.
@@ -48,6 +49,7 @@ inline constexpr MenuEntry MainMenuEntries[] = {
     {L"Fechas memorizadas...", MenuCommand::Memorized},
     {L"-", 0},
     {L"Imprimir", MenuCommand::Print},
+    {L"Imprimir a\u00f1o...", MenuCommand::PrintYear},
     {L"-", 0},
     {L"Autor", MenuCommand::About},
     {L"-", 0},
@@ -88,6 +90,7 @@ inline constexpr MenuShortcut MenuShortcuts[] = {
     {MenuCommand::Save, L'G', true, false, true},
     {MenuCommand::Save, L'S', true, false, false},
     {MenuCommand::Print, L'P', true, false, true},
+    {MenuCommand::PrintYear, L'P', true, true, true},
     {MenuCommand::Undo, L'Z', true, false, true},
     {MenuCommand::Redo, L'Y', true, false, true},
     {MenuCommand::Redo, L'Z', true, true, false},

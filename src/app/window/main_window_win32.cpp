@@ -13,6 +13,7 @@
 #include "app/commands/month_chooser_win32.h"
 #include "app/commands/sheet_printing_win32.h"
 #include "app/commands/system_dialogs_win32.h"
+#include "app/commands/year_printing_win32.h"
 #include "app/document/startup_rules.h"
 #include "app/recovery/folder_win32.h"
 #include "app/window/main_menu.h"
@@ -223,6 +224,12 @@ void MainWindow::OnCommand(int id, int /*code*/) {
             break;
         case MenuCommand::Print:
             PrintSheet(Window(), Document.Sheet());
+            break;
+        case MenuCommand::PrintYear:
+            PrintYear(Window(), Document.Sheet(), [&](std::int16_t year) {
+                return SheetsOfYear(year, Document.Sheet(), Document.YearFolder(),
+                                    NewSheetDressingNow());
+            });
             break;
         case MenuCommand::Exit:
             OnExit();

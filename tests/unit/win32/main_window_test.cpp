@@ -63,6 +63,7 @@ void ExpectTheArchivosMenu(HMENU bar, const RecentFiles& recent) {
         {L"Fechas memorizadas...", 1019, 0},
         {L"-", 0, 0},
         {L"Imprimir\tCtrl+P", 1015, 0},
+        {L"Imprimir a\u00f1o...\tCtrl+May\u00fas+P", 1022, 0},
         {L"-", 0, 0},
         {L"Autor", 1013, 0},
         {L"-", 0, 0},
