@@ -1,6 +1,7 @@
 // Times "Imprimir" from the dialog's OK to the job handed to the spooler (EndDoc returned), for
 // a fully dressed sheet (every day with nine icons, five text lines and five day numbers) on
-// the default printer in landscape at 600 dpi. Run by tools/print_benchmark.
+// the default printer in landscape at 600 dpi, then a year of such sheets as one job of twelve
+// pages ("Imprimir año"). Run by tools/print_benchmark.
 //
 //   print_benchmark [--repeat N]
 
@@ -81,6 +82,20 @@ int main(int argc, char** argv) {
     std::sort(times.begin(), times.end());
     std::printf("OK to spooler, dressed sheet at 600 dpi: median %.0f ms over %d jobs\n",
                 times[times.size() / 2], repeat);
+
+    // "Imprimir año" of a year whose every month is the dressed sheet: one job of twelve pages.
+    std::vector<MonthSheet> year(12, *sheet);
+    for (int month = 0; month < 12; ++month)
+        year[month].Month = static_cast<std::int16_t>(month + 1);
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    const bool printed =
+        PrintSheetsOn(printer.Get(), L"Almanaque - a\u00f1o", year, nullptr) == PrintJob::Spooled;
+    QueryPerformanceCounter(&end);
+    std::printf("OK to spooler, a dressed year of 12 pages at 600 dpi: %s in %.0f ms\n",
+                printed ? "spooled" : "FAILED",
+                1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                    static_cast<double>(frequency.QuadPart));
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     return 0;
