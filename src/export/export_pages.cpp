@@ -90,11 +90,7 @@ TargetPages PagesOfTarget(const std::wstring& target, const NewSheetDressing& dr
 
 std::shared_ptr<const MonthSheet> SheetOfPage(const ExportPage& page) {
     if (page.Dressing) return page.Dressing;
-    auto sheet = std::make_shared<MonthSheet>();
-    sheet->Year = page.Year;
-    sheet->Month = page.Month;
-    DressNewSheet(*sheet, page.NewSheet);
-    return sheet;
+    return std::make_shared<const MonthSheet>(NewSheet(page.Year, page.Month, page.NewSheet));
 }
 
 std::wstring PagePath(const std::wstring& folder, const ExportPage& page, PageFormat format) {

@@ -40,8 +40,7 @@ void OpenSheet::StartToday(const LocalDate& today, const NewSheetDressing& dress
 
 void OpenSheet::StartMonth(std::int16_t year, std::int16_t month,
                            const NewSheetDressing& dressing) {
-    Shown = EmptySheet(year, month);
-    DressNewSheet(Shown, dressing);
+    Shown = NewSheet(year, month, dressing);
     ImageName = FormImageBaseName(year, month);
     Kept.reset();
     KeptIn.clear();
