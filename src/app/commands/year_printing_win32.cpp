@@ -1,6 +1,9 @@
 #include "app/commands/year_printing_win32.h"
 
+#include <atomic>
+#include <span>
 #include <string>
+#include <thread>
 
 #include "app/commands/month_chooser_rules.h"
 #include "app/commands/sheet_printing_win32.h"
@@ -69,40 +72,89 @@ class YearDialog final : public MemoryDialog {
     std::int16_t Proposed;
 };
 
-// Shown while the job is made; it takes its own messages between the pages, and only those: the
-// main window's commands wait until the job is done.
+// Posted by the thread that prints: a page is being made (lParam: its sheet), and the job has
+// ended (wParam: its PrintJob).
+constexpr UINT PageStartedMessage = WM_APP + 1;
+constexpr UINT JobEndedMessage = WM_APP + 2;
+
+// The year's job, printed on a thread of its own: the printing calls block for as long as the
+// driver and the spooler take, and their documentation (StartDoc, StartPage, EndPage, EndDoc)
+// advises against making them on a thread that serves the user. Meanwhile this window tells the
+// page being made; "Cancelar" has the job aborted before its next page. The window stays until
+// the job has ended, and the main window takes no command until then.
 class ProgressWindow final : public MemoryDialog {
   public:
-    explicit ProgressWindow(HWND owner)
+    ProgressWindow(HWND owner, HDC printer, std::int16_t year, std::span<const MonthSheet> sheets)
         : MemoryDialog({.Caption = L"Imprimiendo",
                         .ClientWidth = 300,
                         .ClientHeight = 80,
                         .Centred = true,
                         .Style = DialogStyle,
-                        .Owner = owner}) {
+                        .Owner = owner}),
+          Printer(printer),
+          Year(year),
+          Sheets(sheets) {
         AddControls(ProgressControls);
         SetControlFont(L"MS Sans Serif", 10, FW_NORMAL, {ProgressTextId, IDCANCEL});
-        ShowWindow(Window(), SW_SHOW);
     }
 
-    // Shows the text and handles what waits; false once "Cancelar" was pressed.
-    bool Tell(const std::wstring& text) {
-        SetWindowTextW(Control(ProgressTextId), text.c_str());
-        UpdateWindow(Window());
-        MSG message;
-        while (PeekMessageW(&message, Window(), 0, 0, PM_REMOVE)) {
-            if (IsDialogMessageW(Window(), &message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        return !Cancelled;
+    ~ProgressWindow() override {
+        Cancelled = true;  // the loop was left before the job ended
+        if (Worker.joinable()) Worker.join();
     }
+
+    PrintJob Outcome() const { return Result; }
 
   private:
-    void OnCommand(int id, int code) override {
-        if (id == IDCANCEL && ButtonPressed(code)) Cancelled = true;
+    void OnInitialise() override {
+        Tell(Sheets.front());
+        const HWND window = Window();
+        Worker = std::thread([this, window] {
+            PrintJob job = PrintJob::Failed;
+            try {
+                job = PrintSheetsOn(Printer, YearJobName(Year), Sheets,
+                                    [&](const MonthSheet& sheet) {
+                                        PostMessageW(window, PageStartedMessage, 0,
+                                                     reinterpret_cast<LPARAM>(&sheet));
+                                        return !Cancelled;
+                                    });
+            } catch (...) {  // no memory left to draw a page
+                AbortDoc(Printer);
+            }
+            PostMessageW(window, JobEndedMessage, static_cast<WPARAM>(job), 0);
+        });
     }
-    bool Cancelled = false;
+
+    void OnCommand(int id, int code) override {
+        if (id != IDCANCEL || !ButtonPressed(code)) return;
+        Cancelled = true;
+        EnableWindow(Control(IDCANCEL), FALSE);
+    }
+
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override {
+        if (message == PageStartedMessage) {
+            Tell(*reinterpret_cast<const MonthSheet*>(lParam));
+        } else if (message == JobEndedMessage) {
+            Result = static_cast<PrintJob>(wParam);
+            End(0);
+        } else {
+            return false;
+        }
+        result = TRUE;
+        return true;
+    }
+
+    void Tell(const MonthSheet& sheet) {
+        SetWindowTextW(Control(ProgressTextId), YearProgressText(sheet).c_str());
+    }
+
+    const HDC Printer;
+    const std::int16_t Year;
+    const std::span<const MonthSheet> Sheets;
+    const MessageUp Up;
+    std::atomic<bool> Cancelled = false;
+    PrintJob Result = PrintJob::Failed;
+    std::thread Worker;
 };
 
 }  // namespace
@@ -124,9 +176,7 @@ void PrintYear(HWND owner, const MonthSheet& shown,
     }
     const std::optional<UniqueDc> printer = ChosenPrinter(owner, YearUnprintableMessage);
     if (!printer) return;
-    ProgressWindow progress(owner);
-    const PrintJob job = PrintSheetsOn(
-        printer->Get(), YearJobName(*year), sheets.Sheets,
-        [&](const MonthSheet& sheet) { return progress.Tell(YearProgressText(sheet)); });
-    if (job == PrintJob::Failed) ShowMessage(owner, YearUnprintableMessage);
+    ProgressWindow progress(owner, printer->Get(), *year, sheets.Sheets);
+    progress.RunModal();
+    if (progress.Outcome() == PrintJob::Failed) ShowMessage(owner, YearUnprintableMessage);
 }

@@ -15,16 +15,8 @@ constexpr wchar_t Caption[] = L"Programador";
 
 int MessagesUp = 0;
 
-class UpWhileAlive {
-  public:
-    UpWhileAlive() { ++MessagesUp; }
-    ~UpWhileAlive() { --MessagesUp; }
-    UpWhileAlive(const UpWhileAlive&) = delete;
-    UpWhileAlive& operator=(const UpWhileAlive&) = delete;
-};
-
 int ShowMessageBox(HWND owner, std::wstring_view text, UINT type) {
-    const UpWhileAlive up;
+    const MessageUp up;
     const std::wstring copy(text);
     return MessageBoxW(owner, copy.c_str(), Caption, type);
 }
@@ -35,7 +27,7 @@ int ShowMessageBox(HWND owner, std::wstring_view text, UINT type) {
 int AskWithButtons(HWND owner, std::wstring_view text, bool withCancel) {
     static constexpr TASKDIALOG_BUTTON Buttons[] = {
         {IDYES, L"S\u00ed"}, {IDNO, L"No"}, {IDCANCEL, L"Cancelar"}};
-    const UpWhileAlive up;
+    const MessageUp up;
     const std::wstring copy(text);
     TASKDIALOGCONFIG config{};
     config.cbSize = sizeof config;
@@ -53,6 +45,14 @@ int AskWithButtons(HWND owner, std::wstring_view text, bool withCancel) {
 }
 
 }  // namespace
+
+MessageUp::MessageUp() {
+    ++MessagesUp;
+}
+
+MessageUp::~MessageUp() {
+    --MessagesUp;
+}
 
 void ShowMessage(HWND owner, std::wstring_view text) {
     ShowMessageBox(owner, text, MB_OK);

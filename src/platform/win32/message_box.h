@@ -20,6 +20,15 @@ int AskYesNoCancel(HWND owner, std::wstring_view text);
 // in a window that the one up does not disable.
 bool MessageIsUp();
 
+// While alive, a window of the program's own counts as a message up (MessageIsUp).
+class MessageUp {
+  public:
+    MessageUp();
+    ~MessageUp();
+    MessageUp(const MessageUp&) = delete;
+    MessageUp& operator=(const MessageUp&) = delete;
+};
+
 // Inside a catch block of code that must let no exception escape (a window procedure): tells
 // the user "Error interno: " and what the exception says. Throws nothing.
 void ShowInternalError(HWND owner) noexcept;
