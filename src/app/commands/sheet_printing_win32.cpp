@@ -66,22 +66,21 @@ PrintJob PrintSheetOn(HDC printer, const MonthSheet& sheet) {
                          {&sheet, 1}, nullptr);
 }
 
-std::optional<UniqueDc> ChosenPrinter(HWND owner, const wchar_t* failure) {
+std::optional<UniqueDc> ChosenPrinter(HWND owner, PrinterSettings& kept, const wchar_t* failure) {
     // With no printer, the system's dialog says so in its own words (untranslated on some
     // systems) and then answers as if cancelled.
     if (!AnyPrinterInstalled()) {
         ShowMessage(owner, NoPrinterMessage);
         return std::nullopt;
     }
-    static PrinterSettings chosen;  // for the whole run, for every print command
-    PrinterChoice choice = ChoosePrinter(owner, chosen);
+    PrinterChoice choice = ChoosePrinter(owner, kept);
     if (choice.What == PrinterChoice::Outcome::Print) return std::move(choice.Printer);
     if (choice.What == PrinterChoice::Outcome::Failed) ShowMessage(owner, failure);
     return std::nullopt;
 }
 
-void PrintSheet(HWND owner, const MonthSheet& sheet) {
-    const std::optional<UniqueDc> printer = ChosenPrinter(owner, SheetUnprintableMessage);
+void PrintSheet(HWND owner, PrinterSettings& kept, const MonthSheet& sheet) {
+    const std::optional<UniqueDc> printer = ChosenPrinter(owner, kept, SheetUnprintableMessage);
     if (printer && PrintSheetOn(printer->Get(), sheet) == PrintJob::Failed)
         ShowMessage(owner, SheetUnprintableMessage);
 }

@@ -13,6 +13,7 @@
 
 #include "calendar/month_sheet.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/print_dialog.h"
 
 inline constexpr const wchar_t* NoPrinterMessage =
     L"No hay ninguna impresora instalada ...\r\n"
@@ -21,7 +22,7 @@ inline constexpr const wchar_t* SheetUnprintableMessage = L"No se ha podido impr
 
 // The whole command: a message when there is no printer or the job fails; nothing on Cancel,
 // in the print dialog or in a box of the printer's own.
-void PrintSheet(HWND owner, const MonthSheet& sheet);
+void PrintSheet(HWND owner, PrinterSettings& kept, const MonthSheet& sheet);
 
 enum class PrintJob {
     Spooled,    // the page was handed to the spooler
@@ -40,7 +41,7 @@ using BeforePage = std::function<bool(const MonthSheet& sheet)>;
 PrintJob PrintSheetsOn(HDC printer, const std::wstring& jobName,
                        std::span<const MonthSheet> sheets, const BeforePage& beforePage);
 
-// The print dialog, started from the settings kept for the run (for "Imprimir" and "Imprimir
-// año" alike): the chosen printer, or none after a cancel, without any printer (told) or after a
-// failure, which is told with the message given.
-std::optional<UniqueDc> ChosenPrinter(HWND owner, const wchar_t* failure);
+// The print dialog, started from the settings kept (for "Imprimir" and "Imprimir año" alike),
+// which then hold what is chosen: the chosen printer, or none after a cancel, without any
+// printer (told) or after a failure, which is told with the message given.
+std::optional<UniqueDc> ChosenPrinter(HWND owner, PrinterSettings& kept, const wchar_t* failure);

@@ -165,7 +165,7 @@ std::optional<std::int16_t> RunYearDialog(HWND owner, std::int16_t proposed) {
     return dialog.Chosen;
 }
 
-void PrintYear(HWND owner, const MonthSheet& shown,
+void PrintYear(HWND owner, PrinterSettings& kept, const MonthSheet& shown,
                const std::function<YearSheets(std::int16_t year)>& sheetsOf) {
     const std::optional<std::int16_t> year = RunYearDialog(owner, shown.Year);
     if (!year) return;
@@ -174,7 +174,7 @@ void PrintYear(HWND owner, const MonthSheet& shown,
         ShowMessage(owner, sheets.Unread + L"\r\n" + ReadResultMessage(sheets.Why));
         return;
     }
-    const std::optional<UniqueDc> printer = ChosenPrinter(owner, YearUnprintableMessage);
+    const std::optional<UniqueDc> printer = ChosenPrinter(owner, kept, YearUnprintableMessage);
     if (!printer) return;
     ProgressWindow progress(owner, printer->Get(), *year, sheets.Sheets);
     progress.RunModal();

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "app/document/year_sheets.h"
+#include "platform/win32/print_dialog.h"
 
 inline constexpr const wchar_t* YearUnprintableMessage =
     L"No se ha podido imprimir el a\u00f1o ...";
@@ -21,5 +22,5 @@ std::optional<std::int16_t> RunYearDialog(HWND owner, std::int16_t proposed);
 
 // Prints the sheets the function gives for the year chosen; a year whose work file cannot be read
 // is told, naming the file, and prints nothing.
-void PrintYear(HWND owner, const MonthSheet& shown,
+void PrintYear(HWND owner, PrinterSettings& kept, const MonthSheet& shown,
                const std::function<YearSheets(std::int16_t year)>& sheetsOf);

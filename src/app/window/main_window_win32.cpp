@@ -223,10 +223,10 @@ void MainWindow::OnCommand(int id, int /*code*/) {
             OnExportImage();
             break;
         case MenuCommand::Print:
-            PrintSheet(Window(), Document.Sheet());
+            PrintSheet(Window(), Printing, Document.Sheet());
             break;
         case MenuCommand::PrintYear:
-            PrintYear(Window(), Document.Sheet(), [&](std::int16_t year) {
+            PrintYear(Window(), Printing, Document.Sheet(), [&](std::int16_t year) {
                 return SheetsOfYear(year, Document.Sheet(), Document.YearFolder(),
                                     NewSheetDressingNow());
             });

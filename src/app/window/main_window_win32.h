@@ -24,6 +24,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/memory_dialog.h"
 #include "platform/win32/menu_tip.h"
+#include "platform/win32/print_dialog.h"
 #include "render/gdi_canvas_win32.h"
 
 class MainWindow final : public MemoryDialog {
@@ -107,6 +108,7 @@ class MainWindow final : public MemoryDialog {
     SheetHistory History{Document};
     KeptMemorizedDays Memorized;
     RecoveryCopy Recovery;
+    PrinterSettings Printing;  // as last chosen in the print dialog, for every print command
     std::unique_ptr<GdiCanvas> SheetCanvas;  // none until the document is set up
     PictureBox* SheetView = nullptr;
     SheetViewPlace ViewPlace{};
