@@ -149,6 +149,8 @@ TEST(Print, AYearIsOneJobOfTwelvePagesAndACancelledOneLeavesNothing) {
         const HWND year = program.WaitForWindow(L"Imprimir a\u00f1o");
         ASSERT_NE(year, nullptr);
         EXPECT_EQ(TextOf(GetDlgItem(year, 5002)), L"2027");
+        EXPECT_TRUE(program.CommandReturns(MenuCommand::PrintYear, std::chrono::seconds(2)))
+            << "a second year dialog opened";
         Press(year, IDOK);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(year); }));
         const HWND dialog = WaitForPrintDialog(program);

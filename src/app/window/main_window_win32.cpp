@@ -226,10 +226,7 @@ void MainWindow::OnCommand(int id, int /*code*/) {
             PrintSheet(Window(), Printing, Document.Sheet());
             break;
         case MenuCommand::PrintYear:
-            PrintYear(Window(), Printing, Document.Sheet(), [&](std::int16_t year) {
-                return SheetsOfYear(year, Document.Sheet(), Document.YearFolder(),
-                                    NewSheetDressingNow());
-            });
+            OnPrintYear();
             break;
         case MenuCommand::Exit:
             OnExit();
@@ -432,6 +429,16 @@ void MainWindow::OnCalendar() {
     if (!open) return;
     const std::optional<CalendarChoice> chosen = RunCalendarDialog(Window(), LoadCalendarChoice());
     if (chosen && !SaveCalendarChoice(*chosen)) ShowMessage(Window(), CalendarUnkeptMessage);
+}
+
+// One dialog of the program's own at a time: a second "Imprimir año" while the year is asked
+// for opens nothing.
+void MainWindow::OnPrintYear() {
+    const std::optional<RaisedGuard> open = Document.Raise(Guard::Dialog);
+    if (!open) return;
+    PrintYear(Window(), Printing, Document.Sheet(), [&](std::int16_t year) {
+        return SheetsOfYear(year, Document.Sheet(), Document.YearFolder(), NewSheetDressingNow());
+    });
 }
 
 void MainWindow::OnUndoOrRedo(bool undo) {

@@ -61,6 +61,7 @@ class MainWindow final : public MemoryDialog {
     void OnSave();
     void OnAbout();
     void OnCalendar();
+    void OnPrintYear();
     void OnMemorizedList();
     // "Deshacer" and "Rehacer" do nothing while the day editor is open: its stay is one step.
     void OnUndoOrRedo(bool undo);
