@@ -31,8 +31,7 @@ class DayEditorDialog : public MemoryDialog {
         : MemoryDialog({.Caption = L"",  // the day's date, given when the editor starts
                         .ClientWidth = DayEditorClientWidth,
                         .ClientHeight = DayEditorClientHeight,
-                        .Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK |
-                                 DS_NOFAILCREATE,
+                        .Style = DialogFrameStyle,
                         .Owner = owner}),
           Model(sheet, place),
           Memory(memory),

@@ -34,8 +34,7 @@ class AboutBox final : public MemoryDialog {
         : MemoryDialog({.Caption = L"Autor",
                         .ClientWidth = 302,
                         .ClientHeight = 197,
-                        .Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT |
-                                 DS_NOFAILCREATE,
+                        .Style = DialogFrameStyle,
                         .Owner = owner}) {
         AddControls(AboutControls);
         ShowProgramIcon();

@@ -31,8 +31,7 @@ class CalendarDialog final : public MemoryDialog {
                         .ClientWidth = 348,
                         .ClientHeight = 184,
                         .Centred = true,
-                        .Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK |
-                                 DS_SETFONT | DS_NOFAILCREATE,
+                        .Style = DialogFrameStyle | WS_SYSMENU,
                         .Owner = owner}),
           Current(current) {
         AddControls(CalendarControls);

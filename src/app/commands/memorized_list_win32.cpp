@@ -34,8 +34,7 @@ class MemorizedList final : public MemoryDialog {
                         .ClientWidth = 324,
                         .ClientHeight = 280,
                         .Centred = true,
-                        .Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK |
-                                 DS_SETFONT | DS_NOFAILCREATE,
+                        .Style = DialogFrameStyle | WS_SYSMENU,
                         .Owner = owner}),
           Days(days) {
         AddControls(ListControls);

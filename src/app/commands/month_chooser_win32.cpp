@@ -34,8 +34,7 @@ class MonthChooser final : public MemoryDialog {
         : MemoryDialog({.Caption = L"Elige mes y a\u00f1o",
                         .ClientWidth = 270,
                         .ClientHeight = 320,
-                        .Style = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION |
-                                 DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE,
+                        .Style = DialogFrameStyle | WS_VISIBLE | WS_CLIPSIBLINGS,
                         .ExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT,
                         .Owner = owner}),
           Shown(shown) {

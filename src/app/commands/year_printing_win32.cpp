@@ -32,9 +32,6 @@ constexpr ControlLayout ProgressControls[] = {
     {.Id = IDCANCEL, .Kind = PushButton, .Text = L"Cancelar", .Box = {213, 44, 75, 24}},
 };
 
-constexpr DWORD DialogStyle =
-    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE;
-
 class YearDialog final : public MemoryDialog {
   public:
     YearDialog(HWND owner, std::int16_t proposed)
@@ -42,7 +39,7 @@ class YearDialog final : public MemoryDialog {
                         .ClientWidth = 180,
                         .ClientHeight = 120,
                         .Centred = true,
-                        .Style = DialogStyle,
+                        .Style = DialogFrameStyle | WS_SYSMENU,
                         .Owner = owner}),
           Proposed(proposed) {
         AddControls(YearControls);
@@ -84,15 +81,14 @@ constexpr UINT JobEndedMessage = WM_APP + 2;
 // the job has ended, and the main window takes no command until then.
 class ProgressWindow final : public MemoryDialog {
   public:
-    ProgressWindow(HWND owner, HDC printer, std::int16_t year, std::span<const MonthSheet> sheets)
+    ProgressWindow(HWND owner, HDC printer, std::span<const MonthSheet> sheets)
         : MemoryDialog({.Caption = L"Imprimiendo",
                         .ClientWidth = 300,
                         .ClientHeight = 80,
                         .Centred = true,
-                        .Style = DialogStyle,
+                        .Style = DialogFrameStyle | WS_SYSMENU,
                         .Owner = owner}),
           Printer(printer),
-          Year(year),
           Sheets(sheets) {
         AddControls(ProgressControls);
         SetControlFont(L"MS Sans Serif", 10, FW_NORMAL, {ProgressTextId, IDCANCEL});
@@ -112,7 +108,7 @@ class ProgressWindow final : public MemoryDialog {
         Worker = std::thread([this, window] {
             PrintJob job = PrintJob::Failed;
             try {
-                job = PrintSheetsOn(Printer, YearJobName(Year), Sheets,
+                job = PrintSheetsOn(Printer, YearJobName(Sheets.front().Year), Sheets,
                                     [&](const MonthSheet& sheet) {
                                         PostMessageW(window, PageStartedMessage, 0,
                                                      reinterpret_cast<LPARAM>(&sheet));
@@ -149,7 +145,6 @@ class ProgressWindow final : public MemoryDialog {
     }
 
     const HDC Printer;
-    const std::int16_t Year;
     const std::span<const MonthSheet> Sheets;
     const MessageUp Up;
     std::atomic<bool> Cancelled = false;
@@ -176,7 +171,7 @@ void PrintYear(HWND owner, PrinterSettings& kept, const MonthSheet& shown,
     }
     const std::optional<UniqueDc> printer = ChosenPrinter(owner, kept, YearUnprintableMessage);
     if (!printer) return;
-    ProgressWindow progress(owner, printer->Get(), *year, sheets.Sheets);
+    ProgressWindow progress(owner, printer->Get(), sheets.Sheets);
     progress.RunModal();
     if (progress.Outcome() == PrintJob::Failed) ShowMessage(owner, YearUnprintableMessage);
 }

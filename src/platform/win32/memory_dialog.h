@@ -45,6 +45,11 @@
 // Where the program's dialogs put their outer top-left corner, from the monitor's.
 inline constexpr POINT DialogScreenOrigin{105, 114};
 
+// The frame of the program's dialogs: a caption, a modal border, the fonts set on the controls,
+// and the dialog made even when a control cannot be.
+inline constexpr DWORD DialogFrameStyle =
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_NOFAILCREATE;
+
 struct DialogFrame {
     std::wstring Caption;
     int ClientWidth = 0;  // at 96 dpi
